@@ -1,0 +1,257 @@
+#pragma once
+
+// TChessBoard: one widget that holds a whole game of chess and its picture.
+//
+// The model side (model_*.cpp) keeps the position as a 66-character buffer, "_" at index 0 so that a
+// Square indexes its square and a terminating zero at 65, together with the side to move, castling
+// rights, the en passant square, the move number and the record of the game. It is plain C++ over
+// char buffers and raises its events through std::function members that are called only when set.
+// The view side (view_*.cpp) draws the board into a backing image owned by the widget.
+//
+// Everything here belongs to the main thread. The engine thread only reads the position fields
+// while a search is requested (Thinking true), when no board operation changes them.
+
+#include "chesstypes.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPen>
+#include <QWidget>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+class TChessBoard : public QWidget {
+public:
+    // Event handlers; Sender is always the board itself.
+    using TMoveEvent = std::function<void(QObject* Sender, Square oldSq, Square newSq)>;
+    using TCaptureEvent = std::function<void(QObject* Sender, Square oldSq, Square newSq, char CapturedPiece)>;
+    using TPromotionEvent = std::function<void(QObject* Sender, Square oldSq, Square newSq, char& NewPiece)>;
+    using TIllegalMoveEvent = std::function<void(QObject* Sender, Square sq)>;
+    using TNotifyEvent = std::function<void(QObject* Sender)>;
+
+    // A board made for a form designer never gets an engine thread.
+    enum class Mode { Runtime, Designer };
+
+    explicit TChessBoard(QWidget* parent = nullptr, Mode mode = Mode::Runtime);
+    ~TChessBoard() override;
+
+    // ---- Position and set-up ----
+    const std::string& Position() const { return FPosition; }
+    void set_PosStr(const std::string& s);
+    void NewGame();
+    bool SetUpPosition(MoveInfo& info, int moveNumber, bool whiteToMove);
+
+    bool WhiteToMove() const { return FWhiteToMove; }
+    void set_WhiteToMove(bool value);
+    Square EnPassant() const { return FEnPassant; }
+    void set_EnPassant(Square sq);
+    CastlingSet CastlingAllowed() const { return FCastlingAllowed; }
+    void set_CastlingAllowed(CastlingSet rights) { FCastlingAllowed = rights; }
+    int CurrentMove() const { return FCurrentMove; }
+    void set_CurrentMove(int) { }
+    char PromotionPiece() const { return FPromotionPiece; }
+    // The letter on a square: a piece letter, a blank, or "_" for None.
+    char PieceAt(Square sq) const { return IsOnBoard(sq) ? Squares[SquareIndex(sq)] : Squares[0]; }
+
+    int ColorOfSquare(Square sq) const;
+    int ColorOfPiece(Square sq) const;
+    int PieceToInt(char c) const;
+    static int XPos(Square sq);
+    static int YPos(Square sq);
+    static Square MouseToSquare(int file, int rank);
+
+    // ---- Legality ----
+    bool MoveIsLegal(Square oldSq, Square newSq);
+    bool CheckLegalPawnMove(Square oldSq, Square newSq) const;
+    bool CheckLegalKnightMove(Square oldSq, Square newSq) const;
+    bool CheckLegalBishopMove(Square oldSq, Square newSq) const;
+    bool CheckLegalRookMove(Square oldSq, Square newSq) const;
+    bool CheckLegalQueenMove(Square oldSq, Square newSq) const;
+    bool CheckLegalKingMove(Square oldSq, Square newSq) const;
+    bool WhiteInCheckAfter(Square oldSq, Square newSq) const;
+    bool BlackInCheckAfter(Square oldSq, Square newSq) const;
+    bool LegalMoveAvailable();
+    bool CheckForThreefoldPosition() const;
+
+    // ---- Making moves ----
+    bool Move(Square oldSq, Square newSq);
+    void DoPromotion(Square sq);
+
+    // ---- Game record ----
+    bool GotoMove(int moveNumber, bool whiteToMove);
+    bool MoveBackward();
+    bool MoveForward();
+    MoveInfo GetMove(int moveNumber, bool whiteToMove) const;
+    std::vector<std::string> GetMoveList() const;
+
+    // ---- Computer player ----
+    bool Thinking() const { return FThinking.load(); }
+    void set_Thinking(bool) { }
+    bool ComputerPlaysWhite() const { return FComputerPlaysWhite; }
+    void set_ComputerPlaysWhite(bool value);
+    bool ComputerPlaysBlack() const { return FComputerPlaysBlack; }
+    void set_ComputerPlaysBlack(bool value);
+    int SearchDepth() const { return FSearchDepth.load(); }
+    void set_SearchDepth(int value);
+    TThreadPriority ThinkingPriority() const { return FThinkingPriority; }
+    void set_ThinkingPriority(TThreadPriority value);
+    void CancelThinking();
+    bool MoveNow();
+    void FinishedThread(QObject* Sender);
+
+    // ---- Appearance ----
+    bool BoardLines() const { return FBoardLines; }
+    void set_BoardLines(bool value);
+    bool WhiteOnTop() const { return FWhiteOnTop; }
+    void set_WhiteOnTop(bool value);
+    bool Resizable() const { return FResizable; }
+    void set_Resizable(bool value) { FResizable = value; }
+    DisplayCoordsSet DisplayCoordinates() const { return FDisplayCoords; }
+    void set_DisplayCoords(DisplayCoordsSet edges);
+    int SizeOfSquare() const { return FSizeOfSquare; }
+    void set_SizeOfSquare(int value);
+    int SizeOfBorder() const { return FSizeOfBorder; }
+    void set_SizeOfBorder(int value);
+    int ResizeMinSize() const { return FResizeMinSize; }
+    void set_ResizeMinSize(int value);
+    int ResizeMaxSize() const { return FResizeMaxSize; }
+    void set_ResizeMaxSize(int value);
+    TColor BorderColor() const { return FBorderColor; }
+    void set_BorderColor(TColor value);
+    TColor SquareColorDark() const { return FSquareColorDark; }
+    void set_SquareColorDark(TColor value);
+    TColor SquareColorLight() const { return FSquareColorLight; }
+    void set_SquareColorLight(TColor value);
+    const QImage& BorderBitmap() const { return FBorderBitmap; }
+    void set_BorderBitmap(const QImage& bitmap);
+    const QImage& SquareDark() const { return FSquareDark; }
+    void set_SquareDark(const QImage& bitmap);
+    const QImage& SquareLight() const { return FSquareLight; }
+    void set_SquareLight(const QImage& bitmap);
+    const QImage& CustomPieceSet() const { return FCustomPieceSet; }
+    void set_CustomPieceSet(const QImage& bitmap);
+    StandardSet StandardSize() const { return FStandardSize; }
+    void set_StandardSize(StandardSet value);
+    const QFont& CoordFont() const { return FCoordFont; }
+    void set_CoordFont(const QFont& font);
+    const QPen& LineStyle() const { return FLineStyle; }
+    void set_LineStyle(const QPen& pen);
+    Square WindowToSquare(int x, int y) const;
+
+    // The drawing the model asks for. Each paints into the board's image at once.
+    virtual void Paint();
+    virtual void ClearSquare(Square sq);
+    virtual void DrawPiece(Square sq, char piece);
+    virtual void UpdateChessBoard(const char* oldPosStr);
+    const QImage& Canvas() const { return FCanvas; }
+
+    // ---- Overridable reactions, one per event; they do nothing unless a subclass says so ----
+    virtual void Capture(QObject* Sender, Square oldSq, Square newSq, char CapturedPiece);
+    virtual void Castle(QObject* Sender, Square oldSq, Square newSq);
+    virtual void Check(QObject* Sender, Square oldSq, Square newSq);
+    virtual void EndDrag(bool dropped);
+    virtual void IllegalMove(QObject* Sender, Square sq);
+    virtual void LegalMove(QObject* Sender, Square oldSq, Square newSq);
+    virtual void Mate(QObject* Sender, Square oldSq, Square newSq);
+    virtual void OnlyTwoKingsLeft(QObject* Sender);
+    virtual void Promotion(QObject* Sender, Square oldSq, Square newSq, char& NewPiece);
+    virtual void StaleMate(QObject* Sender, Square oldSq, Square newSq);
+    virtual void ThreefoldPosition(QObject* Sender);
+
+    // ---- Events ----
+    TMoveEvent OnLegalMove;
+    TCaptureEvent OnCapture;
+    TPromotionEvent OnPromotion;
+    TMoveEvent OnCastle;
+    TMoveEvent OnCheck;
+    TMoveEvent OnMate;
+    TMoveEvent OnStaleMate;
+    TNotifyEvent OnOnlyTwoKingsLeft;
+    TNotifyEvent OnThreefoldPosition;
+    TIllegalMoveEvent OnIllegalMove;
+
+    // Move slots of the game record; slot 0 is never used.
+    static constexpr int RecordSlots = 256;
+    static constexpr int LastMoveNumber = RecordSlots - 1;
+    static constexpr int LastSetUpMoveNumber = 200;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // model_position.cpp
+    void RefreshPosition();
+    // model_rules.cpp
+    bool MoveObeysRules(Square oldSq, Square newSq) const;
+    Square EnPassantVictim(Square oldSq, Square newSq) const;
+    bool KingAttackedAfter(bool whiteKing, Square oldSq, Square newSq) const;
+    bool SquareIsAttackedFromCastling(bool white, Square kingTo) const;
+    bool SlideReaches(Square oldSq, Square newSq, const int (*steps)[2], int stepCount) const;
+    // model_moves.cpp
+    void MoveCastlingRook(Square kingTo);
+    void RemoveCastlingRights(Square sq);
+    bool ComputerIsToMove() const;
+    // model_record.cpp
+    // Positions in game order: (m, White) < (m, Black) < (m + 1, White).
+    static int PositionOrder(int moveNumber, bool whiteToMove) { return 2 * moveNumber + (whiteToMove ? 0 : 1); }
+    MoveInfo& RecordEntry(int moveNumber, bool whiteToMove);
+    const MoveInfo& RecordEntry(int moveNumber, bool whiteToMove) const;
+    bool LiesInRecord(int moveNumber, bool whiteToMove) const;
+    void RecordCurrentPosition(Square oldSq, Square newSq);
+    // view_geometry.cpp
+    void ApplySize(int side);
+    QRect SquareRect(Square sq) const;
+
+    // Position: "_" + 64 letters + zero. Read by the engine thread while Thinking is true.
+    char Squares[66];
+    std::string FPosition;
+    bool FWhiteToMove = true;
+    CastlingSet FCastlingAllowed;
+    Square FEnPassant = Square::None;
+    int FCurrentMove = 1;
+    char FPromotionPiece = 'q';
+
+    // Game record: [move number][0 = White to move, 1 = Black to move], and its first and last position.
+    MoveInfo GameRecord[RecordSlots][2];
+    int StartMove = 1;
+    bool StartWhite = true;
+    int EndMove = 1;
+    bool EndWhite = true;
+    // True from the moment Move records a half-move until it records the new position.
+    bool MakingMove = false;
+
+    // Computer player. Thinking and SearchDepth are shared with the engine thread.
+    const Mode FMode;
+    std::atomic<bool> FThinking { false };
+    std::atomic<int> FSearchDepth { 3 };
+    bool FComputerPlaysWhite = false;
+    bool FComputerPlaysBlack = false;
+    TThreadPriority FThinkingPriority = tpLower;
+
+    // Appearance.
+    bool FBoardLines = false;
+    bool FWhiteOnTop = false;
+    bool FResizable = false;
+    DisplayCoordsSet FDisplayCoords;
+    int FSizeOfSquare = 40;
+    int FSizeOfBorder = 24;
+    int FResizeMinSize = 0;
+    int FResizeMaxSize = 1000;
+    TColor FBorderColor = clOlive;
+    TColor FSquareColorDark = clGray;
+    TColor FSquareColorLight = clSilver;
+    QImage FBorderBitmap;
+    QImage FSquareDark;
+    QImage FSquareLight;
+    QImage FCustomPieceSet;
+    StandardSet FStandardSize = StandardSet::Size40;
+    QFont FCoordFont;
+    TColor FCoordFontColor = clWhite;
+    QPen FLineStyle;
+    QImage FCanvas;
+    // Picture of each piece in the piece image list, by colour (0 White, 1 Black) and kind (PNBRQK).
+    int PieceImageIndex[2][6] = { { 0, 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10, 11 } };
+};

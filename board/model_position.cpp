@@ -1,0 +1,118 @@
+// Setting the position from outside a move, and the square and piece functions the rules use.
+
+#include "chessbrd.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+void TChessBoard::RefreshPosition() { FPosition.assign(Squares + 1, 64); }
+
+void TChessBoard::set_PosStr(const std::string& s)
+{
+    CancelThinking();
+    std::string lower(s);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (lower == "init" || lower == "newgame") {
+        std::memcpy(Squares + 1, StartPosition, 64);
+    } else {
+        // Letters outside the alphabet leave their square blank; a short string leaves the rest blank.
+        std::memset(Squares + 1, EmptySquare, 64);
+        const std::size_t count = std::min<std::size_t>(s.size(), 64);
+        for (std::size_t i = 0; i < count; ++i)
+            if (IsPositionLetter(s[i]))
+                Squares[i + 1] = s[i];
+    }
+    RefreshPosition();
+    Paint();
+}
+
+void TChessBoard::NewGame()
+{
+    CancelThinking();
+    std::memcpy(Squares + 1, StartPosition, 64);
+    FWhiteToMove = true;
+    FCurrentMove = 1;
+    StartMove = EndMove = 1;
+    StartWhite = EndWhite = true;
+    FEnPassant = Square::None;
+    FCastlingAllowed = AllCastlingRights;
+    RecordCurrentPosition(Square::None, Square::None);
+    RefreshPosition();
+    Paint();
+}
+
+bool TChessBoard::SetUpPosition(MoveInfo& info, int moveNumber, bool whiteToMove)
+{
+    CancelThinking();
+    if (moveNumber < 1 || moveNumber > LastSetUpMoveNumber)
+        return false;
+    if (info.EnPassant != Square::None && YPos(info.EnPassant) != 3 && YPos(info.EnPassant) != 6)
+        return false;
+    if (!std::all_of(info.PosStr + 1, info.PosStr + 65, IsPositionLetter))
+        return false;
+
+    std::memcpy(Squares + 1, info.PosStr + 1, 64);
+    FWhiteToMove = whiteToMove;
+    FCurrentMove = moveNumber;
+    StartMove = EndMove = moveNumber;
+    StartWhite = EndWhite = whiteToMove;
+    FCastlingAllowed = info.Castling;
+    FEnPassant = info.EnPassant;
+    RecordCurrentPosition(Square::None, Square::None);
+    RefreshPosition();
+    Paint();
+    return true;
+}
+
+void TChessBoard::set_WhiteToMove(bool value)
+{
+    CancelThinking();
+    FWhiteToMove = value;
+}
+
+void TChessBoard::set_EnPassant(Square sq)
+{
+    CancelThinking();
+    const int index = SquareIndex(sq);
+    const bool onRank6 = index >= SquareIndex(Square::A6) && index <= SquareIndex(Square::H6);
+    const bool onRank3 = index >= SquareIndex(Square::A3) && index <= SquareIndex(Square::H3);
+    if (onRank6 || onRank3)
+        FEnPassant = sq;
+}
+
+int TChessBoard::ColorOfSquare(Square sq) const
+{
+    const int n = SquareIndex(sq) - 1;
+    return n % 2 == (n / 8) % 2 ? 1 : 0;
+}
+
+int TChessBoard::ColorOfPiece(Square sq) const
+{
+    const char c = PieceAt(sq);
+    if (c >= 'b' && c <= 'r')
+        return 0;
+    if (c >= 'B' && c <= 'R')
+        return 1;
+    return -1;
+}
+
+int TChessBoard::PieceToInt(char c) const
+{
+    const char* found = c ? std::strchr(PieceLetters, c) : nullptr;
+    if (!found)
+        return -1;
+    const int n = static_cast<int>(found - PieceLetters);
+    return PieceImageIndex[n / 6][n % 6];
+}
+
+int TChessBoard::XPos(Square sq) { return (SquareIndex(sq) - 1) % 8 + 1; }
+
+int TChessBoard::YPos(Square sq) { return 8 - (SquareIndex(sq) - 1) / 8; }
+
+Square TChessBoard::MouseToSquare(int file, int rank)
+{
+    if (file < 1 || file > 8 || rank < 1 || rank > 8)
+        return Square::None;
+    return SquareAt((8 - rank) * 8 + file);
+}

@@ -1,0 +1,98 @@
+// The record of the game: reading it back, moving about in it and the move list as text.
+
+#include "chessbrd.h"
+
+#include <cassert>
+#include <cstring>
+
+MoveInfo& TChessBoard::RecordEntry(int moveNumber, bool whiteToMove)
+{
+    assert(moveNumber >= 1 && moveNumber <= LastMoveNumber);
+    return GameRecord[moveNumber][whiteToMove ? 0 : 1];
+}
+
+const MoveInfo& TChessBoard::RecordEntry(int moveNumber, bool whiteToMove) const
+{
+    assert(moveNumber >= 1 && moveNumber <= LastMoveNumber);
+    return GameRecord[moveNumber][whiteToMove ? 0 : 1];
+}
+
+bool TChessBoard::LiesInRecord(int moveNumber, bool whiteToMove) const
+{
+    const int order = PositionOrder(moveNumber, whiteToMove);
+    return order >= PositionOrder(StartMove, StartWhite) && order <= PositionOrder(EndMove, EndWhite);
+}
+
+// Stores the current position, with the half-move made from it (None while there is none), as the
+// entry of the current position, which becomes the last position of the record.
+void TChessBoard::RecordCurrentPosition(Square oldSq, Square newSq)
+{
+    MoveInfo& entry = RecordEntry(FCurrentMove, FWhiteToMove);
+    std::memcpy(entry.PosStr, Squares, sizeof entry.PosStr);
+    entry.Castling = FCastlingAllowed;
+    entry.EnPassant = FEnPassant;
+    entry.oldSq = oldSq;
+    entry.newSq = newSq;
+    EndMove = FCurrentMove;
+    EndWhite = FWhiteToMove;
+}
+
+bool TChessBoard::GotoMove(int moveNumber, bool whiteToMove)
+{
+    CancelThinking();
+    if (!LiesInRecord(moveNumber, whiteToMove))
+        return false;
+    FCurrentMove = moveNumber;
+    FWhiteToMove = whiteToMove;
+    const MoveInfo& entry = RecordEntry(moveNumber, whiteToMove);
+    char previous[66];
+    std::memcpy(previous, Squares, sizeof previous);
+    std::memcpy(Squares, entry.PosStr, sizeof previous);
+    FEnPassant = entry.EnPassant;
+    FCastlingAllowed = entry.Castling;
+    RefreshPosition();
+    UpdateChessBoard(previous);
+    return true;
+}
+
+bool TChessBoard::MoveBackward()
+{
+    return FWhiteToMove ? GotoMove(FCurrentMove - 1, false) : GotoMove(FCurrentMove, true);
+}
+
+bool TChessBoard::MoveForward()
+{
+    return FWhiteToMove ? GotoMove(FCurrentMove, false) : GotoMove(FCurrentMove + 1, true);
+}
+
+MoveInfo TChessBoard::GetMove(int moveNumber, bool whiteToMove) const
+{
+    if (!LiesInRecord(moveNumber, whiteToMove))
+        return MoveInfo::NotInRecord();
+    return RecordEntry(moveNumber, whiteToMove);
+}
+
+std::vector<std::string> TChessBoard::GetMoveList() const
+{
+    const auto squareName = [](Square sq) {
+        return std::string { static_cast<char>('A' + XPos(sq) - 1), static_cast<char>('0' + YPos(sq)) };
+    };
+    std::vector<std::string> lines;
+    for (int i = StartMove; i <= EndMove; ++i) {
+        for (bool white : { true, false }) {
+            if (i == EndMove && !white && EndWhite)
+                return lines;
+            if (i == StartMove && white && !StartWhite) {
+                // The record starts with Black to move: White's half-move is shown as dots.
+                lines.push_back(std::to_string(i) + ". " + " ...   ");
+                continue;
+            }
+            const MoveInfo& entry = RecordEntry(i, white);
+            if (entry.oldSq == Square::None)
+                continue;
+            const std::string prefix = white ? std::to_string(i) + ". " : std::string(14, ' ');
+            lines.push_back(prefix + squareName(entry.oldSq) + "-" + squareName(entry.newSq));
+        }
+    }
+    return lines;
+}

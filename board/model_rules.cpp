@@ -1,0 +1,256 @@
+// Move legality: the movement rule of each piece, the king-safety test, whether the side to move
+// can move at all, and the threefold repetition that ends a game. Nothing here changes the board.
+
+#include "castling.h"
+#include "chessbrd.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// (file step, rank step) of the lines a bishop and a rook walk, in the order they are tried.
+constexpr int DiagonalSteps[4][2] = { { -1, -1 }, { -1, +1 }, { +1, -1 }, { +1, +1 } };
+constexpr int StraightSteps[4][2] = { { -1, 0 }, { +1, 0 }, { 0, -1 }, { 0, +1 } };
+constexpr int KnightJumps[8][2] = { { -2, -1 }, { -2, +1 }, { +2, -1 }, { +2, +1 }, { -1, -2 }, { -1, +2 }, { +1, -2 },
+    { +1, +2 } };
+
+int FileDistance(Square a, Square b) { return std::abs(TChessBoard::XPos(a) - TChessBoard::XPos(b)); }
+int RankDistance(Square a, Square b) { return std::abs(TChessBoard::YPos(a) - TChessBoard::YPos(b)); }
+
+} // namespace
+
+bool TChessBoard::MoveIsLegal(Square oldSq, Square newSq)
+{
+    if (!IsOnBoard(oldSq) || !IsOnBoard(newSq))
+        return false;
+    if (FThinking.load())
+        return false;
+    // The repetition test walks the whole record, so it comes after the cheap tests; the order of
+    // these pure tests does not change the answer.
+    return MoveObeysRules(oldSq, newSq) && !CheckForThreefoldPosition();
+}
+
+// The part of the legality test that depends on the position alone: whose piece it is, what it
+// may capture, how it moves and whether its own king stays safe.
+bool TChessBoard::MoveObeysRules(Square oldSq, Square newSq) const
+{
+    const int mover = ColorOfPiece(oldSq);
+    if (mover != (FWhiteToMove ? 1 : 0))
+        return false;
+    if (ColorOfPiece(newSq) == mover)
+        return false;
+
+    bool movementAllowed = false;
+    switch (Squares[SquareIndex(oldSq)] | 0x20) {
+    case 'p': movementAllowed = CheckLegalPawnMove(oldSq, newSq); break;
+    case 'n': movementAllowed = CheckLegalKnightMove(oldSq, newSq); break;
+    case 'b': movementAllowed = CheckLegalBishopMove(oldSq, newSq); break;
+    case 'r': movementAllowed = CheckLegalRookMove(oldSq, newSq); break;
+    case 'q': movementAllowed = CheckLegalQueenMove(oldSq, newSq); break;
+    case 'k': movementAllowed = CheckLegalKingMove(oldSq, newSq); break;
+    }
+    if (!movementAllowed)
+        return false;
+    return mover == 1 ? !WhiteInCheckAfter(oldSq, newSq) : !BlackInCheckAfter(oldSq, newSq);
+}
+
+// The pawn an en passant capture from oldSq to newSq would take, or None when the move is no such
+// capture. The capture needs a pawn on its fifth rank stepping diagonally onto the empty en passant
+// square, with the opposing pawn that made the double step standing behind that square.
+Square TChessBoard::EnPassantVictim(Square oldSq, Square newSq) const
+{
+    if (newSq == Square::None || newSq != FEnPassant || FileDistance(oldSq, newSq) != 1)
+        return Square::None;
+    if (Squares[SquareIndex(newSq)] != EmptySquare)
+        return Square::None;
+    const char mover = Squares[SquareIndex(oldSq)];
+    if (mover == 'P' && YPos(oldSq) == 5 && YPos(newSq) == 6 && Squares[SquareIndex(newSq) + 8] == 'p')
+        return SquareAt(SquareIndex(newSq) + 8);
+    if (mover == 'p' && YPos(oldSq) == 4 && YPos(newSq) == 3 && Squares[SquareIndex(newSq) - 8] == 'P')
+        return SquareAt(SquareIndex(newSq) - 8);
+    return Square::None;
+}
+
+bool TChessBoard::CheckLegalPawnMove(Square oldSq, Square newSq) const
+{
+    const int colour = ColorOfPiece(oldSq);
+    if (colour < 0)
+        return false;
+    const int forward = colour == 1 ? +1 : -1;
+    const int startRank = colour == 1 ? 2 : 7;
+    const int enemy = 1 - colour;
+    const int dx = FileDistance(oldSq, newSq);
+    const bool targetEmpty = Squares[SquareIndex(newSq)] == EmptySquare;
+
+    if (YPos(newSq) == YPos(oldSq) + forward) {
+        if (dx == 0)
+            return targetEmpty;
+        if (dx == 1)
+            return ColorOfPiece(newSq) == enemy || EnPassantVictim(oldSq, newSq) != Square::None;
+        return false;
+    }
+    const int between = (SquareIndex(oldSq) + SquareIndex(newSq)) / 2;
+    return YPos(oldSq) == startRank && YPos(newSq) == startRank + 2 * forward && dx == 0 && targetEmpty
+        && Squares[between] == EmptySquare;
+}
+
+bool TChessBoard::CheckLegalKnightMove(Square oldSq, Square newSq) const
+{
+    const int dx = FileDistance(oldSq, newSq);
+    const int dy = RankDistance(oldSq, newSq);
+    return (dx == 2 && dy == 1) || (dx == 1 && dy == 2);
+}
+
+// Walks each line from oldSq until the first piece or the edge; newSq is reached when it lies on a
+// line before any piece, and holds no piece of the mover's colour.
+bool TChessBoard::SlideReaches(Square oldSq, Square newSq, const int (*steps)[2], int stepCount) const
+{
+    const int x = XPos(oldSq);
+    const int y = YPos(oldSq);
+    const int mover = ColorOfPiece(oldSq);
+    for (int d = 0; d < stepCount; ++d) {
+        for (int k = 1; k <= 7; ++k) {
+            const Square s = MouseToSquare(x + k * steps[d][0], y + k * steps[d][1]);
+            if (s == Square::None)
+                break;
+            if (s == newSq && ColorOfPiece(s) != mover)
+                return true;
+            if (ColorOfPiece(s) != -1)
+                break;
+        }
+    }
+    return false;
+}
+
+bool TChessBoard::CheckLegalBishopMove(Square oldSq, Square newSq) const
+{
+    return SlideReaches(oldSq, newSq, DiagonalSteps, 4);
+}
+
+bool TChessBoard::CheckLegalRookMove(Square oldSq, Square newSq) const
+{
+    return SlideReaches(oldSq, newSq, StraightSteps, 4);
+}
+
+bool TChessBoard::CheckLegalQueenMove(Square oldSq, Square newSq) const
+{
+    return CheckLegalBishopMove(oldSq, newSq) || CheckLegalRookMove(oldSq, newSq);
+}
+
+bool TChessBoard::CheckLegalKingMove(Square oldSq, Square newSq) const
+{
+    if (FileDistance(oldSq, newSq) <= 1 && RankDistance(oldSq, newSq) <= 1)
+        return true;
+    const CastlingMove* c = FindCastling(oldSq, newSq);
+    if (!c || Squares[SquareIndex(oldSq)] != c->king || !FCastlingAllowed.Contains(c->right))
+        return false;
+    if (Squares[SquareIndex(c->rookFrom)] != c->rook)
+        return false;
+    for (Square s : c->mustBeEmpty)
+        if (s != Square::None && Squares[SquareIndex(s)] != EmptySquare)
+            return false;
+    const bool white = c->king == 'K';
+    for (Square s : c->mustBeSafe)
+        if (white ? WhiteInCheckAfter(c->kingFrom, s) : BlackInCheckAfter(c->kingFrom, s))
+            return false;
+    return true;
+}
+
+bool TChessBoard::WhiteInCheckAfter(Square oldSq, Square newSq) const { return KingAttackedAfter(true, oldSq, newSq); }
+
+bool TChessBoard::BlackInCheckAfter(Square oldSq, Square newSq) const
+{
+    return KingAttackedAfter(false, oldSq, newSq);
+}
+
+// Plays the move on a copy of the squares (an en passant capture also takes its pawn off) and
+// tests whether the first king of the given colour is attacked there.
+bool TChessBoard::KingAttackedAfter(bool whiteKing, Square oldSq, Square newSq) const
+{
+    if (!IsOnBoard(oldSq) || !IsOnBoard(newSq))
+        return false;
+    char board[66];
+    std::memcpy(board, Squares, sizeof board);
+    const Square victim = EnPassantVictim(oldSq, newSq);
+    const char letter = board[SquareIndex(oldSq)];
+    board[SquareIndex(oldSq)] = EmptySquare;
+    board[SquareIndex(newSq)] = letter;
+    if (victim != Square::None)
+        board[SquareIndex(victim)] = EmptySquare;
+
+    const char* king = std::strchr(board + 1, whiteKing ? 'K' : 'k');
+    if (!king)
+        return false;
+    const Square kingSq = SquareAt(static_cast<int>(king - board));
+    const int x = XPos(kingSq);
+    const int y = YPos(kingSq);
+    // Attacker letters are the opposite colour's; a white king is attacked by pawns from above.
+    const auto enemy = [whiteKing](char lower) { return whiteKing ? lower : static_cast<char>(lower - 0x20); };
+    const int pawnRank = whiteKing ? y + 1 : y - 1;
+    const auto at = [&board](int file, int rank) { return board[SquareIndex(MouseToSquare(file, rank))]; };
+
+    if (at(x - 1, pawnRank) == enemy('p') || at(x + 1, pawnRank) == enemy('p'))
+        return true;
+    for (const auto& jump : KnightJumps)
+        if (at(x + jump[0], y + jump[1]) == enemy('n'))
+            return true;
+    const auto lineAttacked = [&](const int (*steps)[2], char slider) {
+        for (int d = 0; d < 4; ++d) {
+            for (int k = 1; k <= 7; ++k) {
+                const Square s = MouseToSquare(x + k * steps[d][0], y + k * steps[d][1]);
+                if (s == Square::None)
+                    break;
+                const char c = board[SquareIndex(s)];
+                if (c == EmptySquare)
+                    continue;
+                if (c == enemy('q') || c == enemy(slider) || (k == 1 && c == enemy('k')))
+                    return true;
+                break;
+            }
+        }
+        return false;
+    };
+    return lineAttacked(DiagonalSteps, 'b') || lineAttacked(StraightSteps, 'r');
+}
+
+bool TChessBoard::LegalMoveAvailable()
+{
+    // Both refusals hold for every square pair alike, so they are tested once.
+    if (FThinking.load() || CheckForThreefoldPosition())
+        return false;
+    const int mover = FWhiteToMove ? 1 : 0;
+    for (int i = 1; i <= 64; ++i) {
+        if (ColorOfPiece(SquareAt(i)) != mover)
+            continue;
+        for (int j = 1; j <= 64; ++j)
+            if (MoveObeysRules(SquareAt(i), SquareAt(j)))
+                return true;
+    }
+    return false;
+}
+
+bool TChessBoard::CheckForThreefoldPosition() const
+{
+    // While a move is being made its new position has no entry yet.
+    if (MakingMove)
+        return false;
+    const char* current = RecordEntry(FCurrentMove, FWhiteToMove).PosStr;
+    int earlier = 0;
+    int m = FCurrentMove;
+    bool white = FWhiteToMove;
+    while (true) {
+        // One half-move back: (m, Black) follows (m, White), which follows (m - 1, Black).
+        if (!white) {
+            white = true;
+        } else {
+            --m;
+            white = false;
+        }
+        if (PositionOrder(m, white) < PositionOrder(StartMove, StartWhite))
+            break;
+        if (LiesInRecord(m, white) && std::strcmp(RecordEntry(m, white).PosStr, current) == 0)
+            ++earlier;
+    }
+    return earlier >= 2;
+}

@@ -1,0 +1,110 @@
+// Construction and destruction of the board, the game record entry type, the computer player's
+// settings and the overridable event reactions.
+
+#include "chessbrd.h"
+
+#include <algorithm>
+#include <cstring>
+
+MoveInfo::MoveInfo()
+    : Castling(AllCastlingRights)
+    , oldSq(Square::None)
+    , newSq(Square::None)
+    , EnPassant(Square::None)
+{
+    PosStr[0] = '_';
+    std::memcpy(PosStr + 1, StartPosition, 64);
+    PosStr[65] = '\0';
+}
+
+MoveInfo MoveInfo::Blank()
+{
+    MoveInfo info;
+    std::memset(info.PosStr, 0, sizeof info.PosStr);
+    info.Castling = CastlingSet();
+    return info;
+}
+
+MoveInfo MoveInfo::NotInRecord()
+{
+    MoveInfo info;
+    std::memset(info.PosStr, 0, sizeof info.PosStr);
+    std::memcpy(info.PosStr, "init", 4);
+    return info;
+}
+
+TChessBoard::TChessBoard(QWidget* parent, Mode mode)
+    : QWidget(parent)
+    , FMode(mode)
+{
+    // Appearance first, so that the first picture already has its final size.
+    FDisplayCoords = AllEdges;
+    FCoordFont = QFont(QStringLiteral("Arial"));
+    FCoordFont.setPointSize(7);
+    FLineStyle = QPen(Qt::black, 1, Qt::SolidLine);
+    ApplySize(8 * FSizeOfSquare + 2 * FSizeOfBorder);
+
+    // The start position; the record holds it as its only position.
+    for (auto& slot : GameRecord)
+        slot[0] = slot[1] = MoveInfo::Blank();
+    Squares[0] = '_';
+    std::memcpy(Squares + 1, StartPosition, 64);
+    Squares[65] = '\0';
+    FCastlingAllowed = AllCastlingRights;
+    GameRecord[1][0] = MoveInfo();
+    RefreshPosition();
+    Paint();
+}
+
+TChessBoard::~TChessBoard() = default;
+
+void TChessBoard::set_ComputerPlaysWhite(bool value)
+{
+    CancelThinking();
+    FComputerPlaysWhite = value;
+}
+
+void TChessBoard::set_ComputerPlaysBlack(bool value)
+{
+    CancelThinking();
+    FComputerPlaysBlack = value;
+}
+
+void TChessBoard::set_SearchDepth(int value) { FSearchDepth.store(std::clamp(value, 1, 10)); }
+
+void TChessBoard::set_ThinkingPriority(TThreadPriority value) { FThinkingPriority = std::min(value, tpNormal); }
+
+void TChessBoard::CancelThinking()
+{
+    // Without an engine thread nothing searches, so there is nothing to stop.
+}
+
+bool TChessBoard::MoveNow()
+{
+    CancelThinking();
+    if (!LegalMoveAvailable())
+        return false;
+    FThinking.store(true);
+    return true;
+}
+
+void TChessBoard::FinishedThread(QObject*) { }
+
+// The reactions do nothing by themselves; the board raises its events through the handlers only.
+void TChessBoard::Capture(QObject*, Square, Square, char) { }
+void TChessBoard::Castle(QObject*, Square, Square) { }
+void TChessBoard::Check(QObject*, Square, Square) { }
+void TChessBoard::EndDrag(bool) { }
+void TChessBoard::IllegalMove(QObject*, Square) { }
+void TChessBoard::LegalMove(QObject*, Square, Square) { }
+void TChessBoard::Mate(QObject*, Square, Square) { }
+void TChessBoard::OnlyTwoKingsLeft(QObject*) { }
+void TChessBoard::StaleMate(QObject*, Square, Square) { }
+void TChessBoard::ThreefoldPosition(QObject*) { }
+
+void TChessBoard::Promotion(QObject*, Square, Square, char& NewPiece)
+{
+    if (!IsPromotionLetter(NewPiece))
+        NewPiece = 'q';
+    FPromotionPiece = NewPiece;
+}

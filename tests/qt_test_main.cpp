@@ -1,0 +1,11 @@
+// main() for test programs that build widgets: the application object must exist first.
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
