@@ -38,10 +38,27 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# Speed checks, run by hand: the board's legality scan and the engine's search suite.
+# The computer player's thread tests under ThreadSanitizer, and every test under AddressSanitizer
+# with UndefinedBehaviorSanitizer, each in a build folder of its own.
+SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
+    TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+    ASAN_OPTIONS="detect_leaks=1" LSAN_OPTIONS="suppressions=$(CURDIR)/tests/lsan.supp print_suppressions=0" \
+    UBSAN_OPTIONS="print_stacktrace=1 halt_on_error=1"
+
+test-sanitize: deps
+	cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUGWERK_SANITIZE=thread
+	cmake --build build-tsan -j $(JOBS) --target test_thinking
+	cd build-tsan && $(SANITIZER_ENV) ctest --output-on-failure -R 'ComputerPlayer'
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUGWERK_SANITIZE=address,undefined
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# Speed checks, run by hand: the board's legality scan, the engine thread's idle and cancel costs,
+# and the engine's search suite.
 bench: build
 	./$(BUILD_DIR)/board-bench
+	./$(BUILD_DIR)/thread-bench
 	echo bench | ./$(BUILD_DIR)/zugwerk-engine
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-tsan build-asan

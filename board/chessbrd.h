@@ -12,6 +12,7 @@
 // while a search is requested (Thinking true), when no board operation changes them.
 
 #include "chesstypes.h"
+#include "tthread.h"
 
 #include <QFont>
 #include <QImage>
@@ -20,8 +21,12 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+class ChessThread;
 
 class TChessBoard : public QWidget {
 public:
@@ -49,7 +54,7 @@ public:
     Square EnPassant() const { return FEnPassant; }
     void set_EnPassant(Square sq);
     CastlingSet CastlingAllowed() const { return FCastlingAllowed; }
-    void set_CastlingAllowed(CastlingSet rights) { FCastlingAllowed = rights; }
+    void set_CastlingAllowed(CastlingSet rights);
     int CurrentMove() const { return FCurrentMove; }
     void set_CurrentMove(int) { }
     char PromotionPiece() const { return FPromotionPiece; }
@@ -101,6 +106,8 @@ public:
     void CancelThinking();
     bool MoveNow();
     void FinishedThread(QObject* Sender);
+    // Shows the engine's "illegal move" message: caption, text. Replaceable so that tests see it.
+    std::function<void(const QString& caption, const QString& text)> EngineMessageBox;
 
     // ---- Appearance ----
     bool BoardLines() const { return FBoardLines; }
@@ -179,6 +186,8 @@ public:
     static constexpr int LastSetUpMoveNumber = 200;
 
 protected:
+    // Starts the computer's search when it is due, then handles the event as usual.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -190,6 +199,10 @@ private:
     bool KingAttackedAfter(bool whiteKing, Square oldSq, Square newSq) const;
     bool SquareIsAttackedFromCastling(bool white, Square kingTo) const;
     bool SlideReaches(Square oldSq, Square newSq, const int (*steps)[2], int stepCount) const;
+    // model_thinking.cpp
+    void StartEngineThread();
+    void EngineMoveRefused();
+    bool AutomaticStartIsDue() const;
     // model_moves.cpp
     void MoveCastlingRook(Square kingTo);
     void RemoveCastlingRights(Square sq);
@@ -230,6 +243,16 @@ private:
     bool FComputerPlaysWhite = false;
     bool FComputerPlaysBlack = false;
     TThreadPriority FThinkingPriority = tpLower;
+    std::unique_ptr<ChessThread> FEngineThread;
+    // Where the board last refused the engine's move; the engine is not restarted there by itself.
+    struct EngineSituation {
+        std::string position;
+        bool whiteToMove;
+        CastlingSet castling;
+        Square enPassant;
+        bool operator==(const EngineSituation&) const = default;
+    };
+    std::optional<EngineSituation> FRefusedEngineSituation;
 
     // Appearance.
     bool FBoardLines = false;

@@ -52,7 +52,6 @@ constexpr bool IsPromotionLetter(char c)
 enum class CanStillCastle : std::uint8_t { WhiteKingSide, WhiteQueenSide, BlackKingSide, BlackQueenSide };
 enum class DisplayCoords : std::uint8_t { West, North, East, South };
 enum class StandardSet : std::uint8_t { Size32, Size40, Size64, Size80 };
-enum TThreadPriority : std::uint8_t { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
 
 // A set of up to eight enumeration members held in one byte, member n in bit n.
 template <typename Enum> class TByteSet {

@@ -1,6 +1,7 @@
 // Construction and destruction of the board, the game record entry type, the computer player's
 // settings and the overridable event reactions.
 
+#include "chess_thread.h"
 #include "chessbrd.h"
 
 #include <algorithm>
@@ -54,41 +55,11 @@ TChessBoard::TChessBoard(QWidget* parent, Mode mode)
     GameRecord[1][0] = MoveInfo();
     RefreshPosition();
     Paint();
+
+    // Last, the engine thread; a board in a form designer has none.
+    if (FMode == Mode::Runtime)
+        StartEngineThread();
 }
-
-TChessBoard::~TChessBoard() = default;
-
-void TChessBoard::set_ComputerPlaysWhite(bool value)
-{
-    CancelThinking();
-    FComputerPlaysWhite = value;
-}
-
-void TChessBoard::set_ComputerPlaysBlack(bool value)
-{
-    CancelThinking();
-    FComputerPlaysBlack = value;
-}
-
-void TChessBoard::set_SearchDepth(int value) { FSearchDepth.store(std::clamp(value, 1, 10)); }
-
-void TChessBoard::set_ThinkingPriority(TThreadPriority value) { FThinkingPriority = std::min(value, tpNormal); }
-
-void TChessBoard::CancelThinking()
-{
-    // Without an engine thread nothing searches, so there is nothing to stop.
-}
-
-bool TChessBoard::MoveNow()
-{
-    CancelThinking();
-    if (!LegalMoveAvailable())
-        return false;
-    FThinking.store(true);
-    return true;
-}
-
-void TChessBoard::FinishedThread(QObject*) { }
 
 // The reactions do nothing by themselves; the board raises its events through the handlers only.
 void TChessBoard::Capture(QObject*, Square, Square, char) { }

@@ -11,8 +11,9 @@ namespace {
 
 QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-// Chess glyphs of the DejaVu font, in the order of PieceLetters' first six letters.
-const char16_t PieceGlyphs[] = u"\u265F\u265E\u265D\u265C\u265B\u265A";
+// Chess symbols of the DejaVu font, in the order pawn, knight, bishop, rook, queen, king.
+const char16_t SolidPieceGlyphs[] = u"\u265F\u265E\u265D\u265C\u265B\u265A";
+const char16_t OutlinePieceGlyphs[] = u"\u2659\u2658\u2657\u2656\u2655\u2654";
 
 } // namespace
 
@@ -91,17 +92,24 @@ void TChessBoard::DrawPiece(Square sq, char piece)
     const QRect rect = SquareRect(sq);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(FSizeOfSquare * 4 / 5);
-    QPainterPath glyph;
-    glyph.addText(0, 0, font, QString(QChar(PieceGlyphs[n % 6])));
-    const QRectF bounds = glyph.boundingRect();
-    glyph.translate(QPointF(rect.center()) - bounds.center() + QPointF(0.5, 0.5));
-
+    const auto glyph = [&](char16_t symbol) {
+        QPainterPath path;
+        path.setFillRule(Qt::WindingFill);
+        path.addText(0, 0, font, QString(QChar(symbol)));
+        return path;
+    };
+    // The solid symbol gives the piece's body; a white piece gets the outline symbol drawn over it.
+    QPainterPath body = glyph(SolidPieceGlyphs[n % 6]);
+    const QPointF offset = QPointF(rect.center()) - body.boundingRect().center() + QPointF(0.5, 0.5);
+    body.translate(offset);
     QPainter painter(&FCanvas);
     painter.setRenderHint(QPainter::Antialiasing);
-    const bool white = n < 6;
-    painter.setPen(QPen(white ? Qt::black : Qt::white, 1));
-    painter.setBrush(white ? Qt::white : Qt::black);
-    painter.drawPath(glyph);
+    if (n < 6) {
+        painter.fillPath(body, Qt::white);
+        painter.fillPath(glyph(OutlinePieceGlyphs[n % 6]).translated(offset), Qt::black);
+    } else {
+        painter.fillPath(body, Qt::black);
+    }
     update(rect);
 }
 

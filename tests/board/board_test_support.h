@@ -65,6 +65,26 @@ inline void Play(TChessBoard& board, const std::string& moves)
         ASSERT_TRUE(board.Move(Sq(move.substr(0, 2)), Sq(move.substr(2, 2)))) << "refused: " << move;
 }
 
+// Plays the first legal half-move (in square order) that neither repeats a placement for the third
+// time nor ends the game, until the given position is reached.
+inline void PlayUntil(TChessBoard& board, int moveNumber, bool whiteToMove)
+{
+    while (board.CurrentMove() != moveNumber || board.WhiteToMove() != whiteToMove) {
+        bool moved = false;
+        for (int i = 1; i <= 64 && !moved; ++i) {
+            for (int j = 1; j <= 64 && !moved; ++j) {
+                if (!board.Move(SquareAt(i), SquareAt(j)))
+                    continue;
+                if (!board.CheckForThreefoldPosition() && board.LegalMoveAvailable())
+                    moved = true;
+                else
+                    board.MoveBackward();
+            }
+        }
+        ASSERT_TRUE(moved) << "stuck at move " << board.CurrentMove();
+    }
+}
+
 inline std::string Name(Square sq)
 {
     if (!IsOnBoard(sq))

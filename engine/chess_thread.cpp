@@ -1,0 +1,105 @@
+#include "chess_thread.h"
+
+ChessThread::ChessThread(BoardLink link)
+    : Link(std::move(link))
+    , Engine(std::make_unique<engine::Engine>())
+{
+}
+
+ChessThread::~ChessThread()
+{
+    Terminate();
+    WaitFor();
+}
+
+void ChessThread::WakeUp()
+{
+    std::lock_guard lock(Mutex);
+    Signal.notify_all();
+}
+
+void ChessThread::ThinkingRequested() { WakeUp(); }
+
+void ChessThread::Execute()
+{
+    std::unique_lock lock(Mutex);
+    while (true) {
+        // 1. Idle until a search is requested (and no hand-off is still under way) or the thread ends.
+        Signal.wait(lock, [this] { return Terminated() || (Link.Thinking.load() && HandOff == HandOffState::None); });
+        if (Terminated())
+            return;
+        Searching = true;
+        lock.unlock();
+
+        // 2. Search the board's position as it is now; the board does not change it meanwhile.
+        ApplyPriority();
+        Link.LoadPosition(*Engine);
+        const bool completed = Engine->RunSearch(Link.SearchDepth, StopRequested) && Engine->HasBestMove();
+
+        lock.lock();
+        Searching = false;
+        if (!completed) {
+            // 3a. Stopped: no move. CancelThinking waits for exactly this.
+            Link.Thinking.store(false);
+            Signal.notify_all();
+            continue;
+        }
+
+        // 3b. Completed: the move is made on the main thread while this thread waits.
+        HandOff = HandOffState::Pending;
+        const unsigned ticket = ++HandOffTicket;
+        HandOffFrom = Engine->BestMoveFrom() + 1;
+        HandOffTo = Engine->BestMoveTo() + 1;
+        Signal.notify_all();
+        lock.unlock();
+        Link.RunOnMainThread([this, ticket] { HandOffMove(ticket); });
+        lock.lock();
+        Signal.wait(lock, [this] { return HandOff == HandOffState::None || Terminated(); });
+    }
+}
+
+void ChessThread::HandOffMove(unsigned ticket)
+{
+    int from = 0;
+    int to = 0;
+    {
+        std::lock_guard lock(Mutex);
+        // A hand-off discarded by CancelThinking, or one from an earlier search, does nothing.
+        if (HandOff != HandOffState::Pending || ticket != HandOffTicket)
+            return;
+        HandOff = HandOffState::Running;
+        from = HandOffFrom;
+        to = HandOffTo;
+    }
+    // The board refuses every move while Thinking is set, so it is cleared first. Only the squares
+    // are passed: a promotion follows the board's own choice of piece.
+    Link.Thinking.store(false);
+    if (!Link.Move(from, to))
+        Link.MoveRefused();
+    std::lock_guard lock(Mutex);
+    HandOff = HandOffState::None;
+    Signal.notify_all();
+}
+
+void ChessThread::CancelThinking()
+{
+    if (!Link.Thinking.load())
+        return;
+    StopRequested.store(true);
+    {
+        std::unique_lock lock(Mutex);
+        // A request the thread has not taken up yet (or cannot, while a hand-off is under way) is
+        // simply withdrawn.
+        if (!Searching && HandOff != HandOffState::Pending)
+            Link.Thinking.store(false);
+        // Otherwise the search ends by itself on the stop request, or completes just before it;
+        // a completed search's pending hand-off needs this (main) thread, so it is discarded here.
+        Signal.wait(lock, [this] { return !Link.Thinking.load() || HandOff == HandOffState::Pending; });
+        if (HandOff == HandOffState::Pending) {
+            HandOff = HandOffState::None;
+            Link.Thinking.store(false);
+            Signal.notify_all();
+        }
+    }
+    StopRequested.store(false);
+}

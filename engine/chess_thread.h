@@ -1,0 +1,70 @@
+#pragma once
+
+// ChessThread: the engine thread of one board. It waits until the board raises its Thinking flag,
+// loads the board's position, searches it, and hands the chosen move back to the board on the main
+// thread, where it is made like a human move.
+//
+// Protocol (two atomic flags, plus a mutex and condition variable for waiting):
+// - Thinking belongs to the board: set by the board to request a search; cleared by this thread
+//   after a stopped search, by the hand-off just before the move is made, or by CancelThinking.
+// - StopRequested is set and cleared by CancelThinking on the main thread; the search polls it.
+// - The idle thread blocks on the condition variable; MoveNow and Terminate wake it.
+// - After a completed search the hand-off is posted to the main thread and the thread waits until it
+//   has run or has been discarded by CancelThinking, so CancelThinking always returns.
+// The board owns the thread; it cancels thinking, terminates and joins it before it goes away.
+
+#include "engine.h"
+#include "tthread.h"
+
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+class ChessThread : public TThread {
+public:
+    // What the thread needs of its board, fixed for the thread's life.
+    struct BoardLink {
+        std::atomic<bool>& Thinking;
+        const std::atomic<int>& SearchDepth;
+        // Engine thread, while a search is requested: load the board's position into the engine.
+        std::function<void(engine::Engine&)> LoadPosition;
+        // Engine thread: have a call run on the main thread.
+        std::function<void(std::function<void()>)> RunOnMainThread;
+        // Main thread: make the move on the board (board squares 1..64); false when refused.
+        std::function<bool(int oldSq, int newSq)> Move;
+        // Main thread: the board refused the engine's move.
+        std::function<void()> MoveRefused;
+    };
+
+    explicit ChessThread(BoardLink link);
+    ~ChessThread() override;
+
+    // Main thread. Ends a requested or running search without a move and returns once the thread
+    // is idle; returns at once when nothing is requested.
+    void CancelThinking();
+    // Main thread, after the board has set Thinking: wakes the idle thread.
+    void ThinkingRequested();
+
+    std::atomic<bool> StopRequested { false };
+
+protected:
+    void Execute() override;
+    void WakeUp() override;
+
+private:
+    enum class HandOffState { None, Pending, Running };
+    void HandOffMove(unsigned ticket);
+
+    BoardLink Link;
+    std::unique_ptr<engine::Engine> Engine;
+
+    // Guarded by Mutex.
+    std::mutex Mutex;
+    std::condition_variable Signal;
+    bool Searching = false;
+    HandOffState HandOff = HandOffState::None;
+    unsigned HandOffTicket = 0;
+    int HandOffFrom = 0;
+    int HandOffTo = 0;
+};

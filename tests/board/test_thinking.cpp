@@ -1,0 +1,283 @@
+// The computer player through the board alone: a real engine thread searches and hands its moves
+// back on the main thread, while the tests play the part of the event loop.
+
+#include "board_test_support.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Runs the event loop until the condition holds; false after the timeout.
+template <typename Condition> bool WaitFor(Condition condition, int timeoutMs = 60000)
+{
+    return QTest::qWaitFor(condition, timeoutMs);
+}
+
+// Delivers one event to the board, as any message from the window system would.
+void Nudge(TChessBoard& board)
+{
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&board, &event);
+}
+
+struct EngineBoard {
+    std::unique_ptr<TChessBoard> board = std::make_unique<TChessBoard>();
+    int messages = 0;
+    EventLog log;
+    EngineBoard()
+    {
+        board->EngineMessageBox = [this](const QString& caption, const QString& text) {
+            EXPECT_EQ(caption, "Error");
+            EXPECT_EQ(text, "Engine tried to perform Illegal Move");
+            ++messages;
+        };
+        log.Attach(*board);
+    }
+};
+
+// A middlegame in which a deep search takes far longer than any test waits.
+const char* const Middlegame = "r1bq1rk1/pp2bppp/2n1pn2/3p4/2PP4/2N1PN2/PP1B1PPP/R2QKB1R";
+
+TEST(ComputerPlayer, AnswersAHumanMoveWithALegalMove)
+{
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    board.set_SearchDepth(2);
+    board.set_ComputerPlaysBlack(true);
+    ASSERT_TRUE(board.Move(Square::E2, Square::E4));
+    EXPECT_TRUE(board.Thinking());
+    EXPECT_FALSE(board.MoveIsLegal(Square::D2, Square::D4)) << "human input is locked while the engine thinks";
+    ASSERT_TRUE(WaitFor([&] { return !board.Thinking() && board.WhiteToMove(); }));
+    ASSERT_EQ(e.log.events.size(), 2u);
+    EXPECT_EQ(e.log.events[0], "LegalMove e2e4");
+    EXPECT_EQ(e.log.events[1].rfind("LegalMove ", 0), 0u);
+    EXPECT_EQ(board.GetMoveList().size(), 2u);
+    EXPECT_EQ(board.CurrentMove(), 2);
+    EXPECT_EQ(e.messages, 0);
+    // The engine has answered; with White human it stays idle.
+    Nudge(board);
+    EXPECT_FALSE(board.Thinking());
+}
+
+TEST(ComputerPlayer, PlaysWholeGamesAgainstItself)
+{
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    int gamesEnded = 0;
+    std::vector<int> gameLengths;
+    // As the main window does: a finished game is followed by a new one, from the handler itself.
+    auto endGame = [&] {
+        ++gamesEnded;
+        gameLengths.push_back(static_cast<int>(board.GetMoveList().size()));
+        board.NewGame();
+    };
+    board.OnMate = board.OnStaleMate = [&](QObject*, Square, Square) { endGame(); };
+    board.OnOnlyTwoKingsLeft = board.OnThreefoldPosition = [&](QObject*) { endGame(); };
+    board.set_SearchDepth(1);
+    board.set_ComputerPlaysWhite(true);
+    board.set_ComputerPlaysBlack(true);
+    Nudge(board); // the first event starts White's engine
+    EXPECT_TRUE(board.Thinking());
+    ASSERT_TRUE(WaitFor([&] { return gamesEnded >= 2; }, 120000)) << "moves so far: " << board.GetMoveList().size();
+    EXPECT_EQ(e.messages, 0);
+    for (int length : gameLengths)
+        EXPECT_GT(length, 0);
+    board.set_ComputerPlaysWhite(false);
+    board.set_ComputerPlaysBlack(false);
+    EXPECT_FALSE(board.Thinking());
+}
+
+TEST(ComputerPlayer, MoveNowPlaysForTheHumanSide)
+{
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    board.set_SearchDepth(1);
+    ASSERT_TRUE(board.MoveNow());
+    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }));
+    EXPECT_FALSE(board.Thinking());
+    EXPECT_EQ(board.GetMoveList().size(), 1u);
+    // Nobody plays Black by computer: nothing more happens.
+    Nudge(board);
+    EXPECT_FALSE(board.Thinking());
+
+    // Without a legal move there is nothing to search.
+    Arrange(board, "7k/8/6QK/8/8/8/8/8", false);
+    EXPECT_FALSE(board.MoveNow());
+    EXPECT_FALSE(board.Thinking());
+}
+
+TEST(ComputerPlayer, CancelStopsWithoutAMoveAndTheEngineRestartsWhenDue)
+{
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    Arrange(board, Middlegame, true);
+    board.set_SearchDepth(10);
+    // Nothing requested: returns at once.
+    board.CancelThinking();
+    EXPECT_FALSE(board.Thinking());
+
+    board.set_ComputerPlaysWhite(true);
+    Nudge(board);
+    ASSERT_TRUE(board.Thinking());
+    std::this_thread::sleep_for(50ms);
+    board.CancelThinking();
+    EXPECT_FALSE(board.Thinking());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(e.log.events.empty());
+    EXPECT_TRUE(board.WhiteToMove());
+    EXPECT_EQ(board.Position(), Placement(Middlegame));
+
+    // The computer still plays White: the next event starts a new search.
+    Nudge(board);
+    EXPECT_TRUE(board.Thinking());
+    // MoveNow during a search restarts it; switching White to human stops it for good.
+    EXPECT_TRUE(board.MoveNow());
+    EXPECT_TRUE(board.Thinking());
+    board.set_ComputerPlaysWhite(false);
+    EXPECT_FALSE(board.Thinking());
+    Nudge(board);
+    EXPECT_FALSE(board.Thinking());
+    EXPECT_TRUE(e.log.events.empty());
+}
+
+TEST(ComputerPlayer, LoweringTheDepthWhileThinkingEndsTheSearchWithAMove)
+{
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    Arrange(board, Middlegame, true);
+    board.set_SearchDepth(10);
+    ASSERT_TRUE(board.MoveNow());
+    std::this_thread::sleep_for(20ms);
+    board.set_SearchDepth(1);
+    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }));
+    EXPECT_FALSE(board.Thinking());
+    EXPECT_EQ(board.GetMoveList().size(), 1u);
+    EXPECT_EQ(e.log.events.at(0).rfind("LegalMove ", 0), 0u);
+}
+
+TEST(ComputerPlayer, WritersThatChangeThePositionCancelFirst)
+{
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    Arrange(board, Middlegame, true);
+    board.set_SearchDepth(10);
+    const auto thinkThen = [&](auto change) {
+        ASSERT_TRUE(board.MoveNow());
+        std::this_thread::sleep_for(5ms);
+        change();
+        EXPECT_FALSE(board.Thinking());
+    };
+    thinkThen([&] { board.set_PosStr(Placement(Middlegame)); });
+    thinkThen([&] { board.set_EnPassant(Square::E6); });
+    thinkThen([&] { board.set_CastlingAllowed(CastlingSet()); });
+    thinkThen([&] { board.set_WhiteToMove(true); });
+    thinkThen([&] { board.NewGame(); });
+    thinkThen([&] { Play(board, ""); board.GotoMove(1, true); });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(e.log.events.empty());
+}
+
+TEST(ComputerPlayer, ACompletedSearchWhoseHandOffIsPendingIsDiscardedByCancel)
+{
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    board.set_SearchDepth(1);
+    ASSERT_TRUE(board.MoveNow());
+    // Without the event loop the finished search waits for its hand-off.
+    std::this_thread::sleep_for(200ms);
+    EXPECT_TRUE(board.Thinking());
+    board.CancelThinking();
+    EXPECT_FALSE(board.Thinking());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(e.log.events.empty());
+    EXPECT_EQ(board.Position(), std::string(StartPosition));
+    // The thread is idle again and takes the next request.
+    ASSERT_TRUE(board.MoveNow());
+    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }));
+}
+
+TEST(ComputerPlayer, DestroyingAThinkingBoardIsSafe)
+{
+    {
+        EngineBoard e;
+        Arrange(*e.board, Middlegame, true);
+        e.board->set_SearchDepth(10);
+        ASSERT_TRUE(e.board->MoveNow());
+        std::this_thread::sleep_for(20ms);
+        e.board.reset();
+    }
+    {
+        // The search has finished and its hand-off is queued for a board that is then destroyed.
+        EngineBoard e;
+        e.board->set_SearchDepth(1);
+        ASSERT_TRUE(e.board->MoveNow());
+        std::this_thread::sleep_for(200ms);
+        e.board.reset();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(e.log.events.empty());
+    }
+    {
+        // An idle board goes away at once, as does a board built for a form designer.
+        TChessBoard idle;
+        TChessBoard designed(nullptr, TChessBoard::Mode::Designer);
+    }
+}
+
+TEST(ComputerPlayer, ARefusedEngineMoveIsReportedOnceAndNotRetried)
+{
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    // The record has no room for Black's 255th move, which the engine knows nothing of.
+    Arrange(board, "r3k2r/pppppppp/8/8/8/8/PPPPPPPP/R3K2R", true, CastlingSet(), Square::None, 200);
+    PlayUntil(board, 255, false);
+    const std::string before = board.Position();
+    e.log.Clear();
+    board.set_SearchDepth(1);
+    board.set_ComputerPlaysBlack(true);
+    Nudge(board);
+    ASSERT_TRUE(WaitFor([&] { return e.messages > 0 && !board.Thinking(); }));
+    for (int i = 0; i < 20; ++i) {
+        Nudge(board);
+        QCoreApplication::processEvents();
+    }
+    std::this_thread::sleep_for(50ms);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(e.messages, 1);
+    EXPECT_FALSE(board.Thinking());
+    EXPECT_EQ(board.Position(), before);
+    EXPECT_TRUE(e.log.events.empty());
+
+    // A change of the player settings lets the engine try again.
+    board.set_ComputerPlaysBlack(true);
+    Nudge(board);
+    ASSERT_TRUE(WaitFor([&] { return e.messages == 2 && !board.Thinking(); }));
+    // Going back a move is a new situation: White's engine move is accepted.
+    board.set_ComputerPlaysBlack(false);
+    ASSERT_TRUE(board.MoveBackward());
+    board.set_ComputerPlaysWhite(true);
+    Nudge(board);
+    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove() && !board.Thinking(); }));
+    EXPECT_EQ(e.messages, 2);
+}
+
+TEST(ComputerPlayer, PriorityIsClampedAndPassedOn)
+{
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    board.set_ThinkingPriority(tpTimeCritical);
+    EXPECT_EQ(board.ThinkingPriority(), tpNormal);
+    board.set_ThinkingPriority(tpIdle);
+    board.set_SearchDepth(1);
+    ASSERT_TRUE(board.MoveNow());
+    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }));
+}
+
+} // namespace
