@@ -1,0 +1,206 @@
+#pragma once
+
+#include "engine_types.h"
+
+#include <array>
+#include <atomic>
+#include <cassert>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+namespace engine {
+
+// The engine position: what a search changes as it makes and takes back moves. A plain record so
+// that tests and tools can read it through Engine::Position(); only Engine writes it.
+// Invariants (Engine::PositionIsConsistent): a square is empty exactly when both its codes are
+// NoColor / NoPiece; OtherSide == SideToMove ^ 1; CastleRights within 0..15; EnPassantTarget is
+// NoSquare or a square; 0 <= Ply < MaxPly.
+struct EnginePosition {
+    std::array<int, SquareCount> SquareColor;
+    std::array<int, SquareCount> SquarePiece;
+    int SideToMove;
+    int OtherSide;
+    int CastleRights;
+    int EnPassantTarget; // where an en passant capture would land, or NoSquare
+    int QuietPlies; // plies since the last capture or pawn move
+    int Ply; // distance from the search root
+};
+
+// One entry of the move list: the move and its ordering score.
+struct MoveEntry {
+    EngineMove Move;
+    int Score;
+};
+
+// What the optional iteration hook receives after each completed iteration. Pv points into the
+// engine's own table and is valid only during the call.
+struct IterationReport {
+    int Depth;
+    int Score;
+    std::uint64_t Nodes; // nodes of the whole search so far
+    int SelectiveDepth; // deepest ply reached so far, quiescence search included
+    const EngineMove* Pv;
+    int PvLength;
+};
+
+// The search engine core: its own compact copy of a position, move generation, evaluation and the
+// iterative-deepening alpha-beta search that picks the computer's move.
+//
+// Everything lives in fixed arrays inside the object (a few hundred kilobytes, so allocate the
+// Engine itself on the heap); nothing is allocated while it searches. The fixed tables are
+// compile-time constants; the position is loaded afresh for every search by LoadPosition and is
+// undefined after a stopped search. Within a search every successful MakeMove is paired with exactly
+// one UnmakeMove. PvTable is deliberately kept from one search to the next: its stale entries beyond
+// the current line still steer move ordering, and keeping them keeps the engine's choices stable.
+//
+// Owned by whoever searches with it (the engine thread, the command-line tool, a test); all calls
+// come from one thread at a time. Only the two atomics given to RunSearch are shared with others.
+class Engine {
+public:
+    Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // --- Position (position.cpp) -------------------------------------------------------------
+
+    // Loads a root position. `squares`: 64 piece letters "PNBRQKpnbrqk" or blanks from a8 to h1 (any
+    // other character is an empty square). castlingBits: bit 0 White king side, bit 1 White queen
+    // side, bit 2 Black king side, bit 3 Black queen side. enPassantSquare: the board's Square value
+    // (1 = a8 ... 64 = h1), 0 or anything else out of range for none.
+    void LoadPosition(const char* squares, bool whiteToMove, std::uint8_t castlingBits, int enPassantSquare);
+    // The current position as LoadPosition takes it back: `squares` receives 64 letters.
+    void ExportPosition(char* squares, bool& whiteToMove, std::uint8_t& castlingBits, int& enPassantSquare) const;
+
+    const EnginePosition& Position() const { return Pos; }
+    // Debug self-check of every invariant of the position; asserted after each make and take-back.
+    bool PositionIsConsistent() const;
+
+    // --- Move generation (movegen.cpp) --------------------------------------------------------
+
+    // Append the pseudo-legal moves (or only the captures, the pawn steps onto the last rank and the
+    // en passant captures) of the side to move for the current ply. False when the move list is full;
+    // the moves of this ply are then incomplete and must not be searched.
+    bool GenerateMoves();
+    bool GenerateCaptures();
+    // The moves generated for the current ply, in list order.
+    std::span<const MoveEntry> MovesOfCurrentPly() const;
+
+    // --- Making moves (makemove.cpp) ----------------------------------------------------------
+
+    // Makes a move generated in this position; false when it is illegal, and then nothing changed.
+    bool MakeMove(EngineMove m);
+    // Takes back the move made at ply Ply - 1.
+    void UnmakeMove();
+
+    // --- Attacks (attacks.cpp) ----------------------------------------------------------------
+
+    bool IsAttacked(int square, int side) const;
+    // Whether the king of `side` (the first one from a8 on) is attacked; false without a king.
+    bool KingInCheck(int side) const;
+
+    // --- Evaluation (evaluate.cpp) ------------------------------------------------------------
+
+    // Builds PieceSquare from the current (root) position: king tables and pawn shelter hold for
+    // the whole search that follows.
+    void PrepareTables();
+    // Static value of the current position for the side to move, in hundredths of a pawn.
+    int Evaluate() const;
+
+    // --- Search (search.cpp) ------------------------------------------------------------------
+
+    // Searches the loaded position by iterative deepening from depth 1 up to searchDepth, which is
+    // read (and kept within 1..10) before every iteration. stopRequested is read after every legal
+    // move made at a full-width node and after every iteration. Returns false when stopped.
+    bool RunSearch(const std::atomic<int>& searchDepth, const std::atomic<bool>& stopRequested);
+
+    // Called after each completed iteration; set it before searching. It is not copied or
+    // allocated during a search.
+    void SetIterationHook(std::function<void(const IterationReport&)> hook) { IterationHook = std::move(hook); }
+
+    // Results of the last completed iteration of the last search, kept apart from the working
+    // tables so that they stay valid after a stop. After a completed search BestMove is PvTable[0][0].
+    // HasBestMove is false when no iteration completed or the root has no legal move.
+    bool HasBestMove() const { return CompletedPvLength > 0; }
+    EngineMove BestMove() const { return HasBestMove() ? CompletedPv[0] : NoMove; }
+    int BestMoveFrom() const { return MoveFrom(BestMove()); }
+    int BestMoveTo() const { return MoveTo(BestMove()); }
+    int BestMovePromotion() const { return MovePromotion(BestMove()); } // piece code, 0 for none
+    int BestScore() const { return CompletedScore; }
+    int CompletedDepth() const { return CompletedDepthValue; }
+    std::uint64_t NodeCount() const { return CompletedNodes; } // nodes of the search up to that iteration
+    int SelectiveDepth() const { return CompletedSelectiveDepth; }
+    // Nodes of the last search cut short by the end of the ply arrays or of the move list.
+    std::uint64_t LimitCutoffs() const { return LimitCutoffCount; }
+    std::span<const EngineMove> PrincipalVariation() const { return { CompletedPv, CompletedPv + CompletedPvLength }; }
+
+private:
+    // Moves and their undo records.
+    struct UndoRecord {
+        EngineMove Move;
+        int Captured; // piece code that stood on the target square, NoPiece when it was empty
+        int CastleRights;
+        int EnPassantTarget;
+        int QuietPlies;
+    };
+
+    void ClearSquare(int square);
+    void PutPiece(int square, int color, int piece);
+    bool IsEmpty(int square) const { return Pos.SquarePiece[square] == NoPiece; }
+
+    void AddMove(int from, int to, int flags);
+    void AddPromotions(int from, int to, int flags);
+    void AppendMove(EngineMove m, int score);
+    void AddPawnMoves(int from, bool capturesOnly);
+    void AddPieceMoves(int from, bool capturesOnly);
+    void AddCastling();
+    void AddEnPassant();
+    bool FinishGeneration();
+
+    bool PlaceCastlingRook(int kingTarget);
+    void ReturnCastlingRook(int kingTarget);
+
+    int SearchNode(int alpha, int beta, int depth);
+    int QuiescenceSearch(int alpha, int beta);
+    void PickMove(int i);
+    void MarkPvMove();
+    void UpdatePv(EngineMove m);
+    int LimitCutoff();
+    bool StopIsRequested() const { return StopFlag->load(std::memory_order_relaxed); }
+    EngineMove FirstLegalRootMove();
+    void RecordIteration(int depth, int score, EngineMove fallback);
+
+    EnginePosition Pos {};
+
+    // Per-search evaluation table, [colour][piece][square], material included.
+    int PieceSquare[ColorCount][PieceTypeCount][SquareCount] {};
+
+    // Move list shared by all plies: ply p owns entries PlyStart[p] .. PlyEnd[p] - 1.
+    MoveEntry MoveStack[MoveStackSize] {};
+    int PlyStart[MaxPly] {};
+    int PlyEnd[MaxPly] {};
+    UndoRecord UndoStack[MaxPly] {};
+    bool MoveListFull = false; // a move did not fit into MoveStack during the last generation
+
+    // Search state. PvTable row p holds the best line from ply p in entries p .. PvLength[p] - 1.
+    EngineMove PvTable[MaxPly][MaxPly] {};
+    int PvLength[MaxPly] {};
+    bool OnPvPath = false;
+    // Quiet-move ordering scores by from and to square; cleared once per search.
+    int HistoryTable[SquareCount][SquareCount] {};
+    const std::atomic<bool>* StopFlag = nullptr;
+    std::uint64_t Nodes = 0;
+    int DeepestPly = 0;
+    std::uint64_t LimitCutoffCount = 0;
+
+    // Results of the last completed iteration.
+    EngineMove CompletedPv[MaxPly] {};
+    int CompletedPvLength = 0;
+    int CompletedScore = 0;
+    int CompletedDepthValue = 0;
+    std::uint64_t CompletedNodes = 0;
+    int CompletedSelectiveDepth = 0;
+    std::function<void(const IterationReport&)> IterationHook;
+};
+
+} // namespace engine

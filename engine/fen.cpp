@@ -1,0 +1,142 @@
+// FEN parsing. Every field is checked before anything is written, so a refused text leaves the
+// caller's position alone.
+
+#include "fen.h"
+
+#include "engine.h"
+
+#include <charconv>
+#include <vector>
+
+namespace engine {
+
+namespace {
+
+    constexpr std::string_view PieceLetters = "PNBRQKpnbrqk";
+
+    std::vector<std::string_view> SplitFields(std::string_view text)
+    {
+        std::vector<std::string_view> fields;
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
+                ++pos;
+            const std::size_t start = pos;
+            while (pos < text.size() && text[pos] != ' ' && text[pos] != '\t')
+                ++pos;
+            if (pos > start)
+                fields.push_back(text.substr(start, pos - start));
+        }
+        return fields;
+    }
+
+    bool ParsePlacement(std::string_view field, char* squares, std::string& error)
+    {
+        int rank = 0;
+        int file = 0;
+        for (const char c : field) {
+            if (c == '/') {
+                if (file != 8) {
+                    error = "rank " + std::to_string(8 - rank) + " does not have 8 squares";
+                    return false;
+                }
+                if (++rank > 7) {
+                    error = "more than 8 ranks";
+                    return false;
+                }
+                file = 0;
+            } else if (c >= '1' && c <= '8') {
+                const int run = c - '0';
+                if (file + run > 8) {
+                    error = "rank " + std::to_string(8 - rank) + " has more than 8 squares";
+                    return false;
+                }
+                for (int n = 0; n < run; ++n)
+                    squares[8 * rank + file++] = ' ';
+            } else if (PieceLetters.find(c) != std::string_view::npos) {
+                if (file >= 8) {
+                    error = "rank " + std::to_string(8 - rank) + " has more than 8 squares";
+                    return false;
+                }
+                squares[8 * rank + file++] = c;
+            } else {
+                error = std::string("unexpected character '") + c + "' in the piece placement";
+                return false;
+            }
+        }
+        if (rank != 7 || file != 8) {
+            error = "the piece placement must describe 8 ranks of 8 squares";
+            return false;
+        }
+        return true;
+    }
+
+} // namespace
+
+bool ParseFen(std::string_view fen, RootPosition& position, std::string& error)
+{
+    const std::vector<std::string_view> fields = SplitFields(fen);
+    if (fields.size() < 4 || fields.size() > 6) {
+        error = "a FEN has 4 to 6 fields, this one has " + std::to_string(fields.size());
+        return false;
+    }
+    RootPosition parsed {};
+    if (!ParsePlacement(fields[0], parsed.Squares, error))
+        return false;
+
+    if (fields[1] != "w" && fields[1] != "b") {
+        error = "side to move must be 'w' or 'b'";
+        return false;
+    }
+    parsed.WhiteToMove = fields[1] == "w";
+
+    if (fields[2] != "-") {
+        constexpr std::string_view rightLetters = "KQkq";
+        for (const char c : fields[2]) {
+            const std::size_t bit = rightLetters.find(c);
+            if (bit == std::string_view::npos || (parsed.CastlingBits & (1u << bit))) {
+                error = "castling rights must be '-' or distinct letters of KQkq";
+                return false;
+            }
+            parsed.CastlingBits |= static_cast<std::uint8_t>(1u << bit);
+        }
+    }
+
+    const std::string_view ep = fields[3];
+    if (ep != "-") {
+        if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || (ep[1] != '3' && ep[1] != '6')) {
+            error = "en passant square must be '-' or a square on rank 3 or 6";
+            return false;
+        }
+        const int row = '8' - ep[1];
+        parsed.EnPassantSquare = 8 * row + (ep[0] - 'a') + 1;
+    }
+
+    for (std::size_t i = 4; i < fields.size(); ++i) {
+        unsigned value = 0;
+        const auto [end, err] = std::from_chars(fields[i].data(), fields[i].data() + fields[i].size(), value);
+        if (err != std::errc() || end != fields[i].data() + fields[i].size()) {
+            error = "move counters must be non-negative numbers";
+            return false;
+        }
+    }
+
+    position = parsed;
+    return true;
+}
+
+void LoadRootPosition(Engine& engine, const RootPosition& position)
+{
+    engine.LoadPosition(position.Squares, position.WhiteToMove, position.CastlingBits, position.EnPassantSquare);
+}
+
+bool LoadFen(Engine& engine, std::string_view fen, std::string& error)
+{
+    RootPosition position;
+    if (!ParseFen(fen, position, error))
+        return false;
+    LoadRootPosition(engine, position);
+    return true;
+}
+
+} // namespace engine

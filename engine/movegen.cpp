@@ -1,0 +1,200 @@
+// Pseudo-legal move generation. Moves are appended in a fixed order (squares from a8 to h1, each
+// piece's directions in table order, then castling, then en passant); that order decides ties in
+// move ordering, so it must not change. Legality is settled later by MakeMove.
+
+#include "board_tables.h"
+#include "engine.h"
+
+namespace engine {
+
+namespace {
+
+    // The rows that matter to pawns, counted from rank 8 (row 0).
+    constexpr int Rank8Row = 0;
+    constexpr int Rank7Row = 1;
+    constexpr int Rank6Row = 2;
+    constexpr int Rank3Row = 5;
+    constexpr int Rank2Row = 6;
+    constexpr int Rank1Row = 7;
+
+    constexpr int LastRow(int color) { return color == White ? Rank8Row : Rank1Row; }
+    constexpr int StartRow(int color) { return color == White ? Rank2Row : Rank7Row; }
+    constexpr int PromotionFromRow(int color) { return color == White ? Rank7Row : Rank2Row; }
+    // The row of a square that a pawn of `color` skipped with a double step.
+    constexpr int EnPassantRow(int color) { return color == White ? Rank3Row : Rank6Row; }
+    constexpr int Forward(int color) { return color == White ? -RankStep : RankStep; }
+
+} // namespace
+
+std::span<const MoveEntry> Engine::MovesOfCurrentPly() const
+{
+    return { MoveStack + PlyStart[Pos.Ply], MoveStack + PlyEnd[Pos.Ply] };
+}
+
+void Engine::AppendMove(EngineMove m, int score)
+{
+    int& end = PlyEnd[Pos.Ply];
+    if (end == MoveStackSize) {
+        MoveListFull = true;
+        return;
+    }
+    MoveStack[end] = { m, score };
+    ++end;
+}
+
+void Engine::AddMove(int from, int to, int flags)
+{
+    // 1. A pawn reaching the mover's last rank promotes.
+    if ((flags & mfPawnMove) && RowOf(to) == LastRow(Pos.SideToMove)) {
+        AddPromotions(from, to, flags);
+        return;
+    }
+    // 2. Captures are ordered most valuable victim first, cheapest attacker next (an en passant
+    //    capture lands on an empty square, so its victim code is NoPiece); quiet moves by history.
+    const int score = (flags & mfCapture) ? CaptureOrderBase + 10 * Pos.SquarePiece[to] - Pos.SquarePiece[from]
+                                          : HistoryTable[from][to];
+    AppendMove(EncodeMove(from, to, 0, flags), score);
+}
+
+void Engine::AddPromotions(int from, int to, int flags)
+{
+    // Ordered by the new piece alone, whether or not the step captures.
+    for (int piece = Knight; piece <= Queen; ++piece)
+        AppendMove(EncodeMove(from, to, piece, flags | mfPromotion), CaptureOrderBase + 10 * piece);
+}
+
+void Engine::AddPawnMoves(int from, bool capturesOnly)
+{
+    const int side = Pos.SideToMove;
+    const int row = RowOf(from);
+    // A pawn on its own last rank (possible in a loaded position) has nowhere to go.
+    if (row == LastRow(side))
+        return;
+    const int ahead = from + Forward(side);
+    const int file = FileOf(from);
+    // The capture towards the a-file first, then towards the h-file.
+    if (file != FileA && Pos.SquareColor[ahead - 1] == Pos.OtherSide)
+        AddMove(from, ahead - 1, PawnCaptureFlags);
+    if (file != FileH && Pos.SquareColor[ahead + 1] == Pos.OtherSide)
+        AddMove(from, ahead + 1, PawnCaptureFlags);
+    if (capturesOnly) {
+        // Only the step that promotes counts as a capture-like move.
+        if (row == PromotionFromRow(side) && IsEmpty(ahead))
+            AddMove(from, ahead, PawnStepFlags);
+        return;
+    }
+    if (IsEmpty(ahead)) {
+        AddMove(from, ahead, PawnStepFlags);
+        // The double step only from the pawn's real start rank.
+        const int twoAhead = ahead + Forward(side);
+        if (row == StartRow(side) && IsEmpty(twoAhead))
+            AddMove(from, twoAhead, DoubleStepFlags);
+    }
+}
+
+void Engine::AddPieceMoves(int from, bool capturesOnly)
+{
+    const PieceMovement& movement = Movement[Pos.SquarePiece[from]];
+    for (int d = 0; d < movement.DirectionCount; ++d) {
+        const int direction = movement.Directions[d];
+        for (int to = StepFrom(from, direction); to != NoSquare; to = StepFrom(to, direction)) {
+            if (!IsEmpty(to)) {
+                if (Pos.SquareColor[to] == Pos.OtherSide)
+                    AddMove(from, to, CaptureFlags);
+                break;
+            }
+            if (!capturesOnly)
+                AddMove(from, to, QuietFlags);
+            if (!movement.Slides)
+                break;
+        }
+    }
+}
+
+void Engine::AddCastling()
+{
+    // Offered only when king and rook stand on their start squares: rights alone could come from a
+    // position whose pieces no longer match them. Empty and safe squares are tested by MakeMove.
+    const auto holds = [this](int square, int color, int piece) {
+        return Pos.SquareColor[square] == color && Pos.SquarePiece[square] == piece;
+    };
+    if (Pos.SideToMove == White) {
+        if (!holds(E1, White, King))
+            return;
+        if ((Pos.CastleRights & WhiteKingSide) && holds(H1, White, Rook))
+            AddMove(E1, G1, CastleFlags);
+        if ((Pos.CastleRights & WhiteQueenSide) && holds(A1, White, Rook))
+            AddMove(E1, C1, CastleFlags);
+    } else {
+        if (!holds(E8, Black, King))
+            return;
+        if ((Pos.CastleRights & BlackKingSide) && holds(H8, Black, Rook))
+            AddMove(E8, G8, CastleFlags);
+        if ((Pos.CastleRights & BlackQueenSide) && holds(A8, Black, Rook))
+            AddMove(E8, C8, CastleFlags);
+    }
+}
+
+void Engine::AddEnPassant()
+{
+    const int target = Pos.EnPassantTarget;
+    if (target == NoSquare)
+        return;
+    const int side = Pos.SideToMove;
+    // Only a target that a double step of the opponent really left behind: on the skipped rank,
+    // empty, with the opposing pawn right behind it. Anything else came from a bad position.
+    const int victim = target - Forward(side);
+    if (RowOf(target) != EnPassantRow(side ^ 1) || !IsEmpty(target) || Pos.SquareColor[victim] != Pos.OtherSide
+        || Pos.SquarePiece[victim] != Pawn)
+        return;
+    const auto ownPawn = [this, side](int square) {
+        return Pos.SquareColor[square] == side && Pos.SquarePiece[square] == Pawn;
+    };
+    // Capturers stand on the victim's rank, towards the a-file first.
+    if (FileOf(target) != FileA && ownPawn(victim - 1))
+        AddMove(victim - 1, target, EnPassantFlags);
+    if (FileOf(target) != FileH && ownPawn(victim + 1))
+        AddMove(victim + 1, target, EnPassantFlags);
+}
+
+bool Engine::FinishGeneration()
+{
+    if (Pos.Ply + 1 < MaxPly)
+        PlyStart[Pos.Ply + 1] = PlyEnd[Pos.Ply];
+    return !MoveListFull;
+}
+
+bool Engine::GenerateMoves()
+{
+    PlyEnd[Pos.Ply] = PlyStart[Pos.Ply];
+    MoveListFull = false;
+    for (int s = 0; s < SquareCount; ++s) {
+        if (Pos.SquareColor[s] != Pos.SideToMove)
+            continue;
+        if (Pos.SquarePiece[s] == Pawn)
+            AddPawnMoves(s, false);
+        else
+            AddPieceMoves(s, false);
+    }
+    AddCastling();
+    AddEnPassant();
+    return FinishGeneration();
+}
+
+bool Engine::GenerateCaptures()
+{
+    PlyEnd[Pos.Ply] = PlyStart[Pos.Ply];
+    MoveListFull = false;
+    for (int s = 0; s < SquareCount; ++s) {
+        if (Pos.SquareColor[s] != Pos.SideToMove)
+            continue;
+        if (Pos.SquarePiece[s] == Pawn)
+            AddPawnMoves(s, true);
+        else
+            AddPieceMoves(s, true);
+    }
+    AddEnPassant();
+    return FinishGeneration();
+}
+
+} // namespace engine

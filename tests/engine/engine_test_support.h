@@ -1,0 +1,92 @@
+#pragma once
+
+// Helpers shared by the engine tests: loading FENs, finding generated moves by their UCI text,
+// and running fixed-depth searches.
+
+#include "engine.h"
+#include "fen.h"
+#include "notation.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace engine::test {
+
+// The Engine is large; tests keep it on the heap like its real owners do.
+inline std::unique_ptr<Engine> MakeEngine() { return std::make_unique<Engine>(); }
+
+inline void Load(Engine& engine, std::string_view fen)
+{
+    std::string error;
+    ASSERT_TRUE(LoadFen(engine, fen, error)) << fen << ": " << error;
+}
+
+inline std::unique_ptr<Engine> EngineAt(std::string_view fen)
+{
+    auto engine = MakeEngine();
+    Load(*engine, fen);
+    return engine;
+}
+
+// All moves of the current ply in generation order.
+inline std::vector<MoveEntry> Generated(Engine& engine, bool capturesOnly = false)
+{
+    const bool complete = capturesOnly ? engine.GenerateCaptures() : engine.GenerateMoves();
+    EXPECT_TRUE(complete);
+    const auto moves = engine.MovesOfCurrentPly();
+    return { moves.begin(), moves.end() };
+}
+
+inline std::vector<std::string> GeneratedTexts(Engine& engine, bool capturesOnly = false)
+{
+    std::vector<std::string> texts;
+    for (const MoveEntry& entry : Generated(engine, capturesOnly))
+        texts.push_back(MoveToUci(entry.Move));
+    return texts;
+}
+
+// The generated entry with this UCI text; a failed expectation and a zero entry when there is none.
+inline MoveEntry FindGenerated(Engine& engine, std::string_view text)
+{
+    for (const MoveEntry& entry : Generated(engine))
+        if (MoveToUci(entry.Move) == text)
+            return entry;
+    ADD_FAILURE() << "move " << text << " is not generated";
+    return { NoMove, 0 };
+}
+
+// Legal moves of the current position as UCI texts, in generation order.
+inline std::vector<std::string> LegalMoveTexts(Engine& engine)
+{
+    std::vector<std::string> texts;
+    for (const MoveEntry& entry : Generated(engine)) {
+        if (engine.MakeMove(entry.Move)) {
+            engine.UnmakeMove();
+            texts.push_back(MoveToUci(entry.Move));
+        }
+    }
+    return texts;
+}
+
+struct SearchResult {
+    bool Completed;
+    std::string Move;
+    int Score;
+    std::uint64_t Nodes;
+};
+
+inline SearchResult Search(Engine& engine, std::string_view fen, int depth)
+{
+    Load(engine, fen);
+    const std::atomic<int> searchDepth { depth };
+    const std::atomic<bool> stop { false };
+    const bool completed = engine.RunSearch(searchDepth, stop);
+    return { completed, MoveToUci(engine.BestMove()), engine.BestScore(), engine.NodeCount() };
+}
+
+} // namespace engine::test
