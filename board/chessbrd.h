@@ -197,14 +197,12 @@ private:
     bool MoveObeysRules(Square oldSq, Square newSq) const;
     Square EnPassantVictim(Square oldSq, Square newSq) const;
     bool KingAttackedAfter(bool whiteKing, Square oldSq, Square newSq) const;
-    bool SquareIsAttackedFromCastling(bool white, Square kingTo) const;
     bool SlideReaches(Square oldSq, Square newSq, const int (*steps)[2], int stepCount) const;
     // model_thinking.cpp
     void StartEngineThread();
     void EngineMoveRefused();
     bool AutomaticStartIsDue() const;
     // model_moves.cpp
-    void MoveCastlingRook(Square kingTo);
     void RemoveCastlingRights(Square sq);
     bool ComputerIsToMove() const;
     // model_record.cpp
@@ -216,6 +214,11 @@ private:
     void RecordCurrentPosition(Square oldSq, Square newSq);
     // view_geometry.cpp
     void ApplySize(int side);
+    template <typename T> void StoreAndRepaint(T& field, const T& value)
+    {
+        field = value;
+        Paint();
+    }
     QRect SquareRect(Square sq) const;
 
     // Position: "_" + 64 letters + zero. Read by the engine thread while Thinking is true.

@@ -8,6 +8,7 @@
 
 // The 64 squares in reading order from a8 to h1, with None = 0 in front so that a Square indexes
 // the board's 66-character buffer directly. One rank towards White is +8, one file to the right +1.
+// clang-format off
 enum class Square : std::int8_t {
     None = 0,
     A8, B8, C8, D8, E8, F8, G8, H8,
@@ -19,6 +20,7 @@ enum class Square : std::int8_t {
     A2, B2, C2, D2, E2, F2, G2, H2,
     A1, B1, C1, D1, E1, F1, G1, H1,
 };
+// clang-format on
 
 constexpr int SquareIndex(Square sq) { return static_cast<int>(sq); }
 constexpr bool IsOnBoard(Square sq) { return SquareIndex(sq) >= 1 && SquareIndex(sq) <= 64; }

@@ -12,8 +12,8 @@ namespace {
 // (file step, rank step) of the lines a bishop and a rook walk, in the order they are tried.
 constexpr int DiagonalSteps[4][2] = { { -1, -1 }, { -1, +1 }, { +1, -1 }, { +1, +1 } };
 constexpr int StraightSteps[4][2] = { { -1, 0 }, { +1, 0 }, { 0, -1 }, { 0, +1 } };
-constexpr int KnightJumps[8][2] = { { -2, -1 }, { -2, +1 }, { +2, -1 }, { +2, +1 }, { -1, -2 }, { -1, +2 }, { +1, -2 },
-    { +1, +2 } };
+constexpr int KnightJumps[8][2]
+    = { { -2, -1 }, { -2, +1 }, { +2, -1 }, { +2, +1 }, { -1, -2 }, { -1, +2 }, { +1, -2 }, { +1, +2 } };
 
 int FileDistance(Square a, Square b) { return std::abs(TChessBoard::XPos(a) - TChessBoard::XPos(b)); }
 int RankDistance(Square a, Square b) { return std::abs(TChessBoard::YPos(a) - TChessBoard::YPos(b)); }
@@ -159,10 +159,7 @@ bool TChessBoard::CheckLegalKingMove(Square oldSq, Square newSq) const
 
 bool TChessBoard::WhiteInCheckAfter(Square oldSq, Square newSq) const { return KingAttackedAfter(true, oldSq, newSq); }
 
-bool TChessBoard::BlackInCheckAfter(Square oldSq, Square newSq) const
-{
-    return KingAttackedAfter(false, oldSq, newSq);
-}
+bool TChessBoard::BlackInCheckAfter(Square oldSq, Square newSq) const { return KingAttackedAfter(false, oldSq, newSq); }
 
 // Plays the move on a copy of the squares (an en passant capture also takes its pawn off) and
 // tests whether the first king of the given colour is attacked there.
@@ -195,7 +192,7 @@ bool TChessBoard::KingAttackedAfter(bool whiteKing, Square oldSq, Square newSq) 
     for (const auto& jump : KnightJumps)
         if (at(x + jump[0], y + jump[1]) == enemy('n'))
             return true;
-    const auto lineAttacked = [&](const int (*steps)[2], char slider) {
+    const auto lineAttacked = [&](const int(*steps)[2], char slider) {
         for (int d = 0; d < 4; ++d) {
             for (int k = 1; k <= 7; ++k) {
                 const Square s = MouseToSquare(x + k * steps[d][0], y + k * steps[d][1]);

@@ -43,83 +43,31 @@ void TChessBoard::set_ResizeMaxSize(int value)
         ApplySize(FResizeMaxSize);
 }
 
-void TChessBoard::set_BoardLines(bool value)
-{
-    FBoardLines = value;
-    Paint();
-}
+void TChessBoard::set_BoardLines(bool value) { StoreAndRepaint(FBoardLines, value); }
 
-void TChessBoard::set_WhiteOnTop(bool value)
-{
-    FWhiteOnTop = value;
-    Paint();
-}
+void TChessBoard::set_WhiteOnTop(bool value) { StoreAndRepaint(FWhiteOnTop, value); }
 
-void TChessBoard::set_DisplayCoords(DisplayCoordsSet edges)
-{
-    FDisplayCoords = edges;
-    Paint();
-}
+void TChessBoard::set_DisplayCoords(DisplayCoordsSet edges) { StoreAndRepaint(FDisplayCoords, edges); }
 
-void TChessBoard::set_BorderColor(TColor value)
-{
-    FBorderColor = value;
-    Paint();
-}
+void TChessBoard::set_BorderColor(TColor value) { StoreAndRepaint(FBorderColor, value); }
 
-void TChessBoard::set_SquareColorDark(TColor value)
-{
-    FSquareColorDark = value;
-    Paint();
-}
+void TChessBoard::set_SquareColorDark(TColor value) { StoreAndRepaint(FSquareColorDark, value); }
 
-void TChessBoard::set_SquareColorLight(TColor value)
-{
-    FSquareColorLight = value;
-    Paint();
-}
+void TChessBoard::set_SquareColorLight(TColor value) { StoreAndRepaint(FSquareColorLight, value); }
 
-void TChessBoard::set_BorderBitmap(const QImage& bitmap)
-{
-    FBorderBitmap = bitmap.copy();
-    Paint();
-}
+void TChessBoard::set_BorderBitmap(const QImage& bitmap) { StoreAndRepaint(FBorderBitmap, bitmap.copy()); }
 
-void TChessBoard::set_SquareDark(const QImage& bitmap)
-{
-    FSquareDark = bitmap.copy();
-    Paint();
-}
+void TChessBoard::set_SquareDark(const QImage& bitmap) { StoreAndRepaint(FSquareDark, bitmap.copy()); }
 
-void TChessBoard::set_SquareLight(const QImage& bitmap)
-{
-    FSquareLight = bitmap.copy();
-    Paint();
-}
+void TChessBoard::set_SquareLight(const QImage& bitmap) { StoreAndRepaint(FSquareLight, bitmap.copy()); }
 
-void TChessBoard::set_CustomPieceSet(const QImage& bitmap)
-{
-    FCustomPieceSet = bitmap.copy();
-    Paint();
-}
+void TChessBoard::set_CustomPieceSet(const QImage& bitmap) { StoreAndRepaint(FCustomPieceSet, bitmap.copy()); }
 
-void TChessBoard::set_StandardSize(StandardSet value)
-{
-    FStandardSize = value;
-    Paint();
-}
+void TChessBoard::set_StandardSize(StandardSet value) { StoreAndRepaint(FStandardSize, value); }
 
-void TChessBoard::set_CoordFont(const QFont& font)
-{
-    FCoordFont = font;
-    Paint();
-}
+void TChessBoard::set_CoordFont(const QFont& font) { StoreAndRepaint(FCoordFont, font); }
 
-void TChessBoard::set_LineStyle(const QPen& pen)
-{
-    FLineStyle = pen;
-    Paint();
-}
+void TChessBoard::set_LineStyle(const QPen& pen) { StoreAndRepaint(FLineStyle, pen); }
 
 QRect TChessBoard::SquareRect(Square sq) const
 {
@@ -129,8 +77,8 @@ QRect TChessBoard::SquareRect(Square sq) const
         column = 7 - column;
         row = 7 - row;
     }
-    return QRect(FSizeOfBorder + column * FSizeOfSquare, FSizeOfBorder + row * FSizeOfSquare, FSizeOfSquare,
-        FSizeOfSquare);
+    return QRect(
+        FSizeOfBorder + column * FSizeOfSquare, FSizeOfBorder + row * FSizeOfSquare, FSizeOfSquare, FSizeOfSquare);
 }
 
 Square TChessBoard::WindowToSquare(int x, int y) const

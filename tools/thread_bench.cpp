@@ -43,8 +43,8 @@ int main(int argc, char* argv[])
 
     // A middlegame searched to depth 10 runs far longer than the wait below.
     MoveInfo info;
-    const char* rows[] = { "r bq rk ", "pp  bppp", "  n pn  ", "   p    ", "  PP    ", "  N PN  ", "PP B PPP",
-        "R  QKB R" };
+    const char* rows[]
+        = { "r bq rk ", "pp  bppp", "  n pn  ", "   p    ", "  PP    ", "  N PN  ", "PP B PPP", "R  QKB R" };
     for (int r = 0; r < 8; ++r)
         for (int f = 0; f < 8; ++f)
             info.PosStr[1 + 8 * r + f] = rows[r][f];
@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
         worst = std::max(worst, took.count());
         total += took.count();
     }
-    std::printf("CancelThinking during a depth-10 search: mean %.3f ms, worst %.3f ms over %d runs\n",
-        total / rounds, worst, rounds);
+    std::printf("CancelThinking during a depth-10 search: mean %.3f ms, worst %.3f ms over %d runs\n", total / rounds,
+        worst, rounds);
     return 0;
 }

@@ -110,19 +110,22 @@ TEST(MakingMoves, CastlingRightsFollowKingsRooksAndCorners)
     TChessBoard board(nullptr, TChessBoard::Mode::Designer);
     Arrange(board, "r3k2r/8/8/8/8/8/8/R3K2R", true, AllCastlingRights);
     Play(board, "h1h2");
-    EXPECT_EQ(board.CastlingAllowed(), (CastlingSet { CanStillCastle::WhiteQueenSide, CanStillCastle::BlackKingSide,
-                                           CanStillCastle::BlackQueenSide }));
+    EXPECT_EQ(board.CastlingAllowed(),
+        (CastlingSet {
+            CanStillCastle::WhiteQueenSide, CanStillCastle::BlackKingSide, CanStillCastle::BlackQueenSide }));
     Play(board, "e8d8");
     EXPECT_EQ(board.CastlingAllowed(), CastlingSet { CanStillCastle::WhiteQueenSide });
 
     // Taking a rook on its corner ends that castling as well as the taker's own.
     Arrange(board, "r3k2r/8/8/8/8/8/8/R3K2R", true, AllCastlingRights);
     Play(board, "h1h8");
-    EXPECT_EQ(board.CastlingAllowed(), (CastlingSet { CanStillCastle::WhiteQueenSide, CanStillCastle::BlackQueenSide }));
+    EXPECT_EQ(
+        board.CastlingAllowed(), (CastlingSet { CanStillCastle::WhiteQueenSide, CanStillCastle::BlackQueenSide }));
     Arrange(board, "4k3/1b6/8/8/8/8/8/R3K2R", false, AllCastlingRights);
     Play(board, "b7h1");
-    EXPECT_EQ(board.CastlingAllowed(), (CastlingSet { CanStillCastle::WhiteQueenSide, CanStillCastle::BlackKingSide,
-                                           CanStillCastle::BlackQueenSide }));
+    EXPECT_EQ(board.CastlingAllowed(),
+        (CastlingSet {
+            CanStillCastle::WhiteQueenSide, CanStillCastle::BlackKingSide, CanStillCastle::BlackQueenSide }));
 }
 
 TEST(MakingMoves, ACapturedCornerRookCannotBeReplacedForCastling)

@@ -196,8 +196,8 @@ TEST(MoveLegality, CheckTestsLookAtTheMovedPosition)
         EXPECT_TRUE(board.BlackInCheckAfter(Square::E5, Square::E5)) << fen;
     }
     // Blocked lines and pawns that attack the other way do not.
-    for (const char* fen : { "8/8/3P4/4k3/8/8/8/4K3", "8/8/8/4k3/8/3P4/8/4K3", "8/8/8/4k3/8/2p5/1B6/4K3",
-             "4R3/4n3/8/4k3/8/8/8/K7" }) {
+    for (const char* fen :
+        { "8/8/3P4/4k3/8/8/8/4K3", "8/8/8/4k3/8/3P4/8/4K3", "8/8/8/4k3/8/2p5/1B6/4K3", "4R3/4n3/8/4k3/8/8/8/K7" }) {
         Arrange(board, fen, false);
         EXPECT_FALSE(board.BlackInCheckAfter(Square::E5, Square::E5)) << fen;
     }

@@ -180,7 +180,10 @@ TEST(ComputerPlayer, WritersThatChangeThePositionCancelFirst)
     thinkThen([&] { board.set_CastlingAllowed(CastlingSet()); });
     thinkThen([&] { board.set_WhiteToMove(true); });
     thinkThen([&] { board.NewGame(); });
-    thinkThen([&] { Play(board, ""); board.GotoMove(1, true); });
+    thinkThen([&] {
+        Play(board, "");
+        board.GotoMove(1, true);
+    });
     QCoreApplication::processEvents();
     EXPECT_TRUE(e.log.events.empty());
 }

@@ -16,8 +16,8 @@ using MoveSet = std::set<std::pair<int, int>>;
 // The engine's legal moves as board squares; the four promotions of one pawn move count once.
 MoveSet EngineMoves(engine::Engine& e, TChessBoard& board)
 {
-    e.LoadPosition(board.Position().c_str(), board.WhiteToMove(), board.CastlingAllowed().Bits(),
-        SquareIndex(board.EnPassant()));
+    e.LoadPosition(
+        board.Position().c_str(), board.WhiteToMove(), board.CastlingAllowed().Bits(), SquareIndex(board.EnPassant()));
     MoveSet moves;
     e.GenerateMoves();
     for (const engine::MoveEntry& entry : e.MovesOfCurrentPly()) {
