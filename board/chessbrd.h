@@ -278,6 +278,8 @@ private:
     TColor FCoordFontColor = clWhite;
     QPen FLineStyle;
     QImage FCanvas;
+    // Set when the canvas was made anew for a new size; the next paint event draws it in full.
+    bool FCanvasNeedsPaint = true;
     // Picture of each piece in the piece image list, by colour (0 White, 1 Black) and kind (PNBRQK).
     int PieceImageIndex[2][6] = { { 0, 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10, 11 } };
 };

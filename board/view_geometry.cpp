@@ -11,6 +11,7 @@ void TChessBoard::ApplySize(int side)
     if (FCanvas.size() != size()) {
         FCanvas = QImage(size(), QImage::Format_RGB32);
         FCanvas.fill(Qt::white);
+        FCanvasNeedsPaint = true;
     }
 }
 

@@ -23,6 +23,7 @@ void TChessBoard::Paint()
     const int side = (width() + height()) / 2;
     FSizeOfSquare = (side - 2 * FSizeOfBorder) / 8;
     ApplySize(8 * FSizeOfSquare + 2 * FSizeOfBorder);
+    FCanvasNeedsPaint = false;
     if (FCanvas.isNull() || FSizeOfSquare < 1)
         return;
 
@@ -125,6 +126,8 @@ void TChessBoard::UpdateChessBoard(const char* oldPosStr)
 
 void TChessBoard::paintEvent(QPaintEvent* event)
 {
+    if (FCanvasNeedsPaint)
+        Paint();
     QPainter painter(this);
     painter.drawImage(event->rect(), FCanvas, event->rect());
 }

@@ -7,7 +7,12 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <thread>
 
@@ -271,16 +276,37 @@ TEST(ComputerPlayer, ARefusedEngineMoveIsReportedOnceAndNotRetried)
     EXPECT_EQ(e.messages, 2);
 }
 
-TEST(ComputerPlayer, PriorityIsClampedAndPassedOn)
+// The nice values of this process's threads, from /proc.
+std::vector<int> ThreadNiceValues()
+{
+    std::vector<int> values;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream stat(task.path() / "stat");
+        std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+        // The fields after the command name in parentheses: state is field 3, nice field 19.
+        std::istringstream fields(text.substr(text.rfind(')') + 1));
+        std::string field;
+        for (int i = 3; i <= 19 && fields >> field; ++i)
+            if (i == 19)
+                values.push_back(std::stoi(field));
+    }
+    return values;
+}
+
+TEST(ComputerPlayer, PriorityIsClampedAndGivenToTheEngineThread)
 {
     EngineBoard e;
     TChessBoard& board = *e.board;
     board.set_ThinkingPriority(tpTimeCritical);
     EXPECT_EQ(board.ThinkingPriority(), tpNormal);
-    board.set_ThinkingPriority(tpIdle);
+    board.set_ThinkingPriority(tpLowest);
     board.set_SearchDepth(1);
     ASSERT_TRUE(board.MoveNow());
     ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }));
+    // The engine thread runs below the main thread, which keeps the process's level.
+    const int mainNice = getpriority(PRIO_PROCESS, 0);
+    const std::vector<int> nice = ThreadNiceValues();
+    EXPECT_NE(std::find(nice.begin(), nice.end(), std::min(mainNice + 10, 19)), nice.end());
 }
 
 } // namespace
