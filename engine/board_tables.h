@@ -60,6 +60,90 @@ inline constexpr std::array<PieceMovement, PieceTypeCount> Movement = { {
     { false, 8, { -11, -10, -9, -1, 1, 9, 10, 11 } }, // king
 } };
 
+// Square sets derived from the mailbox steps above, for the attack test.
+//
+// LineDirections lists the eight sliding directions; Ray[d][s] holds every square from s outward in
+// LineDirections[d] up to the board's edge. Directions with a positive mailbox step go towards higher
+// square numbers, so the nearest square of a ray is its lowest bit; otherwise its highest bit.
+inline constexpr std::array<int, 8> LineDirections = { -11, -10, -9, -1, 1, 9, 10, 11 };
+constexpr bool IsDiagonal(int direction)
+{
+    return direction == -11 || direction == -9 || direction == 9 || direction == 11;
+}
+
+// Squares one step of each of `steps` away from s.
+constexpr SquareSet StepSet(int s, const std::array<int, 8>& steps, int count)
+{
+    SquareSet set = 0;
+    for (int i = 0; i < count; ++i)
+        if (const int t = StepFrom(s, steps[i]); t != NoSquare)
+            set |= SquareBit(t);
+    return set;
+}
+
+inline constexpr std::array<std::array<SquareSet, SquareCount>, 8> Ray = [] {
+    std::array<std::array<SquareSet, SquareCount>, 8> table {};
+    for (int d = 0; d < 8; ++d)
+        for (int s = 0; s < SquareCount; ++s)
+            for (int t = StepFrom(s, LineDirections[d]); t != NoSquare; t = StepFrom(t, LineDirections[d]))
+                table[d][s] |= SquareBit(t);
+    return table;
+}();
+
+// The index of a sliding direction in LineDirections.
+constexpr int LineIndex(int direction)
+{
+    for (int d = 0; d < static_cast<int>(LineDirections.size()); ++d)
+        if (LineDirections[d] == direction)
+            return d;
+    return -1;
+}
+
+// MovementLine[piece][d]: the LineDirections index of Movement[piece].Directions[d].
+inline constexpr std::array<std::array<int, 8>, PieceTypeCount> MovementLine = [] {
+    std::array<std::array<int, 8>, PieceTypeCount> table {};
+    for (int piece = 0; piece < PieceTypeCount; ++piece)
+        for (int d = 0; d < Movement[piece].DirectionCount; ++d)
+            table[piece][d] = LineIndex(Movement[piece].Directions[d]);
+    return table;
+}();
+
+// The nearest occupied square of Ray[d][s], or NoSquare when the ray is empty up to the edge.
+constexpr int NearestOnRay(int d, int s, SquareSet occupied)
+{
+    const SquareSet blockers = Ray[d][s] & occupied;
+    if (!blockers)
+        return NoSquare;
+    return LineDirections[d] > 0 ? std::countr_zero(blockers) : 63 - std::countl_zero(blockers);
+}
+
+// KnightReach[s] / KingReach[s]: the squares a knight / king on s reaches, which are also the squares
+// from where one reaches s.
+inline constexpr std::array<SquareSet, SquareCount> KnightReach = [] {
+    std::array<SquareSet, SquareCount> table {};
+    for (int s = 0; s < SquareCount; ++s)
+        table[s] = StepSet(s, Movement[Knight].Directions, Movement[Knight].DirectionCount);
+    return table;
+}();
+
+inline constexpr std::array<SquareSet, SquareCount> KingReach = [] {
+    std::array<SquareSet, SquareCount> table {};
+    for (int s = 0; s < SquareCount; ++s)
+        table[s] = StepSet(s, Movement[King].Directions, Movement[King].DirectionCount);
+    return table;
+}();
+
+// PawnAttackers[c][s]: where a pawn of colour c stands when it attacks s. A White pawn attacks
+// diagonally towards rank 8, so it stands diagonally below s (mailbox +9, +11); Black the mirror.
+inline constexpr std::array<std::array<SquareSet, SquareCount>, ColorCount> PawnAttackers = [] {
+    std::array<std::array<SquareSet, SquareCount>, ColorCount> table {};
+    for (int s = 0; s < SquareCount; ++s) {
+        table[White][s] = StepSet(s, { 9, 11 }, 2);
+        table[Black][s] = StepSet(s, { -11, -9 }, 2);
+    }
+    return table;
+}();
+
 // Castling rights that survive a move from or to each square: a king or rook leaving its start
 // square, or a rook captured on its corner, clears the matching rights.
 inline constexpr std::array<int, SquareCount> CastleMask = [] {

@@ -47,12 +47,18 @@ struct IterationReport {
 // The search engine core: its own compact copy of a position, move generation, evaluation and the
 // iterative-deepening alpha-beta search that picks the computer's move.
 //
-// Everything lives in fixed arrays inside the object (a few hundred kilobytes, so allocate the
-// Engine itself on the heap); nothing is allocated while it searches. The fixed tables are
-// compile-time constants; the position is loaded afresh for every search by LoadPosition and is
-// undefined after a stopped search. Within a search every successful MakeMove is paired with exactly
-// one UnmakeMove. PvTable is deliberately kept from one search to the next: its stale entries beyond
-// the current line still steer move ordering, and keeping them keeps the engine's choices stable.
+// Besides the square arrays the engine keeps, in step with them, a bit set of squares per colour and
+// piece (bit s = square s, so the lowest bit is the square nearest a8) and each colour's sum of
+// PieceSquare entries. They let the attack test, generation and evaluation visit the pieces instead
+// of the 64 squares; PositionIsConsistent recomputes and compares them.
+//
+// Everything lives in fixed arrays inside the object (about 70 kilobytes, so allocate the Engine
+// itself on the heap); nothing is allocated while it searches. The fixed tables are compile-time
+// constants; the position is loaded afresh for every search by LoadPosition and is undefined after
+// a stopped search. Within a search every successful MakeMove is paired with exactly one UnmakeMove.
+// PvTable is deliberately kept from one search to the next, as the search rules have it: its stale
+// entries beyond the current line still steer move ordering, so a search's choice among equally
+// scored moves can depend on the searches before it (within one Engine object).
 //
 // Owned by whoever searches with it (the engine thread, the command-line tool, a test); all calls
 // come from one thread at a time. Only the two atomics given to RunSearch are shared with others.
@@ -109,9 +115,10 @@ public:
 
     // --- Search (search.cpp) ------------------------------------------------------------------
 
-    // Searches the loaded position by iterative deepening from depth 1 up to searchDepth, which is
-    // read (and kept within 1..10) before every iteration. stopRequested is read after every legal
-    // move made at a full-width node and after every iteration. Returns false when stopped.
+    // Searches the position loaded by LoadPosition (call it before every search) by iterative
+    // deepening from depth 1 up to searchDepth, which is read (and kept within 1..10) before every
+    // iteration. stopRequested is read after every legal move made at a full-width node and after
+    // every iteration. Returns false when stopped; the position is then undefined.
     bool RunSearch(const std::atomic<int>& searchDepth, const std::atomic<bool>& stopRequested);
 
     // Called after each completed iteration; set it before searching. It is not copied or
@@ -144,9 +151,16 @@ private:
         int QuietPlies;
     };
 
+    // The only writers of the square arrays; they keep the bit sets and placement scores in step.
     void ClearSquare(int square);
-    void PutPiece(int square, int color, int piece);
+    void PutPiece(int square, int color, int piece); // onto an empty square
+    void ClearBoard();
+    void RecomputePlacementScores();
     bool IsEmpty(int square) const { return Pos.SquarePiece[square] == NoPiece; }
+    bool Holds(int square, int color, int piece) const
+    {
+        return Pos.SquareColor[square] == color && Pos.SquarePiece[square] == piece;
+    }
 
     void AddMove(int from, int to, int flags);
     void AddPromotions(int from, int to, int flags);
@@ -155,6 +169,8 @@ private:
     void AddPieceMoves(int from, bool capturesOnly);
     void AddCastling();
     void AddEnPassant();
+    void BeginGeneration();
+    void AddMovesOfAllPieces(bool capturesOnly);
     bool FinishGeneration();
 
     bool PlaceCastlingRook(int kingTarget);
@@ -171,6 +187,10 @@ private:
     void RecordIteration(int depth, int score, EngineMove fallback);
 
     EnginePosition Pos {};
+    SquareSet PieceSet[ColorCount][PieceTypeCount] {};
+    SquareSet ColorSet[ColorCount] {};
+    // Sum of PieceSquare over each colour's pieces, for the current PieceSquare.
+    int PlacementScore[ColorCount] {};
 
     // Per-search evaluation table, [colour][piece][square], material included.
     int PieceSquare[ColorCount][PieceTypeCount][SquareCount] {};

@@ -4,6 +4,7 @@
 // layout, the search limits and the score bounds. Plain C++, no Qt; shared by the engine core, the
 // engine thread, the command-line tool and the tests.
 
+#include <bit>
 #include <cstdint>
 
 namespace engine {
@@ -21,6 +22,18 @@ constexpr int MakeSquare(int row, int file) { return 8 * row + file; }
 
 inline constexpr int FileA = 0;
 inline constexpr int FileH = 7;
+
+// A set of squares: bit s stands for square s, so the lowest bit is the square nearest a8 and
+// visiting the bits from the lowest up visits the squares in board order.
+using SquareSet = std::uint64_t;
+constexpr SquareSet SquareBit(int square) { return SquareSet { 1 } << square; }
+// Removes the lowest square of a non-empty set and returns it.
+inline int PopLowestSquare(SquareSet& set)
+{
+    const int square = std::countr_zero(set);
+    set &= set - 1;
+    return square;
+}
 
 // Named squares that the rules refer to.
 inline constexpr int A8 = 0, B8 = 1, C8 = 2, D8 = 3, E8 = 4, F8 = 5, G8 = 6, H8 = 7;
@@ -46,9 +59,9 @@ inline constexpr int NoPiece = 6;
 inline constexpr int PieceTypeCount = 6;
 
 // Castling rights, in the order of the board's CanStillCastle members.
-inline constexpr int WhiteKingSide = 1;  // e1 to g1
+inline constexpr int WhiteKingSide = 1; // e1 to g1
 inline constexpr int WhiteQueenSide = 2; // e1 to c1
-inline constexpr int BlackKingSide = 4;  // e8 to g8
+inline constexpr int BlackKingSide = 4; // e8 to g8
 inline constexpr int BlackQueenSide = 8; // e8 to c8
 inline constexpr int AllCastleRights = 15;
 

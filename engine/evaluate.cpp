@@ -55,52 +55,50 @@ void Engine::PrepareTables()
         if (!middleGame || kingSquare == NoSquare)
             continue;
         const SquareTable* shelter = FileOf(kingSquare) >= KingSideFirstFile ? &PawnShelterKingSide
-            : FileOf(kingSquare) <= QueenSideLastFile                       ? &PawnShelterQueenSide
+            : FileOf(kingSquare) <= QueenSideLastFile                        ? &PawnShelterQueenSide
                                                                              : nullptr;
         if (shelter)
             for (int s = 0; s < SquareCount; ++s)
                 PieceSquare[color][Pawn][s] += (*shelter)[TableSquare(color, s)];
     }
+    // The running sums follow the new table.
+    RecomputePlacementScores();
 }
 
 int Engine::Evaluate() const
 {
     // 1. Pawns per file, with an empty slot beyond each edge file so that neighbours always exist.
     int pawnsOnFile[ColorCount][10] = {};
-    int score[ColorCount] = {};
+    for (int color = White; color <= Black; ++color)
+        for (SquareSet pawns = PieceSet[color][Pawn]; pawns;)
+            ++pawnsOnFile[color][FileOf(PopLowestSquare(pawns)) + 1];
 
-    // 2. Material and placement.
-    for (int s = 0; s < SquareCount; ++s) {
-        const int color = Pos.SquareColor[s];
-        if (color == NoColor)
-            continue;
-        const int piece = Pos.SquarePiece[s];
-        if (piece == Pawn)
-            ++pawnsOnFile[color][FileOf(s) + 1];
-        score[color] += PieceSquare[color][piece][s];
-    }
+    // 2. Material and placement: the sum of the pieces' PieceSquare entries, kept up to date as
+    //    pieces are put and taken.
+    int score[ColorCount] = { PlacementScore[White], PlacementScore[Black] };
 
     // 3. Pawn structure and rooks, from the pawn counts.
-    for (int s = 0; s < SquareCount; ++s) {
-        const int color = Pos.SquareColor[s];
-        if (color == NoColor)
-            continue;
-        const int enemy = color ^ 1;
-        const int piece = Pos.SquarePiece[s];
-        const int n = FileOf(s) + 1;
+    for (int color = White; color <= Black; ++color) {
         const int* own = pawnsOnFile[color];
-        const int* theirs = pawnsOnFile[enemy];
-        if (piece == Pawn) {
+        const int* theirs = pawnsOnFile[color ^ 1];
+        for (SquareSet pawns = PieceSet[color][Pawn]; pawns;) {
+            const int s = PopLowestSquare(pawns);
+            const int n = FileOf(s) + 1;
+            // a. Doubled: each pawn of a crowded file pays.
             if (own[n] > 1)
                 score[color] -= DoubledPawnPenalty;
+            // b. Isolated, worse on a file the enemy cannot block with a pawn.
             if (own[n - 1] == 0 && own[n + 1] == 0) {
                 score[color] -= IsolatedPawnPenalty;
                 if (theirs[n] == 0)
                     score[color] -= IsolatedOnOpenFilePenalty;
             }
+            // c. Passed: no enemy pawn on its own or a neighbouring file, wherever it stands.
             if (theirs[n - 1] == 0 && theirs[n] == 0 && theirs[n + 1] == 0)
                 score[color] += PassedPawnTableFactor * PieceSquare[color][Pawn][s];
-        } else if (piece == Rook) {
+        }
+        for (SquareSet rooks = PieceSet[color][Rook]; rooks;) {
+            const int n = FileOf(PopLowestSquare(rooks)) + 1;
             if (own[n] == 0) {
                 score[color] += RookOnFileWithoutOwnPawn;
                 if (theirs[n] == 0)

@@ -35,7 +35,10 @@ namespace {
     }
 
     // The square of the pawn taken en passant: one rank behind the target, seen from the mover.
-    constexpr int EnPassantVictim(int target, int mover) { return mover == White ? target + RankStep : target - RankStep; }
+    constexpr int EnPassantVictim(int target, int mover)
+    {
+        return mover == White ? target + RankStep : target - RankStep;
+    }
 
 } // namespace
 
@@ -92,8 +95,9 @@ bool Engine::MakeMove(EngineMove m)
 
     // 6. - 7. Move the piece (promoting it), and take a pawn captured en passant.
     const int piece = MoveHas(m, mfPromotion) ? MovePromotion(m) : Pos.SquarePiece[from];
-    PutPiece(to, mover, piece);
+    ClearSquare(to);
     ClearSquare(from);
+    PutPiece(to, mover, piece);
     if (MoveHas(m, mfEnPassant))
         ClearSquare(EnPassantVictim(to, mover));
 
@@ -126,10 +130,10 @@ void Engine::UnmakeMove()
     const EngineMove m = undo.Move;
     const int from = MoveFrom(m);
     const int to = MoveTo(m);
-    PutPiece(from, Pos.SideToMove, MoveHas(m, mfPromotion) ? Pawn : Pos.SquarePiece[to]);
-    if (undo.Captured == NoPiece)
-        ClearSquare(to);
-    else
+    const int piece = MoveHas(m, mfPromotion) ? Pawn : Pos.SquarePiece[to];
+    ClearSquare(to);
+    PutPiece(from, Pos.SideToMove, piece);
+    if (undo.Captured != NoPiece)
         PutPiece(to, Pos.OtherSide, undo.Captured);
 
     // 4. - 5. The castling rook and the pawn taken en passant return.

@@ -94,7 +94,18 @@ void Engine::AddPawnMoves(int from, bool capturesOnly)
 
 void Engine::AddPieceMoves(int from, bool capturesOnly)
 {
-    const PieceMovement& movement = Movement[Pos.SquarePiece[from]];
+    const int piece = Pos.SquarePiece[from];
+    const PieceMovement& movement = Movement[piece];
+    if (capturesOnly && movement.Slides) {
+        // Only the nearest piece of each line can be captured; find it without walking.
+        const SquareSet occupied = ColorSet[White] | ColorSet[Black];
+        for (int d = 0; d < movement.DirectionCount; ++d) {
+            const int to = NearestOnRay(MovementLine[piece][d], from, occupied);
+            if (to != NoSquare && Pos.SquareColor[to] == Pos.OtherSide)
+                AddMove(from, to, CaptureFlags);
+        }
+        return;
+    }
     for (int d = 0; d < movement.DirectionCount; ++d) {
         const int direction = movement.Directions[d];
         for (int to = StepFrom(from, direction); to != NoSquare; to = StepFrom(to, direction)) {
@@ -115,22 +126,19 @@ void Engine::AddCastling()
 {
     // Offered only when king and rook stand on their start squares: rights alone could come from a
     // position whose pieces no longer match them. Empty and safe squares are tested by MakeMove.
-    const auto holds = [this](int square, int color, int piece) {
-        return Pos.SquareColor[square] == color && Pos.SquarePiece[square] == piece;
-    };
     if (Pos.SideToMove == White) {
-        if (!holds(E1, White, King))
+        if (!Holds(E1, White, King))
             return;
-        if ((Pos.CastleRights & WhiteKingSide) && holds(H1, White, Rook))
+        if ((Pos.CastleRights & WhiteKingSide) && Holds(H1, White, Rook))
             AddMove(E1, G1, CastleFlags);
-        if ((Pos.CastleRights & WhiteQueenSide) && holds(A1, White, Rook))
+        if ((Pos.CastleRights & WhiteQueenSide) && Holds(A1, White, Rook))
             AddMove(E1, C1, CastleFlags);
     } else {
-        if (!holds(E8, Black, King))
+        if (!Holds(E8, Black, King))
             return;
-        if ((Pos.CastleRights & BlackKingSide) && holds(H8, Black, Rook))
+        if ((Pos.CastleRights & BlackKingSide) && Holds(H8, Black, Rook))
             AddMove(E8, G8, CastleFlags);
-        if ((Pos.CastleRights & BlackQueenSide) && holds(A8, Black, Rook))
+        if ((Pos.CastleRights & BlackQueenSide) && Holds(A8, Black, Rook))
             AddMove(E8, C8, CastleFlags);
     }
 }
@@ -144,17 +152,30 @@ void Engine::AddEnPassant()
     // Only a target that a double step of the opponent really left behind: on the skipped rank,
     // empty, with the opposing pawn right behind it. Anything else came from a bad position.
     const int victim = target - Forward(side);
-    if (RowOf(target) != EnPassantRow(side ^ 1) || !IsEmpty(target) || Pos.SquareColor[victim] != Pos.OtherSide
-        || Pos.SquarePiece[victim] != Pawn)
+    if (RowOf(target) != EnPassantRow(side ^ 1) || !IsEmpty(target) || !Holds(victim, Pos.OtherSide, Pawn))
         return;
-    const auto ownPawn = [this, side](int square) {
-        return Pos.SquareColor[square] == side && Pos.SquarePiece[square] == Pawn;
-    };
     // Capturers stand on the victim's rank, towards the a-file first.
-    if (FileOf(target) != FileA && ownPawn(victim - 1))
+    if (FileOf(target) != FileA && Holds(victim - 1, side, Pawn))
         AddMove(victim - 1, target, EnPassantFlags);
-    if (FileOf(target) != FileH && ownPawn(victim + 1))
+    if (FileOf(target) != FileH && Holds(victim + 1, side, Pawn))
         AddMove(victim + 1, target, EnPassantFlags);
+}
+
+void Engine::BeginGeneration()
+{
+    PlyEnd[Pos.Ply] = PlyStart[Pos.Ply];
+    MoveListFull = false;
+}
+
+void Engine::AddMovesOfAllPieces(bool capturesOnly)
+{
+    for (SquareSet own = ColorSet[Pos.SideToMove]; own;) {
+        const int s = PopLowestSquare(own);
+        if (Pos.SquarePiece[s] == Pawn)
+            AddPawnMoves(s, capturesOnly);
+        else
+            AddPieceMoves(s, capturesOnly);
+    }
 }
 
 bool Engine::FinishGeneration()
@@ -166,33 +187,21 @@ bool Engine::FinishGeneration()
 
 bool Engine::GenerateMoves()
 {
-    PlyEnd[Pos.Ply] = PlyStart[Pos.Ply];
-    MoveListFull = false;
-    for (int s = 0; s < SquareCount; ++s) {
-        if (Pos.SquareColor[s] != Pos.SideToMove)
-            continue;
-        if (Pos.SquarePiece[s] == Pawn)
-            AddPawnMoves(s, false);
-        else
-            AddPieceMoves(s, false);
-    }
+    // 1. This ply's moves follow those of the plies below it.
+    BeginGeneration();
+    // 2. Every piece of the mover, in board order from a8.
+    AddMovesOfAllPieces(false);
+    // 3. - 4. Castling, then en passant.
     AddCastling();
     AddEnPassant();
+    // 5. The next ply's moves will follow these.
     return FinishGeneration();
 }
 
 bool Engine::GenerateCaptures()
 {
-    PlyEnd[Pos.Ply] = PlyStart[Pos.Ply];
-    MoveListFull = false;
-    for (int s = 0; s < SquareCount; ++s) {
-        if (Pos.SquareColor[s] != Pos.SideToMove)
-            continue;
-        if (Pos.SquarePiece[s] == Pawn)
-            AddPawnMoves(s, true);
-        else
-            AddPieceMoves(s, true);
-    }
+    BeginGeneration();
+    AddMovesOfAllPieces(true);
     AddEnPassant();
     return FinishGeneration();
 }

@@ -22,10 +22,14 @@ namespace {
     int ParsePromotion(char letter)
     {
         switch (letter) {
-        case 'n': case 'N': return Knight;
-        case 'b': case 'B': return Bishop;
-        case 'r': case 'R': return Rook;
-        case 'q': case 'Q': return Queen;
+        case 'n':
+        case 'N': return Knight;
+        case 'b':
+        case 'B': return Bishop;
+        case 'r':
+        case 'R': return Rook;
+        case 'q':
+        case 'Q': return Queen;
         default: return -1;
         }
     }

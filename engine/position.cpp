@@ -13,32 +13,64 @@ namespace {
 
 } // namespace
 
-Engine::Engine()
+Engine::Engine() { ClearBoard(); }
+
+void Engine::ClearBoard()
 {
-    for (int s = 0; s < SquareCount; ++s)
-        ClearSquare(s);
+    Pos.SquareColor.fill(NoColor);
+    Pos.SquarePiece.fill(NoPiece);
+    for (int color = White; color <= Black; ++color) {
+        ColorSet[color] = 0;
+        PlacementScore[color] = 0;
+        for (SquareSet& set : PieceSet[color])
+            set = 0;
+    }
     Pos.SideToMove = White;
     Pos.OtherSide = Black;
+    Pos.CastleRights = 0;
     Pos.EnPassantTarget = NoSquare;
+    Pos.QuietPlies = 0;
+    Pos.Ply = 0;
 }
 
 void Engine::ClearSquare(int square)
 {
+    const int color = Pos.SquareColor[square];
+    if (color == NoColor)
+        return;
+    const int piece = Pos.SquarePiece[square];
+    PieceSet[color][piece] &= ~SquareBit(square);
+    ColorSet[color] &= ~SquareBit(square);
+    PlacementScore[color] -= PieceSquare[color][piece][square];
     Pos.SquareColor[square] = NoColor;
     Pos.SquarePiece[square] = NoPiece;
 }
 
 void Engine::PutPiece(int square, int color, int piece)
 {
+    assert(IsEmpty(square));
+    PieceSet[color][piece] |= SquareBit(square);
+    ColorSet[color] |= SquareBit(square);
+    PlacementScore[color] += PieceSquare[color][piece][square];
     Pos.SquareColor[square] = color;
     Pos.SquarePiece[square] = piece;
+}
+
+void Engine::RecomputePlacementScores()
+{
+    for (int color = White; color <= Black; ++color) {
+        PlacementScore[color] = 0;
+        for (int piece = Pawn; piece <= King; ++piece)
+            for (SquareSet set = PieceSet[color][piece]; set;)
+                PlacementScore[color] += PieceSquare[color][piece][PopLowestSquare(set)];
+    }
 }
 
 void Engine::LoadPosition(const char* squares, bool whiteToMove, std::uint8_t castlingBits, int enPassantSquare)
 {
     // 1. Squares from the letters; anything that is no piece letter (a blank, or no text at all) is empty.
+    ClearBoard();
     for (int s = 0; s < SquareCount; ++s) {
-        ClearSquare(s);
         const char letter = squares ? squares[s] : EmptyLetter;
         for (int piece = Pawn; piece <= King; ++piece) {
             if (letter == WhiteLetters[piece])
@@ -62,7 +94,7 @@ void Engine::ExportPosition(char* squares, bool& whiteToMove, std::uint8_t& cast
 {
     for (int s = 0; s < SquareCount; ++s) {
         const int piece = Pos.SquarePiece[s];
-        squares[s] = piece == NoPiece ? EmptyLetter
+        squares[s] = piece == NoPiece     ? EmptyLetter
             : Pos.SquareColor[s] == White ? WhiteLetters[piece]
                                           : BlackLetters[piece];
     }
@@ -73,12 +105,26 @@ void Engine::ExportPosition(char* squares, bool& whiteToMove, std::uint8_t& cast
 
 bool Engine::PositionIsConsistent() const
 {
+    SquareSet pieceSet[ColorCount][PieceTypeCount] = {};
+    int placement[ColorCount] = {};
     for (int s = 0; s < SquareCount; ++s) {
         const int color = Pos.SquareColor[s];
         const int piece = Pos.SquarePiece[s];
-        const bool empty = color == NoColor && piece == NoPiece;
-        const bool occupied = (color == White || color == Black) && piece >= Pawn && piece <= King;
-        if (!empty && !occupied)
+        if (color == NoColor && piece == NoPiece)
+            continue;
+        if ((color != White && color != Black) || piece < Pawn || piece > King)
+            return false;
+        pieceSet[color][piece] |= SquareBit(s);
+        placement[color] += PieceSquare[color][piece][s];
+    }
+    for (int color = White; color <= Black; ++color) {
+        SquareSet all = 0;
+        for (int piece = Pawn; piece <= King; ++piece) {
+            if (PieceSet[color][piece] != pieceSet[color][piece])
+                return false;
+            all |= pieceSet[color][piece];
+        }
+        if (ColorSet[color] != all || PlacementScore[color] != placement[color])
             return false;
     }
     return (Pos.SideToMove == White || Pos.SideToMove == Black) && Pos.OtherSide == (Pos.SideToMove ^ 1)

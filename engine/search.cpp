@@ -23,6 +23,7 @@ namespace {
 
 bool Engine::RunSearch(const std::atomic<int>& searchDepth, const std::atomic<bool>& stopRequested)
 {
+    assert(Pos.Ply == 0 && PositionIsConsistent());
     StopFlag = &stopRequested;
     Nodes = 0;
     DeepestPly = 0;

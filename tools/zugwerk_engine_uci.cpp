@@ -41,8 +41,9 @@ bool ParseInt(std::string_view text, int& value)
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y)); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
 }
 
 std::string Join(const std::vector<std::string_view>& words, std::size_t first, std::size_t last)
@@ -93,7 +94,8 @@ EngineMove AnyLegalMove(Engine& engine)
 // depth, so they are accepted and ignored.
 bool IsIgnoredGoParameter(std::string_view word, bool& takesValue)
 {
-    static constexpr std::string_view withValue[] = { "wtime", "btime", "winc", "binc", "movestogo", "movetime", "nodes", "mate" };
+    static constexpr std::string_view withValue[]
+        = { "wtime", "btime", "winc", "binc", "movestogo", "movetime", "nodes", "mate" };
     static constexpr std::string_view alone[] = { "infinite", "ponder" };
     takesValue = std::find(std::begin(withValue), std::end(withValue), word) != std::end(withValue);
     return takesValue || std::find(std::begin(alone), std::end(alone), word) != std::end(alone);
@@ -213,8 +215,8 @@ void UciSession::CommandPosition(const std::vector<std::string_view>& words)
                 return;
             }
         }
-        SearchEngine->ExportPosition(position.Squares, position.WhiteToMove, position.CastlingBits,
-            position.EnPassantSquare);
+        SearchEngine->ExportPosition(
+            position.Squares, position.WhiteToMove, position.CastlingBits, position.EnPassantSquare);
     }
     Root = position;
 }
@@ -306,6 +308,9 @@ void UciSession::RunSearchJob(int depth)
     SearchDepth = depth;
     SearchStart = std::chrono::steady_clock::now();
     SearchEngine->RunSearch(SearchDepth, StopRequested);
+    if (SearchEngine->LimitCutoffs() > 0)
+        Write("info string " + std::to_string(SearchEngine->LimitCutoffs())
+            + " nodes reached the end of the ply or move list and were scored statically");
     // A stopped search still owes the interface a move: that of the last completed iteration.
     const EngineMove best = SearchEngine->HasBestMove() ? SearchEngine->BestMove() : fallback;
     Write("bestmove " + MoveToUci(best));
@@ -315,8 +320,9 @@ void UciSession::ReportIteration(const IterationReport& report)
 {
     const std::int64_t ms = MillisecondsSince(SearchStart);
     std::ostringstream line;
-    line << "info depth " << report.Depth << " seldepth " << report.SelectiveDepth << " score " << ScoreText(report.Score) << " nodes " << report.Nodes
-         << " nps " << NodesPerSecond(report.Nodes, ms) << " time " << ms << " pv";
+    line << "info depth " << report.Depth << " seldepth " << report.SelectiveDepth << " score "
+         << ScoreText(report.Score) << " nodes " << report.Nodes << " nps " << NodesPerSecond(report.Nodes, ms)
+         << " time " << ms << " pv";
     for (int i = 0; i < report.PvLength; ++i)
         line << ' ' << MoveToUci(report.Pv[i]);
     Write(line.str());
@@ -352,9 +358,9 @@ void UciSession::RunBenchJob()
             break;
         const BenchOutcome outcome = RunBenchPosition(*SearchEngine, position);
         totalNodes += outcome.Nodes;
-        Write("Position " + std::to_string(index) + "/" + std::to_string(BenchPositions.size()) + " ("
-            + position.Name + "): bestmove " + MoveToUci(outcome.Move) + " score " + ScoreText(outcome.Score)
-            + " nodes " + std::to_string(outcome.Nodes));
+        Write("Position " + std::to_string(index) + "/" + std::to_string(BenchPositions.size()) + " (" + position.Name
+            + "): bestmove " + MoveToUci(outcome.Move) + " score " + ScoreText(outcome.Score) + " nodes "
+            + std::to_string(outcome.Nodes));
     }
     const std::int64_t ms = MillisecondsSince(start);
     SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });

@@ -112,17 +112,12 @@ namespace {
     {
         const int t = color == White ? s : FlipSquare(s);
         switch (piece) {
-        case Pawn:
-            return 100 + PawnTable[t] + (choice.Shelter[color] ? (*choice.Shelter[color])[t] : 0);
+        case Pawn: return 100 + PawnTable[t] + (choice.Shelter[color] ? (*choice.Shelter[color])[t] : 0);
         case Knight:
-        case Bishop:
-            return 300 + MinorTable[t];
-        case Rook:
-            return 500;
-        case Queen:
-            return 900;
-        default:
-            return choice.MiddleGame[color] ? KingMiddleTable[t] : KingEndTable[t];
+        case Bishop: return 300 + MinorTable[t];
+        case Rook: return 500;
+        case Queen: return 900;
+        default: return choice.MiddleGame[color] ? KingMiddleTable[t] : KingEndTable[t];
         }
     }
 

@@ -21,8 +21,8 @@ namespace {
         Load(*engine, "k7/8/8/8/3Q4/8/8/7K w - - 0 1");
         EXPECT_EQ(GeneratedTexts(*engine),
             (Texts { "d4c5", "d4b6", "d4a7", "d4d5", "d4d6", "d4d7", "d4d8", "d4e5", "d4f6", "d4g7", "d4h8", "d4c4",
-                "d4b4", "d4a4", "d4e4", "d4f4", "d4g4", "d4h4", "d4c3", "d4b2", "d4a1", "d4d3", "d4d2", "d4d1",
-                "d4e3", "d4f2", "d4g1", "h1g2", "h1h2", "h1g1" }));
+                "d4b4", "d4a4", "d4e4", "d4f4", "d4g4", "d4h4", "d4c3", "d4b2", "d4a1", "d4d3", "d4d2", "d4d1", "d4e3",
+                "d4f2", "d4g1", "h1g2", "h1h2", "h1g1" }));
 
         Load(*engine, "4k3/8/8/3p4/2N1N3/8/8/4K3 b - - 0 1");
         EXPECT_EQ(GeneratedTexts(*engine), (Texts { "e8d8", "e8f8", "e8d7", "e8e7", "e8f7", "d5c4", "d5e4", "d5d4" }));
@@ -80,7 +80,8 @@ namespace {
     TEST(MoveGeneration, PromotesExactlyOnTheLastRank)
     {
         auto engine = EngineAt("4k3/P7/8/8/8/8/p7/4K3 w - - 0 1");
-        EXPECT_EQ(GeneratedTexts(*engine), (Texts { "a7a8n", "a7a8b", "a7a8r", "a7a8q", "e1d2", "e1e2", "e1f2", "e1d1", "e1f1" }));
+        EXPECT_EQ(GeneratedTexts(*engine),
+            (Texts { "a7a8n", "a7a8b", "a7a8r", "a7a8q", "e1d2", "e1e2", "e1f2", "e1d1", "e1f1" }));
         Load(*engine, "4k3/8/P7/8/8/p7/8/4K3 b - - 0 1");
         const Texts black = GeneratedTexts(*engine);
         EXPECT_EQ(std::count(black.begin(), black.end(), "a3a2"), 1);

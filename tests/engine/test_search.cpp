@@ -105,7 +105,7 @@ namespace {
             EXPECT_TRUE(completed);
             return search.Iterations;
         };
-        const auto nothing = [](HookedSearch&, const IterationReport&) { };
+        const auto nothing = [](HookedSearch&, const IterationReport&) {};
 
         // Raising the depth during the search adds iterations.
         EXPECT_EQ(run(1, [](HookedSearch& s, const IterationReport&) { s.Depth = 3; }), (std::vector { 1, 2, 3 }));

@@ -61,8 +61,8 @@ TEST(Uci, SearchReportsEachIterationThenTheMove)
     EXPECT_EQ(lines[2], "bestmove d1d8");
 
     // The option sets the depth of a plain `go`; promotions carry their letter.
-    EXPECT_EQ(uci.Send({ "setoption name SearchDepth value 1", "position fen 4k3/8/8/8/8/8/p7/4K3 b - - 0 1", "go" })
-                  .back(),
+    EXPECT_EQ(
+        uci.Send({ "setoption name SearchDepth value 1", "position fen 4k3/8/8/8/8/8/p7/4K3 b - - 0 1", "go" }).back(),
         "bestmove a2a1q");
 }
 
