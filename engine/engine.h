@@ -56,9 +56,9 @@ struct IterationReport {
 // itself on the heap); nothing is allocated while it searches. The fixed tables are compile-time
 // constants; the position is loaded afresh for every search by LoadPosition and is undefined after
 // a stopped search. Within a search every successful MakeMove is paired with exactly one UnmakeMove.
-// PvTable is deliberately kept from one search to the next, as the search rules have it: its stale
-// entries beyond the current line still steer move ordering, so a search's choice among equally
-// scored moves can depend on the searches before it (within one Engine object).
+// PvTable is deliberately kept from one search to the next: its stale entries beyond the current
+// line still steer move ordering, so a search's choice among equally scored moves can depend on the
+// searches made before it with the same Engine.
 //
 // Owned by whoever searches with it (the engine thread, the command-line tool, a test); all calls
 // come from one thread at a time. Only the two atomics given to RunSearch are shared with others.

@@ -8,7 +8,7 @@ namespace engine {
 
 namespace {
 
-    // The table square that `color` reads for board square s: White reads the tables as written,
+    // The table square that `color` reads for board square s: White reads the tables as laid out,
     // Black reads them mirrored.
     constexpr int TableSquare(int color, int s) { return color == White ? s : FlipSquare(s); }
 

@@ -81,7 +81,7 @@ namespace {
         }
     }
 
-    // The tables' choices made at the root, as the rules state them.
+    // The choices that PrepareTables makes at the root: king table and pawn shelter per colour.
     struct RootChoice {
         bool MiddleGame[ColorCount];
         const SquareTable* Shelter[ColorCount];

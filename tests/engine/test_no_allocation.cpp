@@ -1,0 +1,59 @@
+// A search allocates nothing: every table is a fixed array inside the Engine. This test program
+// counts the calls of the global allocation functions while a search runs.
+
+#include "engine_test_support.h"
+
+// The replacements below pair malloc with free; the compiler cannot see that they replace the
+// standard forms, and warns wherever it inlines them.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+std::atomic<bool> CountAllocations { false };
+std::atomic<long> Allocations { 0 };
+
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    if (CountAllocations.load(std::memory_order_relaxed))
+        Allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* memory = std::malloc(size ? size : 1))
+        return memory;
+    throw std::bad_alloc();
+}
+
+// Every other form of new and delete ends in these two or in the unchanged aligned forms.
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { operator delete(memory); }
+
+namespace engine::test {
+namespace {
+
+    TEST(Search, AllocatesNothing)
+    {
+        auto engine = MakeEngine();
+        int iterations = 0;
+        engine->SetIterationHook([&](const IterationReport&) { ++iterations; });
+        Load(*engine, "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
+        const std::atomic<int> depth { 4 };
+        const std::atomic<bool> stop { false };
+
+        // The counter itself works (an explicit call cannot be optimised away).
+        CountAllocations = true;
+        ::operator delete(::operator new(16));
+        const long probe = Allocations.exchange(0);
+        const bool completed = engine->RunSearch(depth, stop);
+        CountAllocations = false;
+
+        EXPECT_EQ(probe, 1);
+        EXPECT_TRUE(completed);
+        EXPECT_EQ(Allocations.load(), 0);
+        EXPECT_EQ(iterations, 4);
+    }
+
+} // namespace
+} // namespace engine::test
