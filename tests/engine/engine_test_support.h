@@ -33,11 +33,10 @@ inline std::unique_ptr<Engine> EngineAt(std::string_view fen)
     return engine;
 }
 
-// All moves of the current ply in generation order.
+// The moves of the current ply in generation order.
 inline std::vector<MoveEntry> Generated(Engine& engine, bool capturesOnly = false)
 {
-    const bool complete = capturesOnly ? engine.GenerateCaptures() : engine.GenerateMoves();
-    EXPECT_TRUE(complete);
+    EXPECT_TRUE(capturesOnly ? engine.GenerateCaptures() : engine.GenerateMoves());
     const auto moves = engine.MovesOfCurrentPly();
     return { moves.begin(), moves.end() };
 }
@@ -50,7 +49,7 @@ inline std::vector<std::string> GeneratedTexts(Engine& engine, bool capturesOnly
     return texts;
 }
 
-// The generated entry with this UCI text; a failed expectation and a zero entry when there is none.
+// The generated entry with this UCI text; a failure and a zero entry when there is none.
 inline MoveEntry FindGenerated(Engine& engine, std::string_view text)
 {
     for (const MoveEntry& entry : Generated(engine))
@@ -60,24 +59,10 @@ inline MoveEntry FindGenerated(Engine& engine, std::string_view text)
     return { NoMove, 0 };
 }
 
-// Legal moves of the current position as UCI texts, in generation order.
-inline std::vector<std::string> LegalMoveTexts(Engine& engine)
-{
-    std::vector<std::string> texts;
-    for (const MoveEntry& entry : Generated(engine)) {
-        if (engine.MakeMove(entry.Move)) {
-            engine.UnmakeMove();
-            texts.push_back(MoveToUci(entry.Move));
-        }
-    }
-    return texts;
-}
-
 struct SearchResult {
     bool Completed;
-    std::string Move;
+    std::string Move; // "0000" when there is none
     int Score;
-    std::uint64_t Nodes;
 };
 
 inline SearchResult Search(Engine& engine, std::string_view fen, int depth)
@@ -86,7 +71,7 @@ inline SearchResult Search(Engine& engine, std::string_view fen, int depth)
     const std::atomic<int> searchDepth { depth };
     const std::atomic<bool> stop { false };
     const bool completed = engine.RunSearch(searchDepth, stop);
-    return { completed, MoveToUci(engine.BestMove()), engine.BestScore(), engine.NodeCount() };
+    return { completed, MoveToUci(engine.BestMove()), engine.BestScore() };
 }
 
 } // namespace engine::test

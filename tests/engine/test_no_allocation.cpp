@@ -1,10 +1,10 @@
 // A search allocates nothing: every table is a fixed array inside the Engine. This test program
-// counts the calls of the global allocation functions while a search runs.
+// replaces the global allocation functions to count their calls while a search runs.
 
 #include "engine_test_support.h"
 
-// The replacements below pair malloc with free; the compiler cannot see that they replace the
-// standard forms, and warns wherever it inlines them.
+// The replacements pair malloc with free; the compiler cannot see that they replace the standard
+// forms, and warns wherever it inlines them.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 
 #include <cstdlib>
@@ -26,9 +26,9 @@ void* operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
-// Every other form of new and delete ends in these two or in the unchanged aligned forms.
+// Every other form of new and delete ends in these, except the aligned ones, which stay as they are.
 void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { operator delete(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace engine::test {
 namespace {
@@ -42,17 +42,16 @@ namespace {
         const std::atomic<int> depth { 4 };
         const std::atomic<bool> stop { false };
 
-        // The counter itself works (an explicit call cannot be optimised away).
         CountAllocations = true;
-        ::operator delete(::operator new(16));
+        ::operator delete(::operator new(16)); // proves the counter counts: an explicit call stays
         const long probe = Allocations.exchange(0);
         const bool completed = engine->RunSearch(depth, stop);
         CountAllocations = false;
 
         EXPECT_EQ(probe, 1);
         EXPECT_TRUE(completed);
-        EXPECT_EQ(Allocations.load(), 0);
         EXPECT_EQ(iterations, 4);
+        EXPECT_EQ(Allocations.load(), 0);
     }
 
 } // namespace

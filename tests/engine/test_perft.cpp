@@ -22,21 +22,11 @@ namespace {
 
     TEST_P(PerftTest, MatchesKnownCount)
     {
-        const PerftCase& c = GetParam();
-        auto engine = EngineAt(c.Fen);
-        char before[SquareCount];
-        char after[SquareCount];
-        bool white;
-        std::uint8_t castling;
-        int enPassant;
-        engine->ExportPosition(before, white, castling, enPassant);
-
-        EXPECT_EQ(Perft(*engine, c.Depth), c.Nodes);
-
+        auto engine = EngineAt(GetParam().Fen);
+        EXPECT_EQ(Perft(*engine, GetParam().Depth), GetParam().Nodes);
         // Every make was taken back.
-        engine->ExportPosition(after, white, castling, enPassant);
-        EXPECT_EQ(std::string(before, SquareCount), std::string(after, SquareCount));
         EXPECT_EQ(engine->Position().Ply, 0);
+        EXPECT_TRUE(engine->PositionIsConsistent());
     }
 
     constexpr const char* Kiwipete = "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1";
@@ -48,19 +38,13 @@ namespace {
     constexpr const char* Start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
     INSTANTIATE_TEST_SUITE_P(PublishedCounts, PerftTest,
-        ::testing::Values(PerftCase { "start", Start, 1, 20 }, PerftCase { "start", Start, 2, 400 },
-            PerftCase { "start", Start, 3, 8902 }, PerftCase { "start", Start, 4, 197281 },
-            PerftCase { "start", Start, 5, 4865609 }, PerftCase { "kiwipete", Kiwipete, 1, 48 },
-            PerftCase { "kiwipete", Kiwipete, 2, 2039 }, PerftCase { "kiwipete", Kiwipete, 3, 97862 },
-            PerftCase { "kiwipete", Kiwipete, 4, 4085603 }, PerftCase { "position3", Position3, 1, 14 },
-            PerftCase { "position3", Position3, 2, 191 }, PerftCase { "position3", Position3, 3, 2812 },
+        ::testing::Values(PerftCase { "start", Start, 3, 8902 }, PerftCase { "start", Start, 4, 197281 },
+            PerftCase { "start", Start, 5, 4865609 }, PerftCase { "kiwipete", Kiwipete, 2, 2039 },
+            PerftCase { "kiwipete", Kiwipete, 3, 97862 }, PerftCase { "kiwipete", Kiwipete, 4, 4085603 },
             PerftCase { "position3", Position3, 4, 43238 }, PerftCase { "position3", Position3, 5, 674624 },
-            PerftCase { "position4", Position4, 1, 6 }, PerftCase { "position4", Position4, 2, 264 },
             PerftCase { "position4", Position4, 3, 9467 }, PerftCase { "position4", Position4, 4, 422333 },
             PerftCase { "position4_mirrored", Position4Mirrored, 4, 422333 },
-            PerftCase { "position5", Position5, 1, 44 }, PerftCase { "position5", Position5, 2, 1486 },
             PerftCase { "position5", Position5, 3, 62379 }, PerftCase { "position5", Position5, 4, 2103487 },
-            PerftCase { "position6", Position6, 1, 46 }, PerftCase { "position6", Position6, 2, 2079 },
             PerftCase { "position6", Position6, 3, 89890 }, PerftCase { "position6", Position6, 4, 3894594 }),
         [](const auto& info) { return std::string(info.param.Name) + "_depth" + std::to_string(info.param.Depth); });
 
@@ -95,21 +79,6 @@ namespace {
         EXPECT_FALSE(Perft(*engine, -1).has_value());
         EXPECT_FALSE(Perft(*engine, MaxPerftDepth + 1).has_value());
         EXPECT_FALSE(PerftDivide(*engine, 0).has_value());
-    }
-
-    TEST(Perft, DivideSplitsTheCountByRootMoveInGenerationOrder)
-    {
-        auto engine = EngineAt(Kiwipete);
-        const auto entries = PerftDivide(*engine, 2);
-        ASSERT_TRUE(entries.has_value());
-        ASSERT_EQ(entries->size(), 48u);
-        std::uint64_t total = 0;
-        for (const PerftDivideEntry& entry : *entries)
-            total += entry.Nodes;
-        EXPECT_EQ(total, 2039u);
-        // Castling comes after all piece moves, king side first.
-        EXPECT_EQ(MoveToUci((*entries)[entries->size() - 2].Move), "e1g1");
-        EXPECT_EQ(MoveToUci((*entries)[entries->size() - 1].Move), "e1c1");
     }
 
     TEST(Perft, PawnsOnTheirLastRanksNeitherMoveNorAttack)
