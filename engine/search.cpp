@@ -127,6 +127,10 @@ int Engine::SearchNode(int alpha, int beta, int depth)
             return -1;
         anyLegal = true;
         const int x = -SearchNode(-beta, -alpha, depth - 1);
+        // A child that gave up on a stop request left its move on the board: taking back ours, or
+        // making the next one, would then work on a position that is no longer the one we made.
+        if (StopIsRequested())
+            return -1;
         UnmakeMove();
         if (x > alpha) {
             // Moves that prove good here are tried early elsewhere, the more so the deeper they searched.

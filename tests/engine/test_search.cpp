@@ -3,6 +3,7 @@
 
 #include "engine_test_support.h"
 
+#include <chrono>
 #include <thread>
 
 namespace engine::test {
@@ -127,6 +128,26 @@ namespace {
         EXPECT_FALSE(completed);
         EXPECT_GE(engine->CompletedDepth(), 2);
         EXPECT_LT(engine->CompletedDepth(), MaxSearchDepth);
+    }
+
+    TEST(Search, AStopAtAnyMomentAbandonsTheTreeCleanly)
+    {
+        // However deep the stop finds the search, every node returns at once: none of them takes a
+        // move back or makes a new one on the position its children left behind.
+        auto engine = MakeEngine();
+        const std::atomic<int> depth { MaxSearchDepth };
+        constexpr const char* fen = "r1bq1rk1/pp2bppp/2n1pn2/3p4/2PP4/2N1PN2/PP1B1PPP/R2QKB1R w KQ - 0 1";
+        for (int round = 0; round < 40; ++round) {
+            std::atomic<bool> stop { false };
+            Load(*engine, fen);
+            bool completed = true;
+            std::thread searcher([&] { completed = engine->RunSearch(depth, stop); });
+            std::this_thread::sleep_for(std::chrono::microseconds(200 + 150 * round));
+            stop = true;
+            searcher.join();
+            EXPECT_FALSE(completed);
+            EXPECT_TRUE(engine->PositionIsConsistent()) << "round " << round;
+        }
     }
 
 } // namespace
