@@ -256,6 +256,7 @@ private:
         bool operator==(const EngineSituation&) const = default;
     };
     std::optional<EngineSituation> FRefusedEngineSituation;
+    EngineSituation CurrentEngineSituation() const { return { FPosition, FWhiteToMove, FCastlingAllowed, FEnPassant }; }
 
     // Appearance.
     bool FBoardLines = false;

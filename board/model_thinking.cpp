@@ -96,7 +96,7 @@ void TChessBoard::FinishedThread(QObject*) { }
 
 void TChessBoard::EngineMoveRefused()
 {
-    FRefusedEngineSituation = EngineSituation { FPosition, FWhiteToMove, FCastlingAllowed, FEnPassant };
+    FRefusedEngineSituation = CurrentEngineSituation();
     if (EngineMessageBox)
         EngineMessageBox(QStringLiteral("Error"), QStringLiteral("Engine tried to perform Illegal Move"));
 }
@@ -106,7 +106,7 @@ bool TChessBoard::AutomaticStartIsDue() const
     if (!FEngineThread || FThinking.load() || MakingMove || !ComputerIsToMove())
         return false;
     // After a refused engine move the same situation would only be refused again.
-    return FRefusedEngineSituation != EngineSituation { FPosition, FWhiteToMove, FCastlingAllowed, FEnPassant };
+    return FRefusedEngineSituation != CurrentEngineSituation();
 }
 
 bool TChessBoard::event(QEvent* event)

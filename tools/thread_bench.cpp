@@ -3,6 +3,7 @@
 // Run: build/thread-bench [idle seconds, default 10]
 
 #include "chessbrd.h"
+#include "placement.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -43,11 +44,7 @@ int main(int argc, char* argv[])
 
     // A middlegame searched to depth 10 runs far longer than the wait below.
     MoveInfo info;
-    const char* rows[]
-        = { "r bq rk ", "pp  bppp", "  n pn  ", "   p    ", "  PP    ", "  N PN  ", "PP B PPP", "R  QKB R" };
-    for (int r = 0; r < 8; ++r)
-        for (int f = 0; f < 8; ++f)
-            info.PosStr[1 + 8 * r + f] = rows[r][f];
+    FillPlacement(info, "r1bq1rk1/pp2bppp/2n1pn2/3p4/2PP4/2N1PN2/PP1B1PPP/R2QKB1R");
     info.Castling = CastlingSet();
     board.SetUpPosition(info, 10, true);
     board.set_SearchDepth(10);

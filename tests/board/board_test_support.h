@@ -85,6 +85,17 @@ inline void PlayUntil(TChessBoard& board, int moveNumber, bool whiteToMove)
     }
 }
 
+// Every legal half-move of the side to move, in square order.
+inline std::vector<std::pair<Square, Square>> LegalMoves(TChessBoard& board)
+{
+    std::vector<std::pair<Square, Square>> moves;
+    for (int i = 1; i <= 64; ++i)
+        for (int j = 1; j <= 64; ++j)
+            if (board.MoveIsLegal(SquareAt(i), SquareAt(j)))
+                moves.emplace_back(SquareAt(i), SquareAt(j));
+    return moves;
+}
+
 inline std::string Name(Square sq)
 {
     if (!IsOnBoard(sq))

@@ -6,16 +6,6 @@
 
 namespace {
 
-std::vector<std::pair<Square, Square>> LegalMoves(TChessBoard& board)
-{
-    std::vector<std::pair<Square, Square>> moves;
-    for (int i = 1; i <= 64; ++i)
-        for (int j = 1; j <= 64; ++j)
-            if (board.MoveIsLegal(SquareAt(i), SquareAt(j)))
-                moves.emplace_back(SquareAt(i), SquareAt(j));
-    return moves;
-}
-
 std::string Squares64(TChessBoard& board)
 {
     std::string squares;

@@ -32,10 +32,8 @@ MoveSet EngineMoves(engine::Engine& e, TChessBoard& board)
 MoveSet BoardMoves(TChessBoard& board)
 {
     MoveSet moves;
-    for (int i = 1; i <= 64; ++i)
-        for (int j = 1; j <= 64; ++j)
-            if (board.MoveIsLegal(SquareAt(i), SquareAt(j)))
-                moves.emplace(i, j);
+    for (const auto& [from, to] : LegalMoves(board))
+        moves.emplace(SquareIndex(from), SquareIndex(to));
     return moves;
 }
 
