@@ -33,7 +33,8 @@ namespace {
     bool CastlingRightFits(const Position& position, const CastlingPlaces& right)
     {
         const bool white = IsWhite(right.Letter);
-        return position.Squares[right.King] == OfColor('K', white) && position.Squares[right.Rook] == OfColor('R', white);
+        return position.Squares[right.King] == OfColor('K', white)
+            && position.Squares[right.Rook] == OfColor('R', white);
     }
 
     // Whether a pawn of the side not to move can just have crossed the en passant square with a double
@@ -85,8 +86,8 @@ namespace {
             }
         }
         if (!EnPassantFits(position))
-            return std::string("no ") + SideName(!position.WhiteToMove) + " pawn can just have passed the en passant square "
-                + SquareText(position.EnPassantSquare);
+            return std::string("no ") + SideName(!position.WhiteToMove)
+                + " pawn can just have passed the en passant square " + SquareText(position.EnPassantSquare);
         if (MoveRules(position).KingAttacked(!position.WhiteToMove))
             return std::string(SideName(!position.WhiteToMove)) + " is in check but " + SideName(position.WhiteToMove)
                 + " is to move";

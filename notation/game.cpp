@@ -53,13 +53,20 @@ std::string PlayerName(bool computer, int searchDepth)
     return computer ? "Zugwerk! 2.0 (depth " + std::to_string(searchDepth) + ")" : "Human";
 }
 
+bool IsResult(std::string_view text) { return text == "1-0" || text == "0-1" || text == "1/2-1/2" || text == "*"; }
+
 std::vector<Position> Replay(const Game& game)
 {
     MoveRules rules(game.Start);
     std::vector<Position> positions { game.Start };
     positions.reserve(game.Moves.size() + 1);
     for (const Move move : game.Moves) {
-        rules.Play(move);
+        const Position& before = rules.Current();
+        try {
+            rules.Play(move);
+        } catch (const NotationError& error) {
+            throw NotationError(MoveContext(before) + ": " + error.Reason(), error.Text());
+        }
         positions.push_back(rules.Current());
     }
     return positions;
@@ -97,8 +104,7 @@ std::string ResultOf(const Game& game)
     case GameEnd::Repetition: return "1/2-1/2";
     case GameEnd::None: break;
     }
-    const std::string& result = game.Result;
-    return result == "1-0" || result == "0-1" || result == "1/2-1/2" ? result : "*";
+    return IsResult(game.Result) ? game.Result : "*";
 }
 
 } // namespace notation

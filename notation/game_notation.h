@@ -121,6 +121,9 @@ std::string PgnDate(int year, int month, int day);
 // "Human", or "Zugwerk! 2.0 (depth N)" for the computer searching N plies.
 std::string PlayerName(bool computer, int searchDepth);
 
+// Whether the text is one of the four termination markers: "1-0", "0-1", "1/2-1/2", "*".
+bool IsResult(std::string_view text);
+
 // The positions of the game: Start first, then the one after each move. Throws for an illegal move.
 std::vector<Position> Replay(const Game& game);
 GameEnd EndOfGame(const Game& game);

@@ -115,6 +115,11 @@ Position PositionAfter(const Position& position, Move move)
     return rules.Current();
 }
 
+std::string MoveContext(const Position& position)
+{
+    return "move " + std::to_string(position.FullmoveNumber) + ", " + (position.WhiteToMove ? "White" : "Black");
+}
+
 std::string SquareText(int square) { return engine::SquareName(square - 1); }
 
 std::string CoordinateText(Move move)

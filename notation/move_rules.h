@@ -53,6 +53,8 @@ private:
     std::vector<LegalMove> LegalMoves;
 };
 
+// Which move of the game is made from the position, for messages: "move 12, Black".
+std::string MoveContext(const Position& position);
 // A move in coordinate form ("e7e8q") for messages.
 std::string CoordinateText(Move move);
 // The name of a board Square value ("e4").

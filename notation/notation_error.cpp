@@ -23,8 +23,8 @@ NotationError::NotationError(const std::string& message, const NotationError& ca
 
 NotationError NotationError::At(int game, int line, int column, const std::string& moveContext) const
 {
-    std::string place = "Game " + std::to_string(game) + ", line " + std::to_string(line) + ", column "
-        + std::to_string(column);
+    std::string place
+        = "Game " + std::to_string(game) + ", line " + std::to_string(line) + ", column " + std::to_string(column);
     if (!moveContext.empty())
         place += " (" + moveContext + ")";
     return NotationError(place + ": " + FReason, *this, game, line, column);

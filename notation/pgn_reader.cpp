@@ -88,15 +88,13 @@ namespace {
         {
             if (!InMovetext)
                 BeginMovetext();
-            const int moveNumber = Rules.Current().FullmoveNumber;
-            const bool white = Rules.Current().WhiteToMove;
             try {
                 const Move move = ParseSan(Rules, token.Text);
                 Rules.Play(move);
                 Current.Moves.push_back(move);
             } catch (const NotationError& error) {
-                const std::string context = "move " + std::to_string(moveNumber) + ", " + (white ? "White" : "Black");
-                throw error.At(GameNumber(), token.Line, token.Column, context);
+                // ParseSan refused: the position is still the one the move was meant for.
+                throw error.At(GameNumber(), token.Line, token.Column, MoveContext(Rules.Current()));
             }
         }
 
@@ -106,9 +104,7 @@ namespace {
             if (!InMovetext)
                 BeginMovetext();
             const std::string tagged = Current.TagValue("Result");
-            Current.Result = !resultToken.empty()                                          ? std::string(resultToken)
-                : tagged == "1-0" || tagged == "0-1" || tagged == "1/2-1/2" ? tagged
-                                                                                           : "*";
+            Current.Result = !resultToken.empty() ? std::string(resultToken) : IsResult(tagged) ? tagged : "*";
             Games.push_back(std::move(Current));
             Current = Game();
             TagPlaces.clear();

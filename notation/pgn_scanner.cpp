@@ -16,8 +16,10 @@ namespace {
     bool IsDigit(char c) { return c >= '0' && c <= '9'; }
     bool IsLetterOrDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
     // Characters that continue a move or result token once a letter or digit has begun it.
-    bool IsSymbolChar(char c) { return IsLetterOrDigit(c) || std::string_view("_+#=:-/").find(c) != std::string_view::npos; }
-    bool IsResult(std::string_view text) { return text == "1-0" || text == "0-1" || text == "1/2-1/2" || text == "*"; }
+    bool IsSymbolChar(char c)
+    {
+        return IsLetterOrDigit(c) || std::string_view("_+#=:-/").find(c) != std::string_view::npos;
+    }
 
 } // namespace
 
@@ -75,7 +77,8 @@ void PgnScanner::SkipVariation()
     int depth = 0;
     do {
         if (AtEnd())
-            Fail("variation not closed with \")\": \"" + std::string(Excerpt(start)) + "\"", Excerpt(start), line, column);
+            Fail("variation not closed with \")\": \"" + std::string(Excerpt(start)) + "\"", Excerpt(start), line,
+                column);
         switch (Peek()) {
         case '(': ++depth; break;
         case ')': --depth; break;

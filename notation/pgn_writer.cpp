@@ -24,7 +24,8 @@ namespace {
     bool WrittenApart(std::string_view name)
     {
         return name == "SetUp" || name == "FEN"
-            || std::any_of(std::begin(Roster), std::end(Roster), [&](const RosterTag& tag) { return tag.Name == name; });
+            || std::any_of(
+                std::begin(Roster), std::end(Roster), [&](const RosterTag& tag) { return tag.Name == name; });
     }
 
     void WriteTag(std::string& out, std::string_view name, std::string_view value)

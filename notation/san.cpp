@@ -99,7 +99,8 @@ namespace {
             text.remove_prefix(1);
         }
         // Promotion at the end, with or without "=" ("e8=Q", "e8Q", "e8=q").
-        if (parts.Piece == 'P' && !text.empty() && std::string_view("NBRQnbrq").find(text.back()) != std::string_view::npos) {
+        if (parts.Piece == 'P' && !text.empty()
+            && std::string_view("NBRQnbrq").find(text.back()) != std::string_view::npos) {
             parts.Promotion = static_cast<char>(text.back() & ~0x20);
             text.remove_suffix(1);
             if (EndsWith(text, '=') || EndsWith(text, '/'))

@@ -24,8 +24,8 @@ std::string GenerateFile(std::size_t& plies)
     plies = 0;
     for (int i = 0; i < GameCount; ++i) {
         notation::Game game = notation::RandomGame(random, notation::StartPosition(), length(random));
-        game.Tags = notation::CasualGame(notation::PgnDate(2024, 3, 9), notation::PlayerName(false, 3),
-            notation::PlayerName(true, 1 + i % 10))
+        game.Tags = notation::CasualGame(
+            notation::PgnDate(2024, 3, 9), notation::PlayerName(false, 3), notation::PlayerName(true, 1 + i % 10))
                         .Tags;
         plies += game.Moves.size();
         text += notation::WritePgn(game) + "\n";

@@ -50,25 +50,26 @@ namespace {
     // Four games: a BOM, CR LF line ends, escaped quotes, comments of both kinds, nested variations with a
     // comment holding a parenthesis, NAGs and marks, "0-0", a "%" line; a FEN start with Black to move
     // and moves written loosely; a game without tags; a last game without a result token.
-    constexpr const char* FourGames = "\xEF\xBB\xBF[Event \"Club \\\"Open\\\" \\\\ 2024\"]\r\n"
-                                      "[White \"Anna\"]\r\n"
-                                      "[Result \"1-0\"]\r\n"
-                                      "\r\n"
-                                      "1. e4 {best by test} e5 2. Nf3 $1 Nc6 (2... d6 3. d4 {has ) inside} (3. Bc4))\r\n"
-                                      "3. Bb5 a6!? ; the rest of the line\r\n"
-                                      "%an escaped line 1. d4\r\n"
-                                      "4. Ba4 Nf6 5. 0-0 Be7 6. Re1 b5 7. Bb3 d6 8. c3 0-0 1-0\r\n"
-                                      "\r\n"
-                                      "[Event \"Study\"]\n"
-                                      "[SetUp \"1\"]\n"
-                                      "[FEN \"4k3/8/8/8/8/8/p7/4K3 b - - 0 12\"]\n"
-                                      "[Annotator \"me\"]\n"
-                                      "\n"
-                                      "12...a1Q 13.Ke2 Qb2 *\n"
-                                      "\n"
-                                      "1. d4 d5 *\n"
-                                      "[Event \"last\"]\n"
-                                      "1. c4";
+    constexpr const char* FourGames
+        = "\xEF\xBB\xBF[Event \"Club \\\"Open\\\" \\\\ 2024\"]\r\n"
+          "[White \"Anna\"]\r\n"
+          "[Result \"1-0\"]\r\n"
+          "\r\n"
+          "1. e4 {best by test} e5 2. Nf3 $1 Nc6 (2... d6 3. d4 {has ) inside} (3. Bc4))\r\n"
+          "3. Bb5 a6!? ; the rest of the line\r\n"
+          "%an escaped line 1. d4\r\n"
+          "4. Ba4 Nf6 5. 0-0 Be7 6. Re1 b5 7. Bb3 d6 8. c3 0-0 1-0\r\n"
+          "\r\n"
+          "[Event \"Study\"]\n"
+          "[SetUp \"1\"]\n"
+          "[FEN \"4k3/8/8/8/8/8/p7/4K3 b - - 0 12\"]\n"
+          "[Annotator \"me\"]\n"
+          "\n"
+          "12...a1Q 13.Ke2 Qb2 *\n"
+          "\n"
+          "1. d4 d5 *\n"
+          "[Event \"last\"]\n"
+          "1. c4";
 
     TEST(Pgn, ImportsWhatRealFilesHold)
     {
@@ -77,8 +78,8 @@ namespace {
 
         EXPECT_EQ(games[0].TagValue("Event"), "Club \"Open\" \\ 2024");
         EXPECT_EQ(games[0].Result, "1-0");
-        EXPECT_EQ(WriteFen(Replay(games[0]).back()),
-            "r1bq1rk1/2p1bppp/p1np1n2/1p2p3/4P3/1BP2N2/PP1P1PPP/RNBQR1K1 w - - 1 9");
+        EXPECT_EQ(
+            WriteFen(Replay(games[0]).back()), "r1bq1rk1/2p1bppp/p1np1n2/1p2p3/4P3/1BP2N2/PP1P1PPP/RNBQR1K1 w - - 1 9");
 
         EXPECT_EQ(WriteFen(Replay(games[1]).back()), "4k3/8/8/8/8/8/1q2K3/8 w - - 2 14");
         EXPECT_EQ(WritePgn(games[1]),
@@ -113,13 +114,15 @@ namespace {
         } cases[] = {
             { "[Event \"a\"]\n\n1. e4 e5 *\n\n[Event \"b\"]\n\n1. e4 e5 2. Ke3 *\n",
                 "Game 2, line 7, column 13 (move 2, White): \"Ke3\" is not a legal move" },
-            { "1. Nf3 d5 2. d3 Nf6 3. Nd2 *", "Game 1, line 1, column 24 (move 3, White): \"Nd2\" is ambiguous: Nbd2 or Nfd2" },
+            { "1. Nf3 d5 2. d3 Nf6 3. Nd2 *",
+                "Game 1, line 1, column 24 (move 3, White): \"Nd2\" is ambiguous: Nbd2 or Nfd2" },
             { "1. e4 e5\r\n2. Qxf7 *\r\n", "Game 1, line 2, column 4 (move 2, White): \"Qxf7\" is not a legal move" },
             { "\xEF\xBB\xBF{\xC3\xA4rger} e5", "Game 1, line 1, column 9 (move 1, White): \"e5\" is not a legal move" },
             { "1. e4 {never closed\n", "Game 1, line 1, column 7: comment not closed with \"}\": \"{never closed\"" },
             { "1. e4 (1. d4 e5\n", "Game 1, line 1, column 7: variation not closed with \")\": \"(1. d4 e5\"" },
             { "1. e4 e5 ) *", "Game 1, line 1, column 10: unexpected character \")\"" },
-            { "[Event \"open\n1. e4 *", "Game 1, line 1, column 1: tag value not closed with a double quote: \"[Event \"open\"" },
+            { "[Event \"open\n1. e4 *",
+                "Game 1, line 1, column 1: tag value not closed with a double quote: \"[Event \"open\"" },
             { "*\n[SetUp \"1\"]\n[FEN \"8/8/8/8/8/8/8/8 w - - 0 1\"]\n\n*\n",
                 "Game 2, line 3, column 1: invalid FEN: White must have exactly one king, not 0" },
             { "[SetUp \"1\"]\n1. e4", "Game 1, line 1, column 1: SetUp tag \"1\" without a FEN tag" },

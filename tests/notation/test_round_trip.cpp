@@ -13,7 +13,7 @@ namespace {
         std::map<GameEnd, int> ends;
         std::string file;
         std::vector<Game> written;
-        for (int i = 0; i < 150; ++i) {
+        for (int i = 0; i < 80; ++i) {
             // Every fourth game starts from a position reached by random moves, so from a FEN.
             Position start = StartPosition();
             if (i % 4 == 3) {
