@@ -98,6 +98,10 @@ namespace {
 
 Position ReadFen(std::string_view fen)
 {
+    // Pasted text often brings a line end along.
+    const std::size_t first = fen.find_first_not_of(" \t\r\n");
+    fen = first == std::string_view::npos ? std::string_view()
+                                          : fen.substr(first, fen.find_last_not_of(" \t\r\n") - first + 1);
     Position position;
     std::string error;
     if (!engine::ParseFen(fen, position, error))

@@ -61,7 +61,7 @@ private:
 
 Position StartPosition();
 
-// The legal moves of the side to move, promotions once per piece.
+// The legal moves of the side to move; a promotion counts once for each piece the pawn can become.
 std::vector<Move> LegalMoves(const Position& position);
 bool SideToMoveInCheck(const Position& position);
 // The position after a legal move, counters and en passant square included; throws for any other.

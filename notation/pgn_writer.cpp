@@ -92,7 +92,7 @@ std::string WritePgn(const Game& game)
         const std::string value = tag.Name == "Result" ? result : game.TagValue(tag.Name);
         WriteTag(out, tag.Name, value.empty() ? tag.Unknown : value);
     }
-    if (!(game.Start == StartPosition())) {
+    if (game.Start != StartPosition()) {
         WriteTag(out, "SetUp", "1");
         WriteTag(out, "FEN", WriteFen(game.Start));
     }

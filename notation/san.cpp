@@ -159,30 +159,33 @@ std::string PlaySan(MoveRules& rules, Move move)
 
 Move ParseSan(const MoveRules& rules, std::string_view san)
 {
-    const std::string text(san);
+    const auto refusal = [&](const std::string& why) { return NotationError(Quoted(san) + why, std::string(san)); };
     const std::optional<SanParts> parts = Split(WithoutMarks(san));
     if (!parts)
-        throw NotationError(Quoted(text) + " is not a move", text);
+        throw refusal(" is not a move");
 
-    std::vector<const LegalMove*> found;
+    // Counted rather than collected: this runs for every move of an imported file.
+    const LegalMove* found = nullptr;
+    int matches = 0;
     for (const LegalMove& legal : rules.Legal())
-        if (Matches(legal, *parts))
-            found.push_back(&legal);
-    if (found.empty())
-        throw NotationError(Quoted(text) + " is not a legal move", text);
-    if (parts->Promotion == 0 && found.front()->Move.Promotion != 0)
-        throw NotationError(Quoted(text) + " does not say which piece the pawn becomes", text);
-    if (found.size() > 1) {
-        std::vector<std::string> sans;
-        for (const LegalMove* legal : found)
-            sans.push_back(SanWithoutCheck(rules, *legal));
-        std::sort(sans.begin(), sans.end());
-        std::string choices;
-        for (const std::string& choice : sans)
-            choices += (choices.empty() ? "" : " or ") + choice;
-        throw NotationError(Quoted(text) + " is ambiguous: " + choices, text);
+        if (Matches(legal, *parts) && matches++ == 0)
+            found = &legal;
+    if (!found)
+        throw refusal(" is not a legal move");
+    if (parts->Promotion == 0 && found->Move.Promotion != 0)
+        throw refusal(" does not say which piece the pawn becomes");
+    if (matches > 1) {
+        std::vector<std::string> choices;
+        for (const LegalMove& legal : rules.Legal())
+            if (Matches(legal, *parts))
+                choices.push_back(SanWithoutCheck(rules, legal));
+        std::sort(choices.begin(), choices.end());
+        std::string list;
+        for (const std::string& choice : choices)
+            list += (list.empty() ? "" : " or ") + choice;
+        throw refusal(" is ambiguous: " + list);
     }
-    return found.front()->Move;
+    return found->Move;
 }
 
 std::string MoveToSan(const Position& position, Move move)

@@ -16,8 +16,8 @@ namespace {
         for (const char* fen : same)
             EXPECT_EQ(WriteFen(ReadFen(fen)), fen);
 
-        // The form that names the square only when a pawn can take, and the counters left out.
-        const Position compact = ReadFen("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq -");
+        // The form that names the square only when a pawn can take, and the counters left out; a line end.
+        const Position compact = ReadFen("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq -\r\n");
         EXPECT_EQ(compact.EnPassantSquare, 0);
         EXPECT_EQ(compact.FullmoveNumber, 1);
 
