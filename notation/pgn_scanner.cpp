@@ -4,6 +4,8 @@
 
 #include "game_notation.h"
 
+#include <algorithm>
+
 namespace notation {
 
 namespace {
@@ -53,10 +55,15 @@ void PgnScanner::Fail(const std::string& reason, std::string_view text, int line
     throw NotationError(reason, std::string(text)).At(0, line, column);
 }
 
-std::string_view PgnScanner::Excerpt(std::size_t from) const
+void PgnScanner::FailQuoting(const std::string& reason, std::size_t from, int line, int column) const
 {
-    std::string_view rest = Text.substr(from, ExcerptLength);
-    return rest.substr(0, rest.find_first_of("\r\n"));
+    // The construct's start, up to its line's end, cut at a character boundary.
+    std::size_t end = std::min(Text.size(), from + ExcerptLength);
+    while (end < Text.size() && (static_cast<unsigned char>(Text[end]) & 0xC0) == 0x80)
+        --end;
+    std::string_view excerpt = Text.substr(from, end - from);
+    excerpt = excerpt.substr(0, excerpt.find_first_of("\r\n"));
+    Fail(reason + ": \"" + std::string(excerpt) + "\"", excerpt, line, column);
 }
 
 void PgnScanner::SkipComment()
@@ -66,7 +73,7 @@ void PgnScanner::SkipComment()
     while (!AtEnd() && Peek() != '}')
         Advance();
     if (AtEnd())
-        Fail("comment not closed with \"}\": \"" + std::string(Excerpt(start)) + "\"", Excerpt(start), line, column);
+        FailQuoting("comment not closed with \"}\"", start, line, column);
     Advance();
 }
 
@@ -77,8 +84,7 @@ void PgnScanner::SkipVariation()
     int depth = 0;
     do {
         if (AtEnd())
-            Fail("variation not closed with \")\": \"" + std::string(Excerpt(start)) + "\"", Excerpt(start), line,
-                column);
+            FailQuoting("variation not closed with \")\"", start, line, column);
         switch (Peek()) {
         case '(': ++depth; break;
         case ')': --depth; break;
@@ -144,9 +150,7 @@ PgnToken PgnScanner::ReadTag()
 {
     PgnToken token { PgnToken::Kind::Tag, {}, {}, Line, Column };
     const std::size_t start = Pos;
-    const auto fail = [&](const std::string& reason) {
-        Fail(reason + ": \"" + std::string(Excerpt(start)) + "\"", Excerpt(start), token.Line, token.Column);
-    };
+    const auto fail = [&](const std::string& reason) { FailQuoting(reason, start, token.Line, token.Column); };
     const auto skipSpaces = [&] {
         while (Peek() == ' ' || Peek() == '\t')
             Advance();

@@ -39,7 +39,8 @@ private:
     std::string_view ReadSymbol();
     PgnToken ReadTag();
     [[noreturn]] void Fail(const std::string& reason, std::string_view text, int line, int column) const;
-    std::string_view Excerpt(std::size_t from) const;
+    // Fail, quoting the text from `from` on.
+    [[noreturn]] void FailQuoting(const std::string& reason, std::size_t from, int line, int column) const;
 
     std::string_view Text;
     std::size_t Pos = 0;
