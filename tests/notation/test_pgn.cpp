@@ -138,5 +138,34 @@ namespace {
         }
     }
 
+    // Mutated files and positions get a NotationError or are read; nothing else may happen (ASan and
+    // UBSan watch the reads in the sanitizer build).
+    TEST(Pgn, DamagedTextIsRefusedOrRead)
+    {
+        std::mt19937 random(7);
+        const std::string pieces = "[]{}()\";$%.!?\\\r\nx=+#-/0123456789abcdefghKQRBNPO *\xC3\xA4\xEF\xBB\xBF";
+        const std::string originals[] = { FourGames, "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1" };
+        for (int round = 0; round < 2000; ++round) {
+            std::string text = originals[round % 2];
+            for (int edit = random() % 4; edit >= 0 && !text.empty(); --edit) {
+                const std::size_t at = random() % text.size();
+                const char piece = pieces[random() % pieces.size()];
+                switch (random() % 3) {
+                case 0: text[at] = piece; break;
+                case 1: text.insert(text.begin() + at, piece); break;
+                default: text.erase(at, 1 + random() % 8); break;
+                }
+            }
+            try {
+                if (round % 2)
+                    WriteFen(ReadFen(text));
+                else
+                    for (const Game& game : ReadPgn(text))
+                        WritePgn(game);
+            } catch (const NotationError&) {
+            }
+        }
+    }
+
 } // namespace
 } // namespace notation::test
