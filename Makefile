@@ -55,11 +55,12 @@ test-sanitize: deps
 	cd build-asan && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
 # Speed checks, run by hand: the board's legality scan, the engine thread's idle and cancel costs,
-# and the engine's search suite.
+# the engine's search suite, and PGN import through the notation library.
 bench: build
 	./$(BUILD_DIR)/board-bench
 	./$(BUILD_DIR)/thread-bench
 	echo bench | ./$(BUILD_DIR)/zugwerk-engine
+	./$(BUILD_DIR)/pgn-bench $(BUILD_DIR)/pgn-bench.pgn
 
 clean:
 	rm -rf $(BUILD_DIR) build-tsan build-asan
