@@ -54,10 +54,11 @@ test-sanitize: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
-# Speed checks, run by hand: the board's legality scan, the engine thread's idle and cancel costs,
-# the engine's search suite, and PGN import through the notation library.
+# Speed checks, run by hand: the board's legality scan, its drawing (full and partial redraw), the engine
+# thread's idle and cancel costs, the engine's search suite, and PGN import through the notation library.
 bench: build
 	./$(BUILD_DIR)/board-bench
+	./$(BUILD_DIR)/view-bench
 	./$(BUILD_DIR)/thread-bench
 	echo bench | ./$(BUILD_DIR)/zugwerk-engine
 	./$(BUILD_DIR)/pgn-bench $(BUILD_DIR)/pgn-bench.pgn

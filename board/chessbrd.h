@@ -15,8 +15,10 @@
 //   model_moves.cpp     Move with its events, DoPromotion, castling rights
 //   model_record.cpp    the game record: navigation, GetMove, the move list
 //   model_thinking.cpp  the computer player: engine thread, MoveNow, CancelThinking, automatic start
-//   view_geometry.cpp   sizes, appearance properties and their setters, WindowToSquare
-//   view_render.cpp     Paint, ClearSquare, DrawPiece, UpdateChessBoard, paintEvent
+//   view_geometry.cpp   the view's construction, sizes, appearance properties and their setters, WindowToSquare
+//   view_pieces.cpp     piece sets: the built-in and custom sets, the twelve masked images, DrawChessPiece
+//   view_render.cpp     Paint, DrawBorder, DrawBoard, ClearSquare, DrawPiece, UpdateChessBoard, paintEvent
+//   view_types.h        TFont (a font with its colour) and TImageList (the piece images)
 //
 // Fields behind a property carry the prefix F (FSizeOfSquare behind SizeOfSquare() and
 // set_SizeOfSquare()); fields without a property have plain names (Squares, GameRecord).
@@ -28,8 +30,8 @@
 
 #include "chesstypes.h"
 #include "tthread.h"
+#include "view_types.h"
 
-#include <QFont>
 #include <QImage>
 #include <QPen>
 #include <QWidget>
@@ -126,7 +128,12 @@ public:
     // Shows the engine's "illegal move" message: caption, text. Replaceable so that tests see it.
     std::function<void(const QString& caption, const QString& text)> EngineMessageBox;
 
-    // ---- Appearance ----
+    // ---- Appearance (view_geometry.cpp) ----
+    // Width and Height are the control's; the setters change both through the size rule of Paint.
+    int Width() const { return width(); }
+    void set_Width(int value);
+    int Height() const { return height(); }
+    void set_Height(int value);
     bool BoardLines() const { return FBoardLines; }
     void set_BoardLines(bool value);
     bool WhiteOnTop() const { return FWhiteOnTop; }
@@ -149,26 +156,45 @@ public:
     void set_SquareColorDark(TColor value);
     TColor SquareColorLight() const { return FSquareColorLight; }
     void set_SquareColorLight(TColor value);
+    // Textures; a null image is the empty bitmap.
     const QImage& BorderBitmap() const { return FBorderBitmap; }
     void set_BorderBitmap(const QImage& bitmap);
     const QImage& SquareDark() const { return FSquareDark; }
     void set_SquareDark(const QImage& bitmap);
     const QImage& SquareLight() const { return FSquareLight; }
     void set_SquareLight(const QImage& bitmap);
-    const QImage& CustomPieceSet() const { return FCustomPieceSet; }
-    void set_CustomPieceSet(const QImage& bitmap);
-    StandardSet StandardSize() const { return FStandardSize; }
-    void set_StandardSize(StandardSet value);
-    const QFont& CoordFont() const { return FCoordFont; }
-    void set_CoordFont(const QFont& font);
+    const TFont& CoordFont() const { return FCoordFont; }
+    void set_CoordFont(const TFont& font);
     const QPen& LineStyle() const { return FLineStyle; }
     void set_LineStyle(const QPen& pen);
+    // The square under a pixel of the control; None on the frame and outside.
     Square WindowToSquare(int x, int y) const;
 
-    // The drawing the model asks for. Each paints into the board's image at once.
+    // ---- Piece sets (view_pieces.cpp) ----
+    StandardSet StandardSize() const { return FStandardSize; }
+    void set_StandardSize(StandardSet value);
+    // A null image is "none": back to the built-in set. A set that is not 6 x 4 square cells is ignored.
+    const QImage& CustomPieceSet() const { return FCustomPieceSet; }
+    void set_CustomPieceSet(const QImage& bitmap);
+    const QImage& BuiltInPieceSet() const { return FBuiltInPieceSet; }
+    int PieceSize() const { return FPieceSize; }
+    const TImageList& PieceImages() const { return FPieceImages; }
+    static bool BitmapExists(const QImage& bitmap);
+    static bool BitmapIsValidPieceSet(const QImage& bitmap);
+    void InitializeBitmaps();
+    void OrganizeBitmaps();
+    // Draws a piece letter's image at (x, y) on any painter: upper case White, anything else Black.
+    void DrawChessPiece(QPainter& canvas, int x, int y, char piece) const;
+
+    // ---- Drawing (view_render.cpp) ----
+    // Each paints into the board's image at once and asks the toolkit to show the changed part.
     virtual void Paint();
+    void DrawBorder();
+    void DrawBoard();
+    void DrawPieces();
     virtual void ClearSquare(Square sq);
     virtual void DrawPiece(Square sq, char piece);
+    // oldPosStr: the previous squares, indexed by Square (index 0 unused).
     virtual void UpdateChessBoard(const char* oldPosStr);
     const QImage& Canvas() const { return FCanvas; }
 
@@ -230,13 +256,18 @@ private:
     bool LiesInRecord(int moveNumber, bool whiteToMove) const;
     void RecordCurrentPosition(Square oldSq, Square newSq);
     // view_geometry.cpp
-    void ApplySize(int side);
+    void ConstructView();
+    void SetControlSize(int width, int height);
     template <typename T> void StoreAndRepaint(T& field, const T& value)
     {
         field = value;
         Paint();
     }
     QRect SquareRect(Square sq) const;
+    QRect SquaresArea() const;
+    // view_render.cpp
+    void FillArea(QPainter& painter, const QRegion& clip, const QImage& texture, TColor color) const;
+    void DrawBoardLines(QPainter& painter) const;
 
     // Position: "_" + 64 letters + zero. Read by the engine thread while Thinking is true.
     char Squares[66];
@@ -290,14 +321,23 @@ private:
     QImage FBorderBitmap;
     QImage FSquareDark;
     QImage FSquareLight;
-    QImage FCustomPieceSet;
-    StandardSet FStandardSize = StandardSet::Size40;
-    QFont FCoordFont;
-    TColor FCoordFontColor = clWhite;
+    TFont FCoordFont;
     QPen FLineStyle;
+
+    // Piece sets: the built-in set of StandardSize, the user's set (null when none), the cell edge of
+    // the set in use and its twelve images.
+    StandardSet FStandardSize = StandardSet::Size40;
+    QImage FBuiltInPieceSet;
+    QImage FCustomPieceSet;
+    int FPieceSize = 0;
+    TImageList FPieceImages;
+    // Image index of each piece by colour (0 White, 1 Black) and kind (PNBRQK).
+    int PieceImageIndex[2][6] = { { 0, 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10, 11 } };
+
+    // The backing image, the size of the control; everything is drawn here and paintEvent copies it.
     QImage FCanvas;
     // Set when the canvas was made anew for a new size; the next paint event draws it in full.
     bool FCanvasNeedsPaint = true;
-    // Picture of each piece in the piece image list, by colour (0 White, 1 Black) and kind (PNBRQK).
-    int PieceImageIndex[2][6] = { { 0, 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10, 11 } };
+    // The painter a running Paint holds open on the canvas, so that its steps share one.
+    QPainter* FCanvasPainter = nullptr;
 };

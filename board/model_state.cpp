@@ -39,11 +39,7 @@ TChessBoard::TChessBoard(QWidget* parent, Mode mode)
     , FMode(mode)
 {
     // Appearance first, so that the first picture already has its final size.
-    FDisplayCoords = AllEdges;
-    FCoordFont = QFont(QStringLiteral("Arial"));
-    FCoordFont.setPointSize(7);
-    FLineStyle = QPen(Qt::black, 1, Qt::SolidLine);
-    ApplySize(8 * FSizeOfSquare + 2 * FSizeOfBorder);
+    ConstructView();
 
     // The start position; the record holds it as its only position.
     for (auto& slot : GameRecord)
