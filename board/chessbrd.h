@@ -19,6 +19,8 @@
 //   view_pieces.cpp     piece sets: the built-in and custom sets, the twelve masked images, DrawChessPiece
 //   view_render.cpp     Paint, DrawBorder, DrawBoard, ClearSquare, DrawPiece, UpdateChessBoard, paintEvent
 //   view_types.h        TFont (a font with its colour) and TImageList (the piece images)
+//   input.cpp           the mouse: dragging pieces, the corner-resize gesture, the mouse and drag events
+//   drag_image.cpp      the picture of a piece in the air
 //
 // Fields behind a property carry the prefix F (FSizeOfSquare behind SizeOfSquare() and
 // set_SizeOfSquare()); fields without a property have plain names (Squares, GameRecord).
@@ -34,6 +36,7 @@
 
 #include <QImage>
 #include <QPen>
+#include <QPointer>
 #include <QWidget>
 
 #include <atomic>
@@ -44,6 +47,7 @@
 #include <vector>
 
 class ChessThread;
+class TDragImage;
 
 class TChessBoard : public QWidget {
     Q_OBJECT
@@ -198,11 +202,54 @@ public:
     virtual void UpdateChessBoard(const char* oldPosStr);
     const QImage& Canvas() const { return FCanvas; }
 
+    // ---- Mouse and drag input (input.cpp) ----
+    // A piece is moved by dragging it: a press on a piece starts a drag that becomes active once the
+    // pointer has moved DragThreshold pixels; the release makes the move, puts the piece back, or
+    // reports an illegal move. The board is both the source and the only target of its drags.
+    struct TShiftState {
+        Qt::MouseButtons Buttons;
+        Qt::KeyboardModifiers Keys;
+    };
+    enum class TDragState { Enter, Leave, Move };
+    using TMouseEvent = std::function<void(QObject* Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y)>;
+    using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
+    using TDragOverEvent
+        = std::function<void(QObject* Sender, QObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+    using TDragDropEvent = std::function<void(QObject* Sender, QObject* Source, int X, int Y)>;
+    // Target is the board after a drop, nullptr when the drag was cancelled.
+    using TEndDragEvent = std::function<void(QObject* Sender, QObject* Target, int X, int Y)>;
+    static constexpr int DragThreshold = 5;
+
+    // What the board does with the toolkit's notifications; X and Y are in the board's pixels.
+    virtual void MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void Click();
+    virtual void DragOver(QObject* Source, int X, int Y, TDragState State, bool& Accept);
+    virtual void DragDrop(QObject* Source, int X, int Y);
+    virtual void DragCanceled();
+    // Ends a drag in progress, with the drop its last pointer position would give, or cancelled.
+    void EndDrag(bool Drop);
+    bool Dragging() const { return DragPhase == TDragPhase::Active; }
+
+    // The cursor over a square that would take the piece; elsewhere the no-drop cursor shows.
+    Qt::CursorShape DragCursor() const { return FDragCursor; }
+    void set_DragCursor(Qt::CursorShape value) { FDragCursor = value; }
+
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TNotifyEvent OnStartDrag;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TEndDragEvent OnEndDrag;
+
     // ---- Overridable reactions, one per event; they do nothing unless a subclass says so ----
     virtual void Capture(QObject* Sender, Square oldSq, Square newSq, char CapturedPiece);
     virtual void Castle(QObject* Sender, Square oldSq, Square newSq);
     virtual void Check(QObject* Sender, Square oldSq, Square newSq);
-    virtual void EndDrag(bool dropped);
     virtual void IllegalMove(QObject* Sender, Square sq);
     virtual void LegalMove(QObject* Sender, Square oldSq, Square newSq);
     virtual void Mate(QObject* Sender, Square oldSq, Square newSq);
@@ -232,6 +279,10 @@ protected:
     // Starts the computer's search when it is due, then handles the event as usual.
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // model_position.cpp
@@ -265,6 +316,16 @@ private:
     }
     QRect SquareRect(Square sq) const;
     QRect SquaresArea() const;
+    // input.cpp
+    void ActivateDrag(QPoint at);
+    void FollowPointer(QPoint at);
+    void FollowWithImage(QPoint at);
+    void EndDragPicture();
+    void PutDraggedPieceBack();
+    void AbandonDrag();
+    void AbandonDragIfMouseIsLost(const QEvent& event);
+    void ResizeGesture(TShiftState Shift, int X, int Y);
+    static QCursor& SavedCursor();
     // view_render.cpp
     void FillArea(QPainter& painter, const QRegion& clip, const QImage& texture, TColor color) const;
     void DrawBoardLines(QPainter& painter) const;
@@ -333,6 +394,22 @@ private:
     TImageList FPieceImages;
     // Image index of each piece by colour (0 White, 1 Black) and kind (PNBRQK).
     int PieceImageIndex[2][6] = { { 0, 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10, 11 } };
+
+    // Mouse input. A drag is Pending from the press until the pointer has moved far enough, then
+    // Active; Abandoned when the position changed under it or the window lost the mouse, until the
+    // button is released. The piece stays in the position throughout; only its picture is lifted.
+    enum class TDragPhase { Idle, Pending, Active, Abandoned };
+    TDragPhase DragPhase = TDragPhase::Idle;
+    Square DragFromSquare = Square::None;
+    Square DragToSquare = Square::None;
+    QPoint DragPressPoint;
+    QPoint DragLastPoint;
+    bool DragAccepted = false;
+    bool DragOverWasInside = false;
+    QPointer<TDragImage> DragImage;
+    bool DragCursorShown = false;
+    Qt::CursorShape FDragCursor = Qt::DragMoveCursor;
+    bool Resizing = false;
 
     // The backing image, the size of the control; everything is drawn here and paintEvent copies it.
     QImage FCanvas;

@@ -40,6 +40,8 @@ TChessBoard::TChessBoard(QWidget* parent, Mode mode)
 {
     // Appearance first, so that the first picture already has its final size.
     ConstructView();
+    // Pointer moves without a button held matter too: the resize corner shows its cursor.
+    setMouseTracking(true);
 
     // The start position; the record holds it as its only position.
     for (auto& slot : GameRecord)
@@ -59,6 +61,8 @@ TChessBoard::TChessBoard(QWidget* parent, Mode mode)
 
 TChessBoard::~TChessBoard()
 {
+    // No picture of a lifted piece outlives the board.
+    EndDragPicture();
     // The thread must be idle and gone before any of the fields it reads are.
     if (FEngineThread) {
         CancelThinking();
@@ -72,7 +76,6 @@ TChessBoard::~TChessBoard()
 void TChessBoard::Capture(QObject*, Square, Square, char) { }
 void TChessBoard::Castle(QObject*, Square, Square) { }
 void TChessBoard::Check(QObject*, Square, Square) { }
-void TChessBoard::EndDrag(bool) { }
 void TChessBoard::IllegalMove(QObject*, Square) { }
 void TChessBoard::LegalMove(QObject*, Square, Square) { }
 void TChessBoard::Mate(QObject*, Square, Square) { }
