@@ -59,7 +59,7 @@ test-sanitize: deps
 bench: build
 	./$(BUILD_DIR)/board-bench
 	./$(BUILD_DIR)/thread-bench
-	echo bench | ./$(BUILD_DIR)/zugwerk-engine
+	./$(BUILD_DIR)/zugwerk-engine bench
 
 clean:
 	rm -rf $(BUILD_DIR) build-tsan build-asan

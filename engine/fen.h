@@ -17,6 +17,8 @@ struct RootPosition {
     bool WhiteToMove;
     std::uint8_t CastlingBits; // bit 0 White king side, 1 White queen side, 2 Black king side, 3 Black queen side
     int EnPassantSquare; // board Square value: 0 none, 1 = a8 ... 64 = h1
+
+    bool operator==(const RootPosition&) const = default;
 };
 
 inline constexpr std::string_view StartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
@@ -26,6 +28,8 @@ inline constexpr std::string_view StartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP
 bool ParseFen(std::string_view fen, RootPosition& position, std::string& error);
 
 void LoadRootPosition(Engine& engine, const RootPosition& position);
+// The engine's current position in the same form.
+RootPosition ExportRootPosition(const Engine& engine);
 
 // ParseFen followed by LoadRootPosition; the engine is untouched when the text is refused.
 bool LoadFen(Engine& engine, std::string_view fen, std::string& error);
