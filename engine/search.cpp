@@ -224,8 +224,9 @@ int Engine::QuiescenceSearch(int alpha, int beta)
 
 int Engine::ScoreDrawnRootMove()
 {
-    // The game ends with this move, so nothing follows it in the line.
+    // The game ends with this move: nothing follows it in the line, and the previous line is left.
     PvLength[1] = 1;
+    OnPvPath = false;
     return DrawScore;
 }
 

@@ -277,8 +277,8 @@ void UciSession::CommandGo(const std::vector<std::string_view>& words)
     const auto budget
         = AllotTime(request, Root.WhiteToMove ? White : Black, std::chrono::milliseconds(OptionMoveOverhead));
     if (DebugMode && budget)
-        Write("info string time for this move: " + std::to_string(budget->SoftLimit.count())
-            + " ms before the last iteration, " + std::to_string(budget->HardLimit.count()) + " ms at most");
+        Write("info string time for this move: no new depth after " + std::to_string(budget->SoftLimit.count())
+            + " ms, stop at " + std::to_string(budget->HardLimit.count()) + " ms");
     SearchStart = std::chrono::steady_clock::now();
     Control.Begin(depth, budget, request.Infinite, request.Ponder);
     StartWorker([this, plan = std::move(plan)] { RunSearchJob(plan); });
