@@ -38,6 +38,7 @@ class Engine:
             text=True, bufsize=1)
         self.send("uci")
         self.name = command
+        self.last_score = "none"  # the score of its last move as it reported it, for the game's summary
         for line in self.read_until("uciok"):
             if line.startswith("id name "):
                 self.name = line[8:]
@@ -102,6 +103,7 @@ def play_game(white, black, referee, opening, base_ms, increment_ms, max_plies, 
     clock = {white: base_ms, black: base_ms}
     seen = {}
     for engine in (white, black):
+        engine.last_score = "none"
         engine.send("ucinewgame")
         engine.sync()
     while True:
@@ -127,9 +129,13 @@ def play_game(white, black, referee, opening, base_ms, increment_ms, max_plies, 
         before = clock[mover]
         start = time.monotonic()
         mover.send(f"go wtime {clock[white]} btime {clock[black]} winc {increment_ms} binc {increment_ms}")
-        answer = mover.read_until("bestmove")[-1].split()
+        lines = mover.read_until("bestmove")
+        answer = lines[-1].split()
         took = int((time.monotonic() - start) * 1000)
         times.append((mover, took, before))
+        scores = [line.split(" score ")[1].split()[:2] for line in lines if " score " in line]
+        if scores:
+            mover.last_score = " ".join(scores[-1])
         clock[mover] -= took
         loser_wins = "0-1" if white_to_move else "1-0"
         if clock[mover] < 0:
@@ -165,8 +171,8 @@ def main():
             result, reason = play_game(white, black, referee, opening, base_ms, increment_ms, args.max_plies, times)
             points = {"1-0": 1.0, "0-1": 0.0}.get(result, 0.5)
             score += points if white is one else 1.0 - points
-            print(f"game {game + 1}: {white.name} - {black.name} {result} ({reason}); opening: {opening or '-'}",
-                  flush=True)
+            print(f"game {game + 1}: {white.name} - {black.name} {result} ({reason}); opening: {opening or '-'}; "
+                  f"{one.name}'s last score: {one.last_score}", flush=True)
     finally:
         for engine in (one, two, referee):
             engine.close()

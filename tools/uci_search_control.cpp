@@ -8,18 +8,17 @@ SearchControl::~SearchControl()
 
 void SearchControl::Begin(int depth, std::optional<TimeBudget> budget, bool infinite, bool ponder)
 {
-    {
-        const std::lock_guard lock(Mutex);
-        DepthLimit = depth;
-        // An infinite search knows no clock.
-        Budget = infinite ? std::nullopt : budget;
-        ClockStart.reset();
-        if (!ponder)
-            ClockStart = Clock::now();
-        Held = infinite || ponder;
-        Pondering = ponder;
-        Finished = false;
-    }
+    const std::lock_guard lock(Mutex);
+    DepthLimit = depth;
+    // An infinite search knows no clock.
+    Budget = infinite ? std::nullopt : budget;
+    ClockStart.reset();
+    if (!ponder)
+        ClockStart = Clock::now();
+    Held = infinite || ponder;
+    Pondering = ponder;
+    Finished = false;
+    // The timer waits for the lock until Begin is done.
     if (Budget)
         Timer = std::thread([this] { RunTimer(); });
 }
