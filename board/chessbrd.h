@@ -2,14 +2,29 @@
 
 // TChessBoard: one widget that holds a whole game of chess and its picture.
 //
-// The model side (model_*.cpp) keeps the position as a 66-character buffer, "_" at index 0 so that a
-// Square indexes its square and a terminating zero at 65, together with the side to move, castling
-// rights, the en passant square, the move number and the record of the game. It is plain C++ over
-// char buffers and raises its events through std::function members that are called only when set.
-// The view side (view_*.cpp) draws the board into a backing image owned by the widget.
+// The model side keeps the position as a 66-character buffer, "_" at index 0 so that a Square
+// indexes its square and a terminating zero at 65, together with the side to move, castling rights,
+// the en passant square, the move number and the record of the game. It is plain C++ over char
+// buffers and raises its events through std::function members that are called only when set. The
+// view side draws the board into a backing image owned by the widget.
+//
+// Where each part lives:
+//   model_state.cpp     construction and destruction, the record entry type, the overridable reactions
+//   model_position.cpp  writing the position from outside a move, set-up, the square and piece functions
+//   model_rules.cpp     move legality, king safety, whether a move is available, threefold repetition
+//   model_moves.cpp     Move with its events, DoPromotion, castling rights
+//   model_record.cpp    the game record: navigation, GetMove, the move list
+//   model_thinking.cpp  the computer player: engine thread, MoveNow, CancelThinking, automatic start
+//   view_geometry.cpp   sizes, appearance properties and their setters, WindowToSquare
+//   view_render.cpp     Paint, ClearSquare, DrawPiece, UpdateChessBoard, paintEvent
+//
+// Fields behind a property carry the prefix F (FSizeOfSquare behind SizeOfSquare() and
+// set_SizeOfSquare()); fields without a property have plain names (Squares, GameRecord).
 //
 // Everything here belongs to the main thread. The engine thread only reads the position fields
-// while a search is requested (Thinking true), when no board operation changes them.
+// while a search is requested (Thinking true), when no board operation changes them. Every public
+// operation refuses squares outside 1..64 and move numbers outside the record with a plain false
+// (or the not-in-record entry), so no caller can make it read outside its arrays.
 
 #include "chesstypes.h"
 #include "tthread.h"
@@ -29,6 +44,8 @@
 class ChessThread;
 
 class TChessBoard : public QWidget {
+    Q_OBJECT
+
 public:
     // Event handlers; Sender is always the board itself.
     using TMoveEvent = std::function<void(QObject* Sender, Square oldSq, Square newSq)>;

@@ -24,6 +24,7 @@ enum class Square : std::int8_t {
 
 constexpr int SquareIndex(Square sq) { return static_cast<int>(sq); }
 constexpr bool IsOnBoard(Square sq) { return SquareIndex(sq) >= 1 && SquareIndex(sq) <= 64; }
+constexpr bool AreOnBoard(Square a, Square b) { return IsOnBoard(a) && IsOnBoard(b); }
 // Square from its number; anything outside 1..64 is None.
 constexpr Square SquareAt(int index) { return index >= 1 && index <= 64 ? static_cast<Square>(index) : Square::None; }
 

@@ -4,7 +4,10 @@
 #include "castling.h"
 #include "chessbrd.h"
 
+#include <QScopeGuard>
+
 #include <cctype>
+#include <exception>
 
 namespace {
 
@@ -26,7 +29,21 @@ bool TChessBoard::Move(Square oldSq, Square newSq)
 
     // 2. Record the half-move in the entry of the position it is made from; later entries drop out.
     MakingMove = true;
+    const auto moveMade = qScopeGuard([this] { MakingMove = false; });
     RecordCurrentPosition(oldSq, newSq);
+
+    // A handler that throws does not leave the move half made: the move goes on to its end without
+    // raising further events, and the first exception then reaches the caller.
+    std::exception_ptr handlerError;
+    const auto raise = [this, &handlerError](const auto& handler, auto&&... args) {
+        if (!handler || handlerError)
+            return;
+        try {
+            handler(this, args...);
+        } catch (...) {
+            handlerError = std::current_exception();
+        }
+    };
 
     // 3. The other side is to move.
     if (!FWhiteToMove)
@@ -43,15 +60,13 @@ bool TChessBoard::Move(Square oldSq, Square newSq)
     RefreshPosition();
 
     // 7-8. Handlers see the moved piece; promotion, en passant and the castling rook follow.
-    if (OnLegalMove)
-        OnLegalMove(this, oldSq, newSq);
-    if (captured != EmptySquare && OnCapture)
-        OnCapture(this, oldSq, newSq, captured);
+    raise(OnLegalMove, oldSq, newSq);
+    if (captured != EmptySquare)
+        raise(OnCapture, oldSq, newSq, captured);
 
     // 9. Promotion. The handler's choice is kept for every later promotion.
     if (IsPawn(Squares[to]) && (YPos(newSq) == 8 || YPos(newSq) == 1)) {
-        if (OnPromotion)
-            OnPromotion(this, oldSq, newSq, FPromotionPiece);
+        raise(OnPromotion, oldSq, newSq, FPromotionPiece);
         if (!IsPromotionLetter(FPromotionPiece))
             FPromotionPiece = 'q';
         DoPromotion(newSq);
@@ -59,8 +74,7 @@ bool TChessBoard::Move(Square oldSq, Square newSq)
 
     // 10. En passant: the pawn that made the double step leaves the board.
     if (enPassantVictim != Square::None && IsPawn(Squares[SquareIndex(enPassantVictim)])) {
-        if (OnCapture)
-            OnCapture(this, oldSq, newSq, Squares[SquareIndex(enPassantVictim)]);
+        raise(OnCapture, oldSq, newSq, Squares[SquareIndex(enPassantVictim)]);
         Squares[SquareIndex(enPassantVictim)] = EmptySquare;
         ClearSquare(enPassantVictim);
     }
@@ -76,8 +90,7 @@ bool TChessBoard::Move(Square oldSq, Square newSq)
         ClearSquare(c->rookFrom);
         Squares[SquareIndex(c->rookTo)] = c->rook;
         DrawPiece(c->rookTo, c->rook);
-        if (OnCastle)
-            OnCastle(this, oldSq, newSq);
+        raise(OnCastle, oldSq, newSq);
     }
 
     // 13. A king or rook leaving its square, or anything arriving on a corner, ends those castlings.
@@ -88,31 +101,32 @@ bool TChessBoard::Move(Square oldSq, Square newSq)
     const bool inCheck = FWhiteToMove ? WhiteInCheckAfter(newSq, newSq) : BlackInCheckAfter(newSq, newSq);
     const bool canMove = LegalMoveAvailable();
     if (inCheck) {
-        if (OnCheck)
-            OnCheck(this, oldSq, newSq);
-        if (!canMove && OnMate)
-            OnMate(this, oldSq, newSq);
-    } else if (!canMove && OnStaleMate) {
-        OnStaleMate(this, oldSq, newSq);
+        raise(OnCheck, oldSq, newSq);
+        if (!canMove)
+            raise(OnMate, oldSq, newSq);
+    } else if (!canMove) {
+        raise(OnStaleMate, oldSq, newSq);
     }
 
     // 16. Bare kings.
     bool onlyKings = true;
     for (int i = 1; i <= 64 && onlyKings; ++i)
         onlyKings = Squares[i] == EmptySquare || Squares[i] == 'k' || Squares[i] == 'K';
-    if (onlyKings && OnOnlyTwoKingsLeft)
-        OnOnlyTwoKingsLeft(this);
+    if (onlyKings)
+        raise(OnOnlyTwoKingsLeft);
 
     // 17-19. Record the new position (a handler may have started a new game) and look for repetition.
     RecordCurrentPosition(Square::None, Square::None);
     MakingMove = false;
     RefreshPosition();
-    if (CheckForThreefoldPosition() && OnThreefoldPosition)
-        OnThreefoldPosition(this);
+    if (CheckForThreefoldPosition())
+        raise(OnThreefoldPosition);
 
     // 20. Hand over to the computer when it plays the side now to move.
     if (!FThinking.load() && ComputerIsToMove())
         MoveNow();
+    if (handlerError)
+        std::rethrow_exception(handlerError);
     return true;
 }
 
@@ -120,6 +134,9 @@ void TChessBoard::DoPromotion(Square sq)
 {
     if (!IsOnBoard(sq))
         return;
+    // The engine reads the squares while it searches. Inside Move nothing is searching, so this
+    // returns at once there.
+    CancelThinking();
     char& letter = Squares[SquareIndex(sq)];
     if (YPos(sq) == 8)
         letter = static_cast<char>(std::toupper(static_cast<unsigned char>(FPromotionPiece)));

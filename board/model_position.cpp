@@ -65,10 +65,17 @@ bool TChessBoard::SetUpPosition(MoveInfo& info, int moveNumber, bool whiteToMove
     return true;
 }
 
+// The engine reads these fields when it starts a search, so each writer stops a search first.
 void TChessBoard::set_WhiteToMove(bool value)
 {
     CancelThinking();
     FWhiteToMove = value;
+}
+
+void TChessBoard::set_CastlingAllowed(CastlingSet rights)
+{
+    CancelThinking();
+    FCastlingAllowed = rights;
 }
 
 void TChessBoard::set_EnPassant(Square sq)

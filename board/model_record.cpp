@@ -19,6 +19,9 @@ const MoveInfo& TChessBoard::RecordEntry(int moveNumber, bool whiteToMove) const
 
 bool TChessBoard::LiesInRecord(int moveNumber, bool whiteToMove) const
 {
+    // Any int may come from a caller; only the record's own move numbers go into PositionOrder.
+    if (moveNumber < 1 || moveNumber > LastMoveNumber)
+        return false;
     const int order = PositionOrder(moveNumber, whiteToMove);
     return order >= PositionOrder(StartMove, StartWhite) && order <= PositionOrder(EndMove, EndWhite);
 }

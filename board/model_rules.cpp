@@ -22,7 +22,7 @@ int RankDistance(Square a, Square b) { return std::abs(TChessBoard::YPos(a) - TC
 
 bool TChessBoard::MoveIsLegal(Square oldSq, Square newSq)
 {
-    if (!IsOnBoard(oldSq) || !IsOnBoard(newSq))
+    if (!AreOnBoard(oldSq, newSq))
         return false;
     if (FThinking.load())
         return false;
@@ -74,6 +74,8 @@ Square TChessBoard::EnPassantVictim(Square oldSq, Square newSq) const
 
 bool TChessBoard::CheckLegalPawnMove(Square oldSq, Square newSq) const
 {
+    if (!AreOnBoard(oldSq, newSq))
+        return false;
     const int colour = ColorOfPiece(oldSq);
     if (colour < 0)
         return false;
@@ -97,6 +99,8 @@ bool TChessBoard::CheckLegalPawnMove(Square oldSq, Square newSq) const
 
 bool TChessBoard::CheckLegalKnightMove(Square oldSq, Square newSq) const
 {
+    if (!AreOnBoard(oldSq, newSq))
+        return false;
     const int dx = FileDistance(oldSq, newSq);
     const int dy = RankDistance(oldSq, newSq);
     return (dx == 2 && dy == 1) || (dx == 1 && dy == 2);
@@ -125,21 +129,29 @@ bool TChessBoard::SlideReaches(Square oldSq, Square newSq, const int (*steps)[2]
 
 bool TChessBoard::CheckLegalBishopMove(Square oldSq, Square newSq) const
 {
+    if (!AreOnBoard(oldSq, newSq))
+        return false;
     return SlideReaches(oldSq, newSq, DiagonalSteps, 4);
 }
 
 bool TChessBoard::CheckLegalRookMove(Square oldSq, Square newSq) const
 {
+    if (!AreOnBoard(oldSq, newSq))
+        return false;
     return SlideReaches(oldSq, newSq, StraightSteps, 4);
 }
 
 bool TChessBoard::CheckLegalQueenMove(Square oldSq, Square newSq) const
 {
+    if (!AreOnBoard(oldSq, newSq))
+        return false;
     return CheckLegalBishopMove(oldSq, newSq) || CheckLegalRookMove(oldSq, newSq);
 }
 
 bool TChessBoard::CheckLegalKingMove(Square oldSq, Square newSq) const
 {
+    if (!AreOnBoard(oldSq, newSq))
+        return false;
     if (FileDistance(oldSq, newSq) <= 1 && RankDistance(oldSq, newSq) <= 1)
         return true;
     const CastlingMove* c = FindCastling(oldSq, newSq);
@@ -165,7 +177,7 @@ bool TChessBoard::BlackInCheckAfter(Square oldSq, Square newSq) const { return K
 // tests whether the first king of the given colour is attacked there.
 bool TChessBoard::KingAttackedAfter(bool whiteKing, Square oldSq, Square newSq) const
 {
-    if (!IsOnBoard(oldSq) || !IsOnBoard(newSq))
+    if (!AreOnBoard(oldSq, newSq))
         return false;
     char board[66];
     std::memcpy(board, Squares, sizeof board);

@@ -1,5 +1,5 @@
-// Construction and destruction of the board, the game record entry type, the computer player's
-// settings and the overridable event reactions.
+// Construction and destruction of the board, the game record entry type and the overridable event
+// reactions.
 
 #include "chess_thread.h"
 #include "chessbrd.h"
@@ -59,6 +59,17 @@ TChessBoard::TChessBoard(QWidget* parent, Mode mode)
     // Last, the engine thread; a board in a form designer has none.
     if (FMode == Mode::Runtime)
         StartEngineThread();
+}
+
+TChessBoard::~TChessBoard()
+{
+    // The thread must be idle and gone before any of the fields it reads are.
+    if (FEngineThread) {
+        CancelThinking();
+        FEngineThread->Terminate();
+        FEngineThread->WaitFor();
+        FEngineThread.reset();
+    }
 }
 
 // The reactions do nothing by themselves; the board raises its events through the handlers only.

@@ -31,17 +31,6 @@ void TChessBoard::StartEngineThread()
     FEngineThread->Start();
 }
 
-TChessBoard::~TChessBoard()
-{
-    // The thread must be idle and gone before any of the fields it reads are.
-    if (FEngineThread) {
-        CancelThinking();
-        FEngineThread->Terminate();
-        FEngineThread->WaitFor();
-        FEngineThread.reset();
-    }
-}
-
 void TChessBoard::set_ComputerPlaysWhite(bool value)
 {
     CancelThinking();
@@ -54,13 +43,6 @@ void TChessBoard::set_ComputerPlaysBlack(bool value)
     CancelThinking();
     FComputerPlaysBlack = value;
     FRefusedEngineSituation.reset();
-}
-
-// The engine reads the rights when it starts a search, so a search under way is stopped first.
-void TChessBoard::set_CastlingAllowed(CastlingSet rights)
-{
-    CancelThinking();
-    FCastlingAllowed = rights;
 }
 
 void TChessBoard::set_SearchDepth(int value) { FSearchDepth.store(std::clamp(value, 1, 10)); }

@@ -1,4 +1,5 @@
 #include "chess_thread.h"
+#include "scope_exit.h"
 
 ChessThread::ChessThread(BoardLink link)
     : Link(std::move(link))
@@ -71,14 +72,18 @@ void ChessThread::HandOffMove(unsigned ticket)
         from = HandOffFrom;
         to = HandOffTo;
     }
+    // The engine thread waits until the hand-off is over, also when the board's move or its refusal
+    // throws from one of the board's handlers: the exception goes on to the main thread's caller.
+    const ScopeExit handedOff([this] {
+        std::lock_guard lock(Mutex);
+        HandOff = HandOffState::None;
+        Signal.notify_all();
+    });
     // The board refuses every move while Thinking is set, so it is cleared first. Only the squares
     // are passed: a promotion follows the board's own choice of piece.
     Link.Thinking.store(false);
     if (!Link.Move(from, to))
         Link.MoveRefused();
-    std::lock_guard lock(Mutex);
-    HandOff = HandOffState::None;
-    Signal.notify_all();
 }
 
 void ChessThread::CancelThinking()

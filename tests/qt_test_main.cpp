@@ -1,6 +1,7 @@
 // main() for test programs that build widgets: the application object must exist first.
 
-#include <QApplication>
+#include "test_application.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[])
@@ -8,7 +9,7 @@ int main(int argc, char* argv[])
     // Tests never need a display, also when the build lists them.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -9,10 +9,13 @@ using namespace engine;
 namespace {
 
 // Two positions are the same for the repetition rule when the same side is to move with the same
-// pieces on the same squares and the same castling and en passant captures open to it. A double
-// step leaves an en passant square even when no pawn can use it; such a square changes nothing.
+// pieces on the same squares and the same castling and en passant captures open to it; the move
+// counters do not count. A double step leaves an en passant square even when no pawn can use it;
+// such a square changes nothing.
 RootPosition RepetitionForm(RootPosition position)
 {
+    position.HalfmoveClock = 0;
+    position.FullmoveNumber = 1;
     const int target = position.EnPassantSquare - 1;
     if (target < 0 || target >= SquareCount)
         return position;

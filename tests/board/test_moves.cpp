@@ -3,6 +3,8 @@
 
 #include "board_test_support.h"
 
+#include <stdexcept>
+
 namespace {
 
 using Events = std::vector<std::string>;
@@ -271,6 +273,61 @@ TEST(MakingMoves, AGameEndHandlerMayStartANewGame)
     ASSERT_TRUE(board.Move(Square::E1, Square::E2));
     EXPECT_EQ(board.Position(), std::string(StartPosition));
     EXPECT_TRUE(board.Thinking());
+}
+
+struct ThrowingHandlerCase {
+    const char* what;
+    const char* fen;
+    bool whiteToMove;
+    const char* moves; // the last one meets the throwing handler
+    void (*makeThrow)(TChessBoard&);
+};
+
+[[noreturn]] void Fail() { throw std::runtime_error("handler failed"); }
+
+const ThrowingHandlerCase ThrowingHandlerCases[] = {
+    { "castling", "r3k2r/8/8/8/8/8/8/R3K2R", true, "e1g1",
+        [](TChessBoard& b) { b.OnLegalMove = [](QObject*, Square, Square) { Fail(); }; } },
+    { "en passant", "4k3/3p4/8/4P3/8/8/8/4K3", false, "d7d5 e5d6",
+        [](TChessBoard& b) { b.OnCapture = [](QObject*, Square, Square, char) { Fail(); }; } },
+    { "promotion", "4k3/P7/8/8/8/8/8/4K3", true, "a7a8",
+        [](TChessBoard& b) { b.OnPromotion = [](QObject*, Square, Square, char&) { Fail(); }; } },
+    { "mate", "6k1/5ppp/8/8/8/8/8/R5K1", true, "a1a8",
+        [](TChessBoard& b) { b.OnMate = [](QObject*, Square, Square) { Fail(); }; } },
+    { "third repetition", nullptr, true, "g1f3 g8f6 f3g1 f6g8 g1f3 g8f6 f3g1 f6g8",
+        [](TChessBoard& b) { b.OnLegalMove = [&b](QObject*, Square, Square) { if (b.WhiteToMove()) Fail(); }; } },
+};
+
+TEST(MakingMoves, AThrowingHandlerLeavesTheMoveMadeRecordedAndTheBoardAlive)
+{
+    for (const ThrowingHandlerCase& c : ThrowingHandlerCases) {
+        SCOPED_TRACE(c.what);
+        TChessBoard expected(nullptr, TChessBoard::Mode::Designer);
+        TChessBoard board(nullptr, TChessBoard::Mode::Designer);
+        const std::string moves(c.moves);
+        const std::size_t last = moves.size() - 4;
+        for (TChessBoard* b : { &expected, &board }) {
+            if (c.fen)
+                Arrange(*b, c.fen, c.whiteToMove, AllCastlingRights);
+            Play(*b, moves.substr(0, last));
+        }
+        Play(expected, moves.substr(last));
+        c.makeThrow(board);
+        EXPECT_THROW(board.Move(Sq(moves.substr(last, 2)), Sq(moves.substr(last + 2, 2))), std::runtime_error);
+
+        // The whole move was made, the second part of a special move included.
+        EXPECT_EQ(board.Position(), expected.Position());
+        EXPECT_EQ(board.WhiteToMove(), expected.WhiteToMove());
+        EXPECT_EQ(board.CastlingAllowed(), expected.CastlingAllowed());
+        EXPECT_EQ(board.EnPassant(), expected.EnPassant());
+        // It is recorded, and the board treats the new position as any other.
+        EXPECT_EQ(board.GetMoveList(), expected.GetMoveList());
+        const MoveInfo entry = board.GetMove(board.CurrentMove(), board.WhiteToMove());
+        EXPECT_EQ(std::string(entry.PosStr + 1), expected.Position());
+        EXPECT_EQ(board.CheckForThreefoldPosition(), expected.CheckForThreefoldPosition());
+        EXPECT_EQ(board.LegalMoveAvailable(), expected.LegalMoveAvailable());
+        EXPECT_EQ(board.MoveNow(), expected.MoveNow());
+    }
 }
 
 TEST(MakingMoves, TheComputerIsAskedWhenItsSideIsToMove)

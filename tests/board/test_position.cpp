@@ -9,6 +9,10 @@ const std::string Start = StartPosition;
 TEST(BoardDefaults, NewBoardHoldsTheStartOfAGame)
 {
     TChessBoard board(nullptr, TChessBoard::Mode::Designer);
+    // A QObject of its own class, so that Qt's casts and meta-object find it.
+    QWidget* widget = &board;
+    EXPECT_EQ(qobject_cast<TChessBoard*>(widget), &board);
+    EXPECT_STREQ(board.metaObject()->className(), "TChessBoard");
     EXPECT_EQ(board.Position(), Start);
     EXPECT_TRUE(board.WhiteToMove());
     EXPECT_EQ(board.CurrentMove(), 1);

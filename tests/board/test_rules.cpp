@@ -2,6 +2,8 @@
 
 #include "board_test_support.h"
 
+#include <climits>
+
 namespace {
 
 struct LegalityCase {
@@ -73,14 +75,42 @@ TEST(MoveLegality, PieceRulesChecksAndPins)
     }
 }
 
-TEST(MoveLegality, SquaresOffTheBoardAreRefused)
+TEST(MoveLegality, SquaresAndMoveNumbersOutsideTheirRangeAreRefused)
 {
+    // A pawn on the rank next to each edge, so that the rules would look past the edge if asked.
     TChessBoard board(nullptr, TChessBoard::Mode::Designer);
-    EXPECT_FALSE(board.MoveIsLegal(Square::None, Square::E4));
-    EXPECT_FALSE(board.MoveIsLegal(Square::E2, Square::None));
-    EXPECT_FALSE(board.MoveIsLegal(static_cast<Square>(65), Square::E4));
-    EXPECT_FALSE(board.MoveIsLegal(Square::E2, static_cast<Square>(-7)));
-    EXPECT_FALSE(board.Move(Square::E2, static_cast<Square>(100)));
+    Arrange(board, "4k3/P7/8/8/8/8/7p/4K3");
+    const std::string before = board.Position();
+    const QImage picture = board.Canvas();
+    const Square outside[] = { Square::None, static_cast<Square>(-1), static_cast<Square>(65),
+        static_cast<Square>(100), static_cast<Square>(-128), static_cast<Square>(127) };
+    for (Square bad : outside) {
+        SCOPED_TRACE(SquareIndex(bad));
+        for (Square good : { Square::A7, Square::H2, Square::E1 }) {
+            for (auto [from, to] : { std::pair { bad, good }, std::pair { good, bad } }) {
+                EXPECT_FALSE(board.MoveIsLegal(from, to));
+                EXPECT_FALSE(board.CheckLegalPawnMove(from, to));
+                EXPECT_FALSE(board.CheckLegalKnightMove(from, to));
+                EXPECT_FALSE(board.CheckLegalBishopMove(from, to));
+                EXPECT_FALSE(board.CheckLegalRookMove(from, to));
+                EXPECT_FALSE(board.CheckLegalQueenMove(from, to));
+                EXPECT_FALSE(board.CheckLegalKingMove(from, to));
+                EXPECT_FALSE(board.Move(from, to));
+            }
+        }
+        EXPECT_EQ(board.PieceAt(bad), '_');
+        board.ClearSquare(bad);
+        board.DrawPiece(bad, 'Q');
+        board.DoPromotion(bad);
+    }
+    for (int moveNumber : { INT_MIN, -1, 0, 256, INT_MAX }) {
+        for (bool white : { true, false }) {
+            EXPECT_FALSE(board.GotoMove(moveNumber, white)) << moveNumber;
+            EXPECT_STREQ(board.GetMove(moveNumber, white).PosStr, "init") << moveNumber;
+        }
+    }
+    EXPECT_EQ(board.Position(), before);
+    EXPECT_EQ(board.Canvas(), picture);
 }
 
 struct CastlingCase {

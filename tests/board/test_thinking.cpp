@@ -2,6 +2,8 @@
 // back on the main thread, while the tests play the part of the event loop.
 
 #include "board_test_support.h"
+#include "chess_thread.h"
+#include "test_application.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -185,6 +188,7 @@ TEST(ComputerPlayer, WritersThatChangeThePositionCancelFirst)
     thinkThen([&] { board.set_CastlingAllowed(CastlingSet()); });
     thinkThen([&] { board.set_WhiteToMove(true); });
     thinkThen([&] { board.NewGame(); });
+    thinkThen([&] { board.DoPromotion(Square::A8); });
     thinkThen([&] {
         Play(board, "");
         board.GotoMove(1, true);
@@ -195,21 +199,83 @@ TEST(ComputerPlayer, WritersThatChangeThePositionCancelFirst)
 
 TEST(ComputerPlayer, ACompletedSearchWhoseHandOffIsPendingIsDiscardedByCancel)
 {
+    // The engine thread with a stand-in board whose main thread keeps the posted hand-off in hand,
+    // so that the search has certainly completed when the cancel comes.
+    std::atomic<bool> thinking { false };
+    const std::atomic<int> depth { 1 };
+    std::mutex mutex;
+    std::condition_variable posted;
+    std::function<void()> handOff;
+    int movesMade = 0;
+    ChessThread thread({
+        thinking,
+        depth,
+        [](engine::Engine& engine) { engine.LoadPosition(StartPosition, true, AllCastlingRights.Bits(), 0); },
+        [&](std::function<void()> call) {
+            std::lock_guard lock(mutex);
+            handOff = std::move(call);
+            posted.notify_all();
+        },
+        [&](int, int) { return ++movesMade, true; },
+        [] { ADD_FAILURE() << "no move was refused"; },
+    });
+    thread.Start();
+    const auto searchAndWaitForHandOff = [&] {
+        std::unique_lock lock(mutex);
+        handOff = nullptr;
+        thinking.store(true);
+        thread.ThinkingRequested();
+        return posted.wait_for(lock, 60s, [&] { return handOff != nullptr; });
+    };
+
+    ASSERT_TRUE(searchAndWaitForHandOff());
+    thread.CancelThinking();
+    EXPECT_FALSE(thinking.load());
+    handOff();
+    EXPECT_EQ(movesMade, 0) << "a discarded hand-off makes no move";
+
+    // The thread is idle again and takes the next request.
+    ASSERT_TRUE(searchAndWaitForHandOff());
+    handOff();
+    EXPECT_EQ(movesMade, 1);
+    EXPECT_FALSE(thinking.load());
+    thread.Terminate();
+    thread.WaitFor();
+}
+
+TEST(ComputerPlayer, GoesOnPlayingAfterAHandlerThrowsDuringItsMove)
+{
     EngineBoard e;
     TChessBoard& board = *e.board;
     board.set_SearchDepth(1);
-    ASSERT_TRUE(board.MoveNow());
-    // Without the event loop the finished search waits for its hand-off.
-    std::this_thread::sleep_for(200ms);
-    EXPECT_TRUE(board.Thinking());
-    board.CancelThinking();
-    EXPECT_FALSE(board.Thinking());
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(e.log.events.empty());
-    EXPECT_EQ(board.Position(), std::string(StartPosition));
-    // The thread is idle again and takes the next request.
-    ASSERT_TRUE(board.MoveNow());
-    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }));
+    board.set_ComputerPlaysBlack(true);
+    // A handler fails on the engine's move; later, the game-end handler fails on its mate.
+    board.OnLegalMove = [&](QObject*, Square, Square) {
+        if (board.WhiteToMove())
+            throw std::runtime_error("move list full");
+    };
+    board.OnMate = [](QObject*, Square, Square) { throw std::runtime_error("no room for the result"); };
+    TestApplication::EscapedExceptions.clear();
+
+    ASSERT_TRUE(board.Move(Square::F2, Square::F3));
+    ASSERT_TRUE(WaitFor([&] { return board.WhiteToMove() && !board.Thinking(); }, 20000));
+    EXPECT_EQ(TestApplication::EscapedExceptions, std::vector<std::string> { "move list full" });
+    EXPECT_EQ(board.GetMoveList().size(), 2u);
+    EXPECT_EQ(std::string(board.GetMove(2, true).PosStr + 1), board.Position());
+
+    // The engine answers the next human move, and mates when it can (1. f3 e5 2. g4 Qh4#).
+    board.OnLegalMove = nullptr;
+    board.set_ComputerPlaysBlack(false);
+    ASSERT_TRUE(board.GotoMove(1, false));
+    Play(board, "e7e5");
+    board.set_ComputerPlaysBlack(true);
+    board.set_SearchDepth(2);
+    ASSERT_TRUE(board.Move(Square::G2, Square::G4));
+    ASSERT_TRUE(WaitFor([&] { return board.WhiteToMove() && !board.Thinking(); }, 20000));
+    EXPECT_EQ(board.GetMove(2, false).newSq, Square::H4);
+    EXPECT_FALSE(board.LegalMoveAvailable());
+    EXPECT_EQ(TestApplication::EscapedExceptions.size(), 2u);
+    EXPECT_EQ(TestApplication::EscapedExceptions.back(), "no room for the result");
 }
 
 TEST(ComputerPlayer, DestroyingAThinkingBoardIsSafe)

@@ -188,7 +188,7 @@ namespace {
         };
         const Case cases[] = {
             // White is a queen up; the knight's best square is where it came from.
-            { "a winning side avoids it", "k7/8/8/8/8/5N2/1Q6/7K b - - 0 1", "a8a7 f3g1 a7a8", "g1f3", true },
+            { "a winning side avoids it", "k7/8/8/8/8/5N2/1Q6/7K b - - 12 40", "a8a7 f3g1 a7a8", "g1f3", true },
             // White is a queen and a knight down; the king's step back is no better than the others.
             { "a losing side seeks it", "6nk/4q3/8/8/8/8/K6P/8 b - - 0 1", "g8f6 a2a1 f6g8", "a1a2", false },
         };
