@@ -60,7 +60,7 @@ bench: build
 	./$(BUILD_DIR)/board-bench
 	./$(BUILD_DIR)/view-bench
 	./$(BUILD_DIR)/thread-bench
-	echo bench | ./$(BUILD_DIR)/zugwerk-engine
+	./$(BUILD_DIR)/zugwerk-engine bench
 	./$(BUILD_DIR)/pgn-bench $(BUILD_DIR)/pgn-bench.pgn
 
 clean:

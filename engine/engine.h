@@ -7,6 +7,7 @@
 #include <cassert>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <span>
 
 namespace engine {
@@ -42,6 +43,19 @@ struct IterationReport {
     int SelectiveDepth; // deepest ply reached so far, quiescence search included
     const EngineMove* Pv;
     int PvLength;
+};
+
+// What a caller may add to one search: the command-line tool restricts the root moves, knows which
+// of them repeat a position of the game, and limits the nodes. With the defaults (the game's own
+// searches) the search is the plain one. The spans must stay valid while the search runs.
+struct SearchOptions {
+    // The root moves to choose among; empty for all.
+    std::span<const EngineMove> RootMoves;
+    // Root moves that end the game in a draw (a position repeated for the third time): they score
+    // DrawScore without being searched further.
+    std::span<const EngineMove> DrawnRootMoves;
+    // Once this many nodes are visited the search ends as if stopped.
+    std::uint64_t NodeLimit = std::numeric_limits<std::uint64_t>::max();
 };
 
 // The search engine core: its own compact copy of a position, move generation, evaluation and the
@@ -119,11 +133,13 @@ public:
     // deepening from depth 1 up to searchDepth, which is read (and kept within 1..10) before every
     // iteration. stopRequested is read after every legal move made at a full-width node and after
     // every iteration. Returns false when stopped; the position is then undefined.
-    bool RunSearch(const std::atomic<int>& searchDepth, const std::atomic<bool>& stopRequested);
+    bool RunSearch(
+        const std::atomic<int>& searchDepth, const std::atomic<bool>& stopRequested, const SearchOptions& options = {});
 
-    // The first generated move of the current position that is legal; NoMove when there is none
-    // (or the move list is full). What a search that ends before its first iteration can still play.
-    EngineMove FirstLegalRootMove();
+    // The first generated move of the current position that is legal (and among `among`, unless
+    // that is empty); NoMove when there is none or the move list is full. What a search that ends
+    // before its first iteration can still play.
+    EngineMove FirstLegalRootMove(std::span<const EngineMove> among = {});
 
     // Called after each completed iteration; set it before searching. It is not copied or
     // allocated during a search.
@@ -186,7 +202,8 @@ private:
     void MarkPvMove();
     void UpdatePv(EngineMove m);
     int LimitCutoff();
-    bool StopIsRequested() const { return StopFlag->load(std::memory_order_relaxed); }
+    bool StopIsRequested() const { return StopFlag->load(std::memory_order_relaxed) || Nodes >= Options.NodeLimit; }
+    int ScoreDrawnRootMove();
     void RecordIteration(int depth, int score, EngineMove fallback);
 
     EnginePosition Pos {};
@@ -212,6 +229,7 @@ private:
     // Quiet-move ordering scores by from and to square; cleared once per search.
     int HistoryTable[SquareCount][SquareCount] {};
     const std::atomic<bool>* StopFlag = nullptr;
+    SearchOptions Options;
     std::uint64_t Nodes = 0;
     int DeepestPly = 0;
     std::uint64_t LimitCutoffCount = 0;

@@ -132,6 +132,13 @@ void LoadRootPosition(Engine& engine, const RootPosition& position)
     engine.LoadPosition(position.Squares, position.WhiteToMove, position.CastlingBits, position.EnPassantSquare);
 }
 
+RootPosition ExportRootPosition(const Engine& engine)
+{
+    RootPosition position;
+    engine.ExportPosition(position.Squares, position.WhiteToMove, position.CastlingBits, position.EnPassantSquare);
+    return position;
+}
+
 bool LoadFen(Engine& engine, std::string_view fen, std::string& error)
 {
     RootPosition position;

@@ -33,6 +33,9 @@ inline constexpr std::string_view StartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP
 bool ParseFen(std::string_view fen, RootPosition& position, std::string& error);
 
 void LoadRootPosition(Engine& engine, const RootPosition& position);
+// The engine's current position in the same form; the engine keeps no move counters, so they
+// read 0 and 1.
+RootPosition ExportRootPosition(const Engine& engine);
 
 // ParseFen followed by LoadRootPosition; the engine is untouched when the text is refused.
 bool LoadFen(Engine& engine, std::string_view fen, std::string& error);

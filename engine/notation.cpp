@@ -3,6 +3,7 @@
 #include "notation.h"
 
 #include "engine.h"
+#include "fen.h"
 
 namespace engine {
 
@@ -54,11 +55,11 @@ std::string MoveToUci(EngineMove m)
     return text;
 }
 
-bool PlayUciMove(Engine& engine, std::string_view text, std::string& error)
+EngineMove FindLegalUciMove(Engine& engine, std::string_view text, std::string& error)
 {
     const auto refuse = [&](const std::string& why) {
         error = "move '" + std::string(text) + "' " + why;
-        return false;
+        return NoMove;
     };
     if (text.size() != 4 && text.size() != 5)
         return refuse("is not of the form e2e4 or e7e8q");
@@ -76,14 +77,18 @@ bool PlayUciMove(Engine& engine, std::string_view text, std::string& error)
             found = entry.Move;
     if (found == NoMove || !engine.MakeMove(found))
         return refuse("is illegal in this position");
+    engine.UnmakeMove();
+    return found;
+}
 
+bool PlayUciMove(Engine& engine, std::string_view text, std::string& error)
+{
+    const EngineMove m = FindLegalUciMove(engine, text, error);
+    if (m == NoMove)
+        return false;
+    engine.MakeMove(m);
     // Re-root so that the ply arrays start again at 0 after every played move.
-    char squares[SquareCount];
-    bool whiteToMove;
-    std::uint8_t castlingBits;
-    int enPassantSquare;
-    engine.ExportPosition(squares, whiteToMove, castlingBits, enPassantSquare);
-    engine.LoadPosition(squares, whiteToMove, castlingBits, enPassantSquare);
+    LoadRootPosition(engine, ExportRootPosition(engine));
     return true;
 }
 

@@ -15,6 +15,10 @@ class Engine;
 std::string SquareName(int square);
 std::string MoveToUci(EngineMove m);
 
+// The legal move of the engine's current position that the UCI text names; NoMove, with `error`
+// saying why, when the text is malformed or names no legal move. The position is unchanged.
+EngineMove FindLegalUciMove(Engine& engine, std::string_view text, std::string& error);
+
 // Plays a move given as UCI text in the engine's current position and makes the result the new
 // root (Ply 0), so that any number of moves can follow. The move must be one that the engine
 // generates and that does not leave the mover's king attacked. On failure nothing changes and

@@ -19,12 +19,19 @@ namespace {
         return static_cast<int>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
     }
 
+    bool Contains(std::span<const EngineMove> moves, EngineMove m)
+    {
+        return std::find(moves.begin(), moves.end(), m) != moves.end();
+    }
+
 } // namespace
 
-bool Engine::RunSearch(const std::atomic<int>& searchDepth, const std::atomic<bool>& stopRequested)
+bool Engine::RunSearch(
+    const std::atomic<int>& searchDepth, const std::atomic<bool>& stopRequested, const SearchOptions& options)
 {
     assert(Pos.Ply == 0 && PositionIsConsistent());
     StopFlag = &stopRequested;
+    Options = options;
     Nodes = 0;
     DeepestPly = 0;
     LimitCutoffCount = 0;
@@ -40,7 +47,7 @@ bool Engine::RunSearch(const std::atomic<int>& searchDepth, const std::atomic<bo
     std::memset(HistoryTable, 0, sizeof HistoryTable);
     // A root whose every move fails low at -Infinity (possible only when the evaluation leaves the
     // score range in a position of absurd material) still needs a move to hand back.
-    const EngineMove fallback = FirstLegalRootMove();
+    const EngineMove fallback = FirstLegalRootMove(Options.RootMoves);
 
     // 3. Deepen one ply at a time; each iteration's line orders the next one. The requested depth
     //    may change while we search and is honoured from the next iteration on.
@@ -59,11 +66,13 @@ bool Engine::RunSearch(const std::atomic<int>& searchDepth, const std::atomic<bo
     return !StopIsRequested();
 }
 
-EngineMove Engine::FirstLegalRootMove()
+EngineMove Engine::FirstLegalRootMove(std::span<const EngineMove> among)
 {
     if (!GenerateMoves())
         return NoMove;
     for (const MoveEntry& entry : MovesOfCurrentPly()) {
+        if (!among.empty() && !Contains(among, entry.Move))
+            continue;
         if (MakeMove(entry.Move)) {
             UnmakeMove();
             return entry.Move;
@@ -120,13 +129,16 @@ int Engine::SearchNode(int alpha, int beta, int depth)
     for (int i = PlyStart[ply]; i < PlyEnd[ply]; ++i) {
         PickMove(i);
         const EngineMove m = MoveStack[i].Move;
+        if (ply == 0 && !Options.RootMoves.empty() && !Contains(Options.RootMoves, m))
+            continue;
         if (!MakeMove(m))
             continue;
         // An abandoned search leaves everything undefined; nothing of it is used.
         if (StopIsRequested())
             return -1;
         anyLegal = true;
-        const int x = -SearchNode(-beta, -alpha, depth - 1);
+        const int x = ply == 0 && Contains(Options.DrawnRootMoves, m) ? ScoreDrawnRootMove()
+                                                                      : -SearchNode(-beta, -alpha, depth - 1);
         // A child that gave up on a stop request left its move on the board: taking back ours, or
         // making the next one, would then work on a position that is no longer the one we made.
         if (StopIsRequested())
@@ -208,6 +220,14 @@ int Engine::QuiescenceSearch(int alpha, int beta)
         return MatedScore(ply);
     // 7.
     return alpha;
+}
+
+int Engine::ScoreDrawnRootMove()
+{
+    // The game ends with this move: nothing follows it in the line, and the previous line is left.
+    PvLength[1] = 1;
+    OnPvPath = false;
+    return DrawScore;
 }
 
 int Engine::LimitCutoff()

@@ -1,14 +1,24 @@
 // zugwerk-engine: the search engine core as a UCI engine on standard input and output, with the
-// engine's self-checks `go perft N` and `bench`.
+// engine's self-checks `go perft N` and `bench`. `zugwerk-engine bench` runs the bench suite alone.
 
 #include "zugwerk_engine_uci.h"
 
 #include <iostream>
 #include <string>
+#include <string_view>
 
-int main()
+int main(int argc, char** argv)
 {
     UciSession session(std::cout);
+    if (argc == 2 && std::string_view(argv[1]) == "bench") {
+        session.HandleCommand("bench");
+        session.WaitUntilIdle();
+        return 0;
+    }
+    if (argc > 1) {
+        std::cerr << "usage: zugwerk-engine [bench]  (without arguments it speaks UCI on standard input)\n";
+        return 2;
+    }
     std::string line;
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -16,7 +26,7 @@ int main()
         if (!session.HandleCommand(line))
             return 0;
     }
-    // End of input without `quit`: let a running search finish and report its move.
-    session.WaitUntilIdle();
+    // End of input is the GUI going away: a running search has no one left to answer.
+    session.HandleCommand("quit");
     return 0;
 }

@@ -1,16 +1,19 @@
-// UCI commands of zugwerk-engine: uci, isready, ucinewgame, setoption, position, go (depth / perft),
-// stop, quit, and bench. Each refused command answers one "info string error: ..." line and leaves
-// the session as it was.
+// UCI commands of zugwerk-engine: uci, debug, isready, ucinewgame, setoption, position, go (with
+// depth, nodes, mate, movetime, the clocks, infinite, ponder, searchmoves; or perft), stop,
+// ponderhit, quit, and bench. Each refused command answers one "info string error: ..." line and
+// leaves the session as it was; a refused `go` is answered by "bestmove 0000" as well.
 
 #include "zugwerk_engine_uci.h"
 
 #include "bench.h"
 #include "notation.h"
 #include "perft.h"
+#include "uci_go.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <limits>
 #include <sstream>
 
 using namespace engine;
@@ -76,26 +79,30 @@ std::uint64_t NodesPerSecond(std::uint64_t nodes, std::int64_t ms)
     return ms > 0 ? nodes * 1000 / static_cast<std::uint64_t>(ms) : nodes * 1000;
 }
 
-// Time-control parameters of `go` and whether a value follows them. The engine searches to a fixed
-// depth, so they are accepted and ignored.
-bool IsIgnoredGoParameter(std::string_view word, bool& takesValue)
-{
-    static constexpr std::string_view withValue[]
-        = { "wtime", "btime", "winc", "binc", "movestogo", "movetime", "nodes", "mate" };
-    static constexpr std::string_view alone[] = { "infinite", "ponder" };
-    takesValue = std::find(std::begin(withValue), std::end(withValue), word) != std::end(withValue);
-    return takesValue || std::find(std::begin(alone), std::end(alone), word) != std::end(alone);
-}
+// The tool's options: whole numbers, each with its range and default.
+struct SpinOption {
+    std::string_view Name;
+    int Min;
+    int Max;
+    int Default;
+};
+
+// The deepest iteration. The default is the engine's limit, so that under a clock the time decides.
+constexpr SpinOption SearchDepthOption { "SearchDepth", MinSearchDepth, MaxSearchDepth, MaxSearchDepth };
+// Milliseconds kept back from the clock for the delay between the GUI's clock and the engine.
+constexpr SpinOption MoveOverheadOption { "MoveOverhead", 0, 5000, 30 };
 
 } // namespace
 
 UciSession::UciSession(std::ostream& out)
     : Out(out)
     , SearchEngine(std::make_unique<Engine>())
-    , OptionSearchDepth(DefaultSearchDepth)
+    , OptionSearchDepth(SearchDepthOption.Default)
+    , OptionMoveOverhead(MoveOverheadOption.Default)
 {
     std::string error;
     ParseFen(StartFen, Root, error);
+    History.Start(Root);
     SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });
 }
 
@@ -117,12 +124,15 @@ bool UciSession::HandleCommand(std::string_view line)
     const std::string_view command = words[0];
     if (command == "uci")
         CommandUci();
+    else if (command == "debug")
+        CommandDebug(words);
     else if (command == "isready")
         Write("readyok");
     else if (command == "ucinewgame") {
         StopWorker();
         std::string error;
         ParseFen(StartFen, Root, error);
+        History.Start(Root);
     } else if (command == "setoption")
         CommandSetOption(words);
     else if (command == "position")
@@ -130,7 +140,9 @@ bool UciSession::HandleCommand(std::string_view line)
     else if (command == "go")
         CommandGo(words);
     else if (command == "stop")
-        CommandStop();
+        StopWorker();
+    else if (command == "ponderhit")
+        Control.PonderHit();
     else if (command == "bench")
         CommandBench();
     else if (command == "quit") {
@@ -145,9 +157,19 @@ void UciSession::CommandUci()
 {
     Write("id name Zugwerk! 2.0");
     Write("id author the Zugwerk! developers");
-    Write("option name SearchDepth type spin default " + std::to_string(DefaultSearchDepth) + " min "
-        + std::to_string(MinSearchDepth) + " max " + std::to_string(MaxSearchDepth));
+    for (const SpinOption& option : { SearchDepthOption, MoveOverheadOption })
+        Write("option name " + std::string(option.Name) + " type spin default " + std::to_string(option.Default)
+            + " min " + std::to_string(option.Min) + " max " + std::to_string(option.Max));
     Write("uciok");
+}
+
+void UciSession::CommandDebug(const std::vector<std::string_view>& words)
+{
+    // With debug on, each timed search says how much time it takes.
+    if (words.size() == 2 && (words[1] == "on" || words[1] == "off"))
+        DebugMode = words[1] == "on";
+    else
+        Error("expected 'debug on' or 'debug off'");
 }
 
 void UciSession::CommandSetOption(const std::vector<std::string_view>& words)
@@ -159,18 +181,22 @@ void UciSession::CommandSetOption(const std::vector<std::string_view>& words)
         return;
     }
     const std::string name = Join(words, 2, static_cast<std::size_t>(valueAt - words.begin()));
-    if (!EqualsIgnoringCase(name, "SearchDepth")) {
+    const std::pair<const SpinOption&, int&> options[]
+        = { { SearchDepthOption, OptionSearchDepth }, { MoveOverheadOption, OptionMoveOverhead } };
+    const auto found = std::find_if(std::begin(options), std::end(options),
+        [&](const auto& option) { return EqualsIgnoringCase(name, option.first.Name); });
+    if (found == std::end(options)) {
         Error("unknown option '" + name + "'");
         return;
     }
-    int depth = 0;
-    if (valueAt + 2 != words.end() || !ParseInt(*(valueAt + 1), depth) || depth < MinSearchDepth
-        || depth > MaxSearchDepth) {
-        Error("SearchDepth must be a whole number from " + std::to_string(MinSearchDepth) + " to "
-            + std::to_string(MaxSearchDepth));
+    const SpinOption& option = found->first;
+    int value = 0;
+    if (valueAt + 2 != words.end() || !ParseInt(*(valueAt + 1), value) || value < option.Min || value > option.Max) {
+        Error(std::string(option.Name) + " must be a whole number from " + std::to_string(option.Min) + " to "
+            + std::to_string(option.Max));
         return;
     }
-    OptionSearchDepth = depth;
+    found->second = value;
 }
 
 void UciSession::CommandPosition(const std::vector<std::string_view>& words)
@@ -192,74 +218,92 @@ void UciSession::CommandPosition(const std::vector<std::string_view>& words)
         return;
     }
 
+    // The moves are replayed on the engine, which must be idle; every position passed is kept for
+    // the repetition rule.
     StopWorker();
+    GameHistory history;
+    history.Start(position);
+    LoadRootPosition(*SearchEngine, position);
     if (movesAt != words.end()) {
-        LoadRootPosition(*SearchEngine, position);
         for (auto word = movesAt + 1; word != words.end(); ++word) {
             if (!PlayUciMove(*SearchEngine, *word, error)) {
                 Error(error + "; position not changed");
                 return;
             }
+            history.Add(ExportRootPosition(*SearchEngine));
         }
-        SearchEngine->ExportPosition(
-            position.Squares, position.WhiteToMove, position.CastlingBits, position.EnPassantSquare);
+        position = ExportRootPosition(*SearchEngine);
     }
     Root = position;
+    History = std::move(history);
 }
 
 void UciSession::CommandGo(const std::vector<std::string_view>& words)
 {
-    int depth = OptionSearchDepth;
-    for (std::size_t i = 1; i < words.size(); ++i) {
-        bool takesValue = false;
-        if (words[i] == "perft") {
-            int perftDepth = 0;
-            if (i + 1 >= words.size() || !ParseInt(words[i + 1], perftDepth) || perftDepth < 1
-                || perftDepth > MaxPerftDepth) {
-                Error("perft needs a depth from 1 to " + std::to_string(MaxPerftDepth));
-                return;
-            }
-            StartWorker([this, perftDepth] { RunPerftJob(perftDepth); });
-            return;
-        }
-        if (words[i] == "depth") {
-            if (i + 1 >= words.size() || !ParseInt(words[i + 1], depth) || depth < 1) {
-                Error("depth needs a whole number from " + std::to_string(MinSearchDepth) + " on");
-                return;
-            }
-            ++i;
-        } else if (IsIgnoredGoParameter(words[i], takesValue)) {
-            i += takesValue ? 1 : 0;
-        } else {
-            Error("unknown go parameter '" + std::string(words[i]) + "'");
-            return;
-        }
+    // A new command ends whatever runs, and the engine is free for the checks below.
+    StopWorker();
+    if (words.size() >= 2 && words[1] == "perft") {
+        CommandPerft(words);
+        return;
     }
+    // Every search request owes the GUI one bestmove, also a refused one.
+    const auto refuse = [this](const std::string& why) {
+        Error(why);
+        Write("bestmove 0000");
+    };
+    GoRequest request;
+    std::string error;
+    if (!ParseGo(words, request, error))
+        return refuse(error);
+
+    LoadRootPosition(*SearchEngine, Root);
+    SearchPlan plan { {}, History.ThirdRepetitionMoves(*SearchEngine),
+        request.Nodes.value_or(std::numeric_limits<std::uint64_t>::max()), NoMove };
+    for (const std::string& text : request.SearchMoves) {
+        const EngineMove m = FindLegalUciMove(*SearchEngine, text, error);
+        if (m == NoMove)
+            return refuse("searchmoves: " + error);
+        plan.RootMoves.push_back(m);
+    }
+    plan.Fallback = SearchEngine->FirstLegalRootMove(plan.RootMoves);
+
+    // A mate in n moves lies n + n - 1 plies deep.
+    int depth = request.Depth ? *request.Depth : request.Mate ? 2 * *request.Mate - 1 : OptionSearchDepth;
     if (depth > MaxSearchDepth) {
         Write("info string depth " + std::to_string(depth) + " is beyond the limit, searching to "
             + std::to_string(MaxSearchDepth));
         depth = MaxSearchDepth;
     }
-    StartWorker([this, depth] { RunSearchJob(depth); });
+    const auto budget
+        = AllotTime(request, Root.WhiteToMove ? White : Black, std::chrono::milliseconds(OptionMoveOverhead));
+    if (DebugMode && budget)
+        Write("info string time for this move: no new depth after " + std::to_string(budget->SoftLimit.count())
+            + " ms, stop at " + std::to_string(budget->HardLimit.count()) + " ms");
+    SearchStart = std::chrono::steady_clock::now();
+    Control.Begin(depth, budget, request.Infinite, request.Ponder);
+    StartWorker([this, plan = std::move(plan)] { RunSearchJob(plan); });
 }
 
-void UciSession::CommandStop()
+void UciSession::CommandPerft(const std::vector<std::string_view>& words)
 {
-    // A stop without a running search is harmless; interfaces send it freely.
-    StopRequested = true;
-    WaitUntilIdle();
+    int depth = 0;
+    if (words.size() != 3 || !ParseInt(words[2], depth) || depth < 1 || depth > MaxPerftDepth) {
+        Error("perft needs a depth from 1 to " + std::to_string(MaxPerftDepth));
+        return;
+    }
+    StartWorker([this, depth] { RunPerftJob(depth); });
 }
 
 void UciSession::CommandBench()
 {
+    StopWorker();
     StartWorker([this] { RunBenchJob(); });
 }
 
 void UciSession::StartWorker(std::function<void()> job)
 {
-    // A new job replaces whatever still runs: that one ends first and says so (a search with its
-    // bestmove), so answers never interleave.
-    StopWorker();
+    // The caller has ended the job before (StopWorker), so answers never interleave.
+    assert(!Worker.joinable());
     Worker = std::thread(std::move(job));
 }
 
@@ -271,23 +315,23 @@ void UciSession::WaitUntilIdle()
 
 void UciSession::StopWorker()
 {
-    StopRequested = true;
+    // A stop without a running job is harmless; interfaces send it freely.
+    Control.Stop();
     WaitUntilIdle();
-    StopRequested = false;
+    Control.Reset();
 }
 
-void UciSession::RunSearchJob(int depth)
+void UciSession::RunSearchJob(const SearchPlan& plan)
 {
-    LoadRootPosition(*SearchEngine, Root);
-    const EngineMove fallback = SearchEngine->FirstLegalRootMove();
-    SearchDepth = depth;
-    SearchStart = std::chrono::steady_clock::now();
-    SearchEngine->RunSearch(SearchDepth, StopRequested);
+    SearchEngine->RunSearch(
+        Control.DepthLimit, Control.StopRequested, { plan.RootMoves, plan.DrawnRootMoves, plan.NodeLimit });
+    // `go infinite` and `go ponder` answer only when told to.
+    Control.Finish();
     if (SearchEngine->LimitCutoffs() > 0)
         Write("info string " + std::to_string(SearchEngine->LimitCutoffs())
             + " nodes reached the end of the ply or move list and were scored statically");
     // A stopped search still owes the interface a move: that of the last completed iteration.
-    const EngineMove best = SearchEngine->HasBestMove() ? SearchEngine->BestMove() : fallback;
+    const EngineMove best = SearchEngine->HasBestMove() ? SearchEngine->BestMove() : plan.Fallback;
     Write("bestmove " + MoveToUci(best));
 }
 
@@ -301,15 +345,16 @@ void UciSession::ReportIteration(const IterationReport& report)
     for (int i = 0; i < report.PvLength; ++i)
         line << ' ' << MoveToUci(report.Pv[i]);
     Write(line.str());
+    Control.IterationCompleted(report.Depth);
 }
 
 void UciSession::RunPerftJob(int depth)
 {
     LoadRootPosition(*SearchEngine, Root);
-    const auto entries = PerftDivide(*SearchEngine, depth, &StopRequested);
+    const auto entries = PerftDivide(*SearchEngine, depth, &Control.StopRequested);
     if (!entries) {
         // A partial count would read like a wrong one; say only that it was cut short.
-        if (StopRequested)
+        if (Control.StopRequested)
             Write("info string perft interrupted");
         else
             Error("perft ran out of move list space in this position");
@@ -333,7 +378,7 @@ void UciSession::RunBenchJob()
     std::int64_t ms = 0;
     std::size_t completed = 0;
     for (const BenchPosition& position : BenchPositions) {
-        const BenchOutcome outcome = RunBenchPosition(*SearchEngine, position, &StopRequested);
+        const BenchOutcome outcome = RunBenchPosition(*SearchEngine, position, &Control.StopRequested);
         if (!outcome.Completed)
             break;
         ++completed;

@@ -4,9 +4,11 @@
 
 #include "engine.h"
 #include "fen.h"
+#include "uci_game_history.h"
+#include "uci_search_control.h"
 
-#include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -17,11 +19,13 @@
 #include <vector>
 
 // One UCI conversation: takes command lines, answers on `out`. Searches, perft and bench run on a
-// worker thread so that `stop` and `isready` are answered while they run.
+// worker thread so that `stop`, `ponderhit` and `isready` are answered while they run.
 //
-// Invariants: at most one worker runs; the search engine is touched only by that worker while it
-// runs (the main thread waits for it before touching the engine again); every output line is
-// written whole under OutputMutex. Owned by main(); HandleCommand is called from one thread.
+// Invariants: at most one worker runs, and a new job first ends the one before; the search engine
+// is touched only by that worker while it runs (the command thread waits for it before touching the
+// engine again); every `go` that is not a perft is answered by exactly one `bestmove` line; every
+// output line is written whole under OutputMutex. Owned by main(); HandleCommand is called from
+// one thread.
 class UciSession {
 public:
     explicit UciSession(std::ostream& out);
@@ -35,19 +39,30 @@ public:
     void WaitUntilIdle();
 
 private:
+    // What a search job needs besides the position: the root moves it may play (empty for all),
+    // those that repeat a position for the third time, its node limit, and a move for a search
+    // stopped before its first iteration.
+    struct SearchPlan {
+        std::vector<engine::EngineMove> RootMoves;
+        std::vector<engine::EngineMove> DrawnRootMoves;
+        std::uint64_t NodeLimit;
+        engine::EngineMove Fallback;
+    };
+
     void Write(const std::string& line);
     void Error(const std::string& message);
 
     void CommandUci();
+    void CommandDebug(const std::vector<std::string_view>& words);
     void CommandSetOption(const std::vector<std::string_view>& words);
     void CommandPosition(const std::vector<std::string_view>& words);
     void CommandGo(const std::vector<std::string_view>& words);
-    void CommandStop();
+    void CommandPerft(const std::vector<std::string_view>& words);
     void CommandBench();
 
     void StartWorker(std::function<void()> job);
     void StopWorker();
-    void RunSearchJob(int depth);
+    void RunSearchJob(const SearchPlan& plan);
     void RunPerftJob(int depth);
     void RunBenchJob();
     void ReportIteration(const engine::IterationReport& report);
@@ -57,10 +72,12 @@ private:
 
     std::unique_ptr<engine::Engine> SearchEngine;
     engine::RootPosition Root {};
+    GameHistory History;
     int OptionSearchDepth;
+    int OptionMoveOverhead;
+    bool DebugMode = false;
 
     std::thread Worker;
-    std::atomic<bool> StopRequested { false };
-    std::atomic<int> SearchDepth { 0 };
+    SearchControl Control;
     std::chrono::steady_clock::time_point SearchStart;
 };

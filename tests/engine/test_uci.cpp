@@ -1,9 +1,11 @@
 // The UCI protocol of zugwerk-engine, driven through its session object with string streams.
 
+#include "uci_go.h"
 #include "zugwerk_engine_uci.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -41,7 +43,8 @@ TEST(Uci, HandshakeSearchAndPerft)
     Uci uci;
     EXPECT_EQ(uci.Send({ "uci" }),
         (Lines { "id name Zugwerk! 2.0", "id author the Zugwerk! developers",
-            "option name SearchDepth type spin default 3 min 1 max 10", "uciok" }));
+            "option name SearchDepth type spin default 10 min 1 max 10",
+            "option name MoveOverhead type spin default 30 min 0 max 5000", "uciok" }));
     EXPECT_EQ(uci.Send({ "isready", "" }), (Lines { "readyok" }));
 
     // One info line per iteration, then the move.
@@ -82,26 +85,37 @@ TEST(Uci, MovesAreAppliedWithCastlingEnPassantAndPromotion)
 TEST(Uci, RefusedCommandsSayWhyAndChangeNothing)
 {
     Uci uci;
-    uci.Send({ "position fen 4k3/8/8/8/8/8/8/4K3 w - - 0 1" });
+    uci.Send({ "position fen 4k3/8/8/8/8/8/8/4K3 w - - 0 1", "setoption name SearchDepth value 2" });
     const char* refused[] = {
         "xyzzy",
+        "debug maybe",
         "position fen 4k3/8/8/8/8/8/8 w - - 0 1",
         "position fen 4k3/8/8/8/8/8/8/4K3 w - - 0 1 moves e1e2 e8e7 e2e4",
         "position startpos e2e4",
         "setoption name SearchDepth value 11",
+        "setoption name MoveOverhead value -1",
         "setoption name Hash value 16",
         "go perft 0",
+        // A refused search request is still answered, with the null move.
         "go sideways",
+        "go depth 0",
+        "go nodes",
+        "go searchmoves e1e3",
+        "go searchmoves depth 2",
     };
     for (const char* command : refused) {
         SCOPED_TRACE(command);
         const Lines lines = uci.Send({ command });
-        ASSERT_EQ(lines.size(), 1u);
+        const bool search = StartsWith(command, "go ") && !StartsWith(command, "go perft");
+        ASSERT_EQ(lines.size(), search ? 2u : 1u);
         EXPECT_TRUE(StartsWith(lines[0], "info string error: ")) << lines[0];
+        if (search) {
+            EXPECT_EQ(lines[1], "bestmove 0000");
+        }
     }
-    // Still the bare kings, still the default depth of 3, still answering.
+    // Still the bare kings, still the depth of 2, still answering.
     EXPECT_EQ(uci.Send({ "go perft 1" }).back(), "Nodes searched: 5");
-    EXPECT_EQ(uci.Send({ "go" }).size(), 4u);
+    EXPECT_EQ(uci.Send({ "go" }).size(), 3u);
 }
 
 TEST(Uci, StopEndsASearchWithALegalMoveWhileIsReadyIsAnswered)
@@ -112,6 +126,44 @@ TEST(Uci, StopEndsASearchWithALegalMoveWhileIsReadyIsAnswered)
     ASSERT_TRUE(StartsWith(lines.back(), "bestmove ")) << lines.back();
     EXPECT_NE(lines.back(), "bestmove 0000");
     EXPECT_EQ(uci.Send({ "stop" }), Lines {}); // a stop without a search is harmless
+}
+
+TEST(Uci, TheClockIsSharedSensibly)
+{
+    struct Case {
+        const char* Go;
+        int Colour;
+        std::int64_t MinHard; // the hard limit lies within these, in milliseconds
+        std::int64_t MaxHard;
+    };
+    const Case cases[] = {
+        // One minute, no increment: seconds, not milliseconds, and never a third of the clock.
+        { "go wtime 60000 btime 60000", 0, 1000, 12000 },
+        { "go wtime 60000 btime 3000", 1, 30, 600 },
+        // Less left than the overhead kept back: answer at once.
+        { "go wtime 20 btime 20", 0, 0, 0 },
+        // The last move before the next time control may take most of what is left.
+        { "go wtime 10000 btime 10000 movestogo 1", 0, 5000, 9000 },
+        // An increment is spent as it comes; the clock itself is kept.
+        { "go wtime 1000 btime 1000 winc 2000 binc 2000", 0, 500, 900 },
+        { "go movetime 500", 0, 470, 470 },
+        { "go movetime 5000 wtime 6000 btime 6000", 0, 100, 1200 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Go);
+        std::istringstream text(c.Go);
+        const Lines tokens { std::istream_iterator<std::string>(text), {} };
+        const std::vector<std::string_view> words(tokens.begin(), tokens.end());
+        GoRequest request;
+        std::string error;
+        ASSERT_TRUE(ParseGo(words, request, error)) << error;
+        const auto budget = AllotTime(request, c.Colour, std::chrono::milliseconds(30));
+        ASSERT_TRUE(budget.has_value());
+        EXPECT_GE(budget->HardLimit.count(), c.MinHard);
+        EXPECT_LE(budget->HardLimit.count(), c.MaxHard);
+        EXPECT_LE(budget->SoftLimit, budget->HardLimit);
+    }
+    EXPECT_FALSE(AllotTime(GoRequest {}, 0, std::chrono::milliseconds(30)).has_value());
 }
 
 } // namespace

@@ -1,0 +1,127 @@
+// Parsing `go` and sharing out the clock.
+
+#include "uci_go.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace {
+
+template <typename Number> bool ParseNumber(std::string_view text, Number& value)
+{
+    const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return err == std::errc() && end == text.data() + text.size();
+}
+
+constexpr std::string_view Keywords[] = { "depth", "nodes", "mate", "movetime", "wtime", "btime", "winc", "binc",
+    "movestogo", "infinite", "ponder", "searchmoves" };
+
+bool IsKeyword(std::string_view word)
+{
+    return std::find(std::begin(Keywords), std::end(Keywords), word) != std::end(Keywords);
+}
+
+// A clock without a move count is shared as if this many moves were still to come; the share grows
+// as the game goes on because the remaining time is shared anew at every move.
+constexpr std::int64_t MovesLeftGuess = 35;
+// A move at a normal pace takes at most this many times its share, when an iteration runs long.
+constexpr std::int64_t OverrunFactor = 3;
+// No new iteration starts past this part of the share: the next one takes several times longer
+// than all before it and would rarely finish.
+constexpr std::int64_t SoftPercent = 35;
+// Even a nearly empty clock allows the first iterations, which take well under a millisecond each.
+constexpr std::int64_t MinimumThinkMs = 10;
+
+} // namespace
+
+bool ParseGo(const std::vector<std::string_view>& words, GoRequest& request, std::string& error)
+{
+    GoRequest parsed;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const std::string_view word = words[i];
+        if (word == "infinite") {
+            parsed.Infinite = true;
+            continue;
+        }
+        if (word == "ponder") {
+            parsed.Ponder = true;
+            continue;
+        }
+        if (word == "searchmoves") {
+            while (i + 1 < words.size() && !IsKeyword(words[i + 1]))
+                parsed.SearchMoves.emplace_back(words[++i]);
+            if (parsed.SearchMoves.empty()) {
+                error = "searchmoves needs at least one move";
+                return false;
+            }
+            continue;
+        }
+        if (!IsKeyword(word)) {
+            error = "unknown go parameter '" + std::string(word) + "'";
+            return false;
+        }
+        const std::string_view text = i + 1 < words.size() ? words[++i] : std::string_view {};
+        const auto refuse = [&](const char* what) {
+            error = std::string(word) + " needs " + what;
+            return false;
+        };
+        std::int64_t value = 0;
+        if (!ParseNumber(text, value))
+            return refuse("a whole number");
+        if (word == "wtime" || word == "btime") {
+            // A GUI may report a fallen flag as a negative time.
+            parsed.TimeLeft[word == "wtime" ? 0 : 1] = std::max<std::int64_t>(value, 0);
+        } else if (word == "winc" || word == "binc") {
+            parsed.Increment[word == "winc" ? 0 : 1] = std::max<std::int64_t>(value, 0);
+        } else if (word == "movetime") {
+            if (value < 0)
+                return refuse("a time of 0 or more");
+            parsed.MoveTime = value;
+        } else if (word == "nodes") {
+            if (value < 1)
+                return refuse("a count of 1 or more");
+            parsed.Nodes = static_cast<std::uint64_t>(value);
+        } else {
+            // depth, mate, movestogo: small counts.
+            if (value < 1 || value > 1000)
+                return refuse("a whole number from 1 to 1000");
+            (word == "depth"         ? parsed.Depth
+                    : word == "mate" ? parsed.Mate
+                                     : parsed.MovesToGo)
+                = static_cast<int>(value);
+        }
+    }
+    request = std::move(parsed);
+    return true;
+}
+
+std::optional<TimeBudget> AllotTime(const GoRequest& request, int colour, std::chrono::milliseconds overhead)
+{
+    using std::chrono::milliseconds;
+    std::optional<TimeBudget> budget;
+    // Never less than the minimum, unless there is not even that left.
+    const auto atLeastMinimum
+        = [](std::int64_t ms, std::int64_t available) { return std::max(ms, std::min(available, MinimumThinkMs)); };
+
+    if (request.MoveTime) {
+        // The GUI named the time: use all of it.
+        const std::int64_t limit = atLeastMinimum(*request.MoveTime - overhead.count(), *request.MoveTime);
+        budget = TimeBudget { milliseconds(limit), milliseconds(limit) };
+    }
+    if (request.TimeLeft[colour]) {
+        const std::int64_t available = std::max<std::int64_t>(*request.TimeLeft[colour] - overhead.count(), 0);
+        const std::int64_t increment = request.Increment[colour];
+        const std::int64_t movesLeft
+            = request.MovesToGo ? std::min<std::int64_t>(*request.MovesToGo, 50) : MovesLeftGuess;
+        // The most one move may take: a fifth of the clock, more as the next time control comes
+        // near (nearly all of it for its last move), and most of an increment; never the last tenth.
+        const std::int64_t cap = std::min(
+            available * 9 / 10, available * 4 / (5 * std::min<std::int64_t>(movesLeft, 4)) + increment * 3 / 4);
+        const std::int64_t share = std::min(available / movesLeft + increment * 3 / 4, cap);
+        const std::int64_t hard = atLeastMinimum(std::min(share * OverrunFactor, cap), available);
+        const std::int64_t soft = std::min(share * SoftPercent / 100, hard);
+        if (!budget || hard < budget->HardLimit.count())
+            budget = TimeBudget { milliseconds(soft), milliseconds(hard) };
+    }
+    return budget;
+}
