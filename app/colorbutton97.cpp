@@ -59,15 +59,17 @@ QIcon SwatchIcon(TColor color)
 } // namespace
 
 TColorGrid::TColorGrid(const std::vector<TColor>& colors, QWidget* parent)
-    : QWidget(parent, Qt::Popup)
+    : QFrame(parent, Qt::Popup)
     , Colors(colors)
 {
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(1);
     for (std::size_t i = 0; i < colors.size(); ++i) {
         auto* swatch = new QToolButton(this);
         swatch->setAutoRaise(true);
+        swatch->setCheckable(true);
         swatch->setFixedSize(SwatchSize, SwatchSize);
         swatch->setIconSize(QSize(12, 12));
         swatch->setIcon(SwatchIcon(colors[i]));
@@ -91,11 +93,16 @@ TColor TColorGrid::SwatchColor(int index) const
     return RGBColor(c.red(), c.green(), c.blue());
 }
 
-void TColorGrid::showEvent(QShowEvent* event)
+void TColorGrid::MarkCurrent(TColor current)
 {
-    QWidget::showEvent(event);
-    if (!Swatches.empty())
-        Swatches.front()->setFocus();
+    QToolButton* start = Swatches.empty() ? nullptr : Swatches.front();
+    for (std::size_t i = 0; i < Swatches.size(); ++i) {
+        Swatches[i]->setChecked(Colors[i] == current);
+        if (Colors[i] == current)
+            start = Swatches[i];
+    }
+    if (start)
+        start->setFocus();
 }
 
 void TColorGrid::keyPressEvent(QKeyEvent* event)
@@ -103,7 +110,7 @@ void TColorGrid::keyPressEvent(QKeyEvent* event)
     // The arrow keys move through the grid; Enter or Space picks, as on any button.
     const auto focused = std::find(Swatches.begin(), Swatches.end(), focusWidget());
     if (focused == Swatches.end())
-        return QWidget::keyPressEvent(event);
+        return QFrame::keyPressEvent(event);
     int index = static_cast<int>(focused - Swatches.begin());
     switch (event->key()) {
     case Qt::Key_Left: index -= 1; break;
@@ -112,7 +119,7 @@ void TColorGrid::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Down: index += Columns; break;
     case Qt::Key_Return:
     case Qt::Key_Enter: (*focused)->click(); return;
-    default: return QWidget::keyPressEvent(event);
+    default: return QFrame::keyPressEvent(event);
     }
     if (index >= 0 && index < SwatchCount())
         Swatch(index)->setFocus();
@@ -163,6 +170,7 @@ void TColorButton97::DropDown()
     FGrid->adjustSize();
     FGrid->move(mapToGlobal(rect().bottomLeft()));
     FGrid->show();
+    FGrid->MarkCurrent(FColor);
 }
 
 void TColorButton97::Accept(TColor color)

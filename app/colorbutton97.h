@@ -9,13 +9,13 @@
 
 #include "chesstypes.h"
 
+#include <QFrame>
 #include <QToolButton>
-#include <QWidget>
 
 #include <functional>
 #include <vector>
 
-class TColorGrid : public QWidget {
+class TColorGrid : public QFrame {
     Q_OBJECT
 
 public:
@@ -28,11 +28,13 @@ public:
     // Swatch colours in grid order, row by row, read back from the swatches' pictures.
     TColor SwatchColor(int index) const;
 
+    // Marks the swatch of the current colour, where the keyboard starts; the first if there is none.
+    void MarkCurrent(TColor current);
+
     std::function<void(TColor)> OnPick;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     std::vector<QToolButton*> Swatches;

@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -82,6 +83,7 @@ void TForm1::CreateComponents()
     auto* client = new QWidget(this);
     client->setMinimumSize(ClientSize.width(), ClientSize.height() - DockHeight);
     setCentralWidget(client);
+    client->installEventFilter(this);
 
     ChessBrd1 = new TChessBoard(client);
     ChessBrd1->setObjectName(QStringLiteral("ChessBrd1"));
@@ -120,6 +122,18 @@ void TForm1::CreateComponents()
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
     Timer1->start(1000);
+}
+
+// The client area moves when the toolbar leaves its dock or comes back. The window then gives up or
+// takes back the dock's height, so that no empty strip opens under the board.
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Move && isVisible()) {
+        const auto* move = static_cast<QMoveEvent*>(event);
+        if (const int shift = move->pos().y() - move->oldPos().y(); shift != 0)
+            QTimer::singleShot(0, this, [this, shift] { resize(width(), height() + shift); });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QAction* TForm1::MenuItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,

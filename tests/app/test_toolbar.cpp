@@ -78,33 +78,16 @@ TEST(ToolbarPictures, EachIsDrawnWithAGreyedTwinButReverseBoard)
 
 TEST_F(Toolbar, ColourButtonsOfferTheGridInOrderAndColourTheSquares)
 {
+    // Colours as 0xBBGGRR, row by row.
+    // clang-format off
     const TColor expected[] = {
-        0x0000FF,
-        0x00FFFF,
-        0x00FF80,
-        0xFFFF00,
-        0xFF00FF,
-        0x404080,
-        0x0080FF,
-        0x008000,
-        0x8080FF,
-        0x8000FF,
-        0x000080,
-        0xFF0000,
-        0xA00000,
-        0x800080,
-        0xFF0080,
-        0x008080,
-        0x808080,
-        0xC0C0C0,
-        0x80FF80,
-        0x800040,
-        0x000000,
-        0xC080FF,
-        0xFF80FF,
-        0xC08000,
-        0xFFFFFF,
+        0x0000FF, 0x00FFFF, 0x00FF80, 0xFFFF00, 0xFF00FF,
+        0x404080, 0x0080FF, 0x008000, 0x8080FF, 0x8000FF,
+        0x000080, 0xFF0000, 0xA00000, 0x800080, 0xFF0080,
+        0x008080, 0x808080, 0xC0C0C0, 0x80FF80, 0x800040,
+        0x000000, 0xC080FF, 0xFF80FF, 0xC08000, 0xFFFFFF,
     };
+    // clang-format on
     TColorButton97& dark = *form->ColorButton971;
     TColorButton97& light = *form->ColorButton972;
     EXPECT_EQ(dark.Color(), clGray);
@@ -136,14 +119,14 @@ TEST_F(Toolbar, ColourButtonsOfferTheGridInOrderAndColourTheSquares)
     EXPECT_EQ(Board().SquareColorDark(), expected[7]);
     EXPECT_EQ(Board().SquareColorLight(), clSilver);
 
-    // The keyboard works the grid too: Right, Down, Enter picks the swatch one row further on.
+    // The keyboard works the grid too, from the current colour (silver, 17): Right, Down, Enter.
     QTest::mouseClick(&light, Qt::LeftButton);
     ASSERT_TRUE(light.Grid()->isVisible());
     QTest::keyClick(light.Grid(), Qt::Key_Right);
     QTest::keyClick(light.Grid(), Qt::Key_Down);
     QTest::keyClick(light.Grid(), Qt::Key_Return);
-    EXPECT_EQ(Board().SquareColorLight(), expected[6]);
-    EXPECT_EQ(light.Color(), expected[6]);
+    EXPECT_EQ(Board().SquareColorLight(), expected[23]);
+    EXPECT_EQ(light.Color(), expected[23]);
 
     // A colour set by code shows without the notification.
     dark.set_Color(clWhite);
