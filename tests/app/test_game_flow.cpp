@@ -141,8 +141,14 @@ TEST_F(GameFlow, StopInterruptsTheSearchAndTheSideStaysComputer)
 
 TEST_F(GameFlow, AFullRecordIsExplainedInsteadOfRefusedSilently)
 {
+    // Until the record is full, refusals read as usual.
     Board().OnIllegalMove(&Board(), Square::E2);
     EXPECT_EQ(form->StatusText(), "Illegal move");
+    Board().EngineMessageBox("Error", "Engine tried to perform Illegal Move");
+    ASSERT_EQ(dialogs.Boxes.size(), 1u);
+    EXPECT_EQ(dialogs.Boxes[0].caption, "Error");
+    EXPECT_EQ(dialogs.Boxes[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    dialogs.Clear();
 
     // Play to move 255 with Black to move without ending the game on the way.
     Arrange(Board(), StartPosition, true, AllCastlingRights, Square::None, TChessBoard::LastSetUpMoveNumber);
