@@ -10,6 +10,13 @@
 #include <QVBoxLayout>
 #include <qdrawutil.h>
 
+QFont FormFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    return font;
+}
+
 TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QWidget(parent)
     , FCaption(caption)

@@ -1,8 +1,8 @@
 #pragma once
 
-// Two standard controls in the shape the main window uses them: each reports a change the user
-// makes through an OnClick handler with the sender first, and nothing when code changes it.
-// Main thread only; owned by their parent widget.
+// The forms' font, and two standard controls in the shape the main window uses them: each reports a
+// change the user makes through an OnClick handler with the sender first, and nothing when code
+// changes it. Main thread only; owned by their parent widget.
 
 #include <QListWidget>
 #include <QStringList>
@@ -11,6 +11,10 @@
 
 class QButtonGroup;
 class QRadioButton;
+
+// The font of the program's forms: the small sans-serif, 11 pixels high, they were laid out for, in a
+// font of close metrics.
+QFont FormFont();
 
 // A captioned group of radio buttons, one of which is selected. The caption sits in the frame's top
 // line, so that the buttons keep the room the group's height leaves them.

@@ -29,14 +29,6 @@ namespace {
 constexpr int DockHeight = 26;
 constexpr QSize ClientSize(562, 402);
 
-// The form's font: the small sans-serif of the design, in a font with metrics close to it.
-QFont FormFont()
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    return font;
-}
-
 void Place(QWidget* widget, int left, int top, int width, int height)
 {
     widget->setGeometry(left, top - DockHeight, width, height);

@@ -2,6 +2,8 @@
 
 #include "unit2.h"
 
+#include "controls.h"
+
 TForm2* Form2 = nullptr;
 
 TForm2::TForm2(QWidget* parent)
@@ -9,7 +11,5 @@ TForm2::TForm2(QWidget* parent)
 {
     setWindowTitle(tr("Options"));
     setFixedSize(242, 261);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(FormFont());
 }
