@@ -1,19 +1,29 @@
-// Zugwerk! program start: one window holding the board.
+// Zugwerk! program start: the application object with its title, the main window, the options
+// dialog, then the event loop until the main window ends it.
 
-#include "chessbrd.h"
+#include "application.h"
+#include "unit1.h"
+#include "unit2.h"
 
-#include <QApplication>
-#include <QVBoxLayout>
+#include <QScopeGuard>
+
+#include <memory>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zugwerk!"));
-
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Zugwerk! 2.0"));
-    auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(new TChessBoard(&window));
-    window.show();
-    return app.exec();
+    TZugwerkApplication application(argc, argv);
+    try {
+        TZugwerkApplication::set_Title(QStringLiteral("Zugwerk!"));
+        auto form1 = std::make_unique<TForm1>(application.Dialogs());
+        Form1 = form1.get();
+        auto form2 = std::make_unique<TForm2>();
+        Form2 = form2.get();
+        const auto forget = qScopeGuard([] { Form1 = nullptr, Form2 = nullptr; });
+        form1->show();
+        return application.exec();
+    } catch (const std::exception& e) {
+        // Nothing runs yet that could go on: say what went wrong and end.
+        application.ShowException(e);
+        return 1;
+    }
 }

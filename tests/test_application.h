@@ -1,27 +1,9 @@
 #pragma once
 
-// The application object of the widget tests. Like the program's own, it catches an exception that
-// escapes an event handler and goes on; the tests read what it caught.
+// The widget tests run in the program's own application object. Its message boxes, among them the
+// error box for an exception that escapes an event handler, go to TestDialogs(), which records them.
 
-#include <QApplication>
+#include "application.h"
+#include "scripted_dialogs.h"
 
-#include <exception>
-#include <string>
-#include <vector>
-
-class TestApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-
-    bool notify(QObject* receiver, QEvent* event) override
-    {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const std::exception& e) {
-            EscapedExceptions.emplace_back(e.what());
-            return false;
-        }
-    }
-
-    static inline std::vector<std::string> EscapedExceptions;
-};
+TScriptedDialogs& TestDialogs();

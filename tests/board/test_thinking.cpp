@@ -255,11 +255,11 @@ TEST(ComputerPlayer, GoesOnPlayingAfterAHandlerThrowsDuringItsMove)
             throw std::runtime_error("move list full");
     };
     board.OnMate = [](QObject*, Square, Square) { throw std::runtime_error("no room for the result"); };
-    TestApplication::EscapedExceptions.clear();
+    TestDialogs().Clear();
 
     ASSERT_TRUE(board.Move(Square::F2, Square::F3));
     ASSERT_TRUE(WaitFor([&] { return board.WhiteToMove() && !board.Thinking(); }, 20000));
-    EXPECT_EQ(TestApplication::EscapedExceptions, std::vector<std::string> { "move list full" });
+    EXPECT_EQ(TestDialogs().Texts(), std::vector<QString> { "move list full." });
     EXPECT_EQ(board.GetMoveList().size(), 2u);
     EXPECT_EQ(std::string(board.GetMove(2, true).PosStr + 1), board.Position());
 
@@ -274,8 +274,7 @@ TEST(ComputerPlayer, GoesOnPlayingAfterAHandlerThrowsDuringItsMove)
     ASSERT_TRUE(WaitFor([&] { return board.WhiteToMove() && !board.Thinking(); }, 20000));
     EXPECT_EQ(board.GetMove(2, false).newSq, Square::H4);
     EXPECT_FALSE(board.LegalMoveAvailable());
-    EXPECT_EQ(TestApplication::EscapedExceptions.size(), 2u);
-    EXPECT_EQ(TestApplication::EscapedExceptions.back(), "no room for the result");
+    EXPECT_EQ(TestDialogs().Texts(), (std::vector<QString> { "move list full.", "no room for the result." }));
 }
 
 TEST(ComputerPlayer, DestroyingAThinkingBoardIsSafe)

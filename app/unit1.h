@@ -1,0 +1,157 @@
+#pragma once
+
+// TForm1: the main window, the whole user interface of a game. It owns the board ChessBrd1, the
+// move list, the two player clocks, the status bar, the menu and the dockable toolbar, and lets the
+// user choose for each side whether a human or the computer plays it. It turns the board's game
+// events into status texts, message boxes and new games.
+//
+// Where each part lives:
+//   unit1_components.cpp  the components, their places, the menu and the toolbar, the board's settings
+//   unit1_commands.cpp    the menu and toolbar commands, the player groups, the colour buttons
+//   unit1_game.cpp        the board's events, the status bar, the move list and clicks in it
+//   unit1_clocks.cpp      the player clocks: timer display, start, reset, switch at every move
+//
+// Every message box goes through the TDialogs seam given to the constructor. Components are created
+// by the constructor and owned through Qt's parent tree; they are public, as the form's published
+// parts, so that tests drive them. Everything runs on the main thread: board events caused by the
+// computer's moves arrive there too.
+
+#include "chesstypes.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QTextDocument;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class TChessBoard;
+class TColorButton97;
+class TDialogs;
+class TListBox;
+class TQVChronometre;
+class TRadioGroup;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(TDialogs& dialogs, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    TDialogs& Dialogs() const { return FDialogs; }
+    QString StatusText() const;
+
+    // ---- Components ----
+    // Dock971 is the window's top toolbar area: Toolbar971 docks there or floats.
+    QToolBar* Toolbar971;
+    QToolButton* ToolbarButton972; // New Game
+    QToolButton* ToolbarButton973; // Open Game
+    QToolButton* ToolbarButton971; // Save Game
+    QToolButton* ToolbarButton976; // Back
+    QToolButton* ToolbarButton975; // Stop
+    QToolButton* ToolbarButton974; // Forward
+    QToolButton* ToolbarButton977; // Reverse Board
+    TColorButton97* ColorButton971; // Black Square Color
+    TColorButton97* ColorButton972; // White Square Color
+    TChessBoard* ChessBrd1;
+    TRadioGroup* RadioGroup1; // "Player 1": who plays Black
+    TRadioGroup* RadioGroup2; // "Player 2": who plays White
+    QFrame* Bevel1;
+    QLabel* Label1; // the clock Chr1
+    QFrame* Bevel2;
+    QLabel* Label2; // the clock Chr2
+    TListBox* ListBox1;
+    QStatusBar* StatusBar1;
+    QTextDocument* RichEdit1; // hidden plain-text buffer
+    // Hidden pictures: the piece sets "SetZgw32" (32-pixel pieces) and "SetCm36" (36-pixel pieces).
+    QImage SetChr32;
+    QImage ImageCm36;
+    TQVChronometre* Chr1;
+    TQVChronometre* Chr2;
+    QTimer* Timer1;
+
+    // Menu items; each action is shared with its toolbar button.
+    QMenu* File1;
+    QAction* New1;
+    QAction* SaveGame1;
+    QAction* OpenGame1;
+    QAction* Save1;
+    QAction* Print1;
+    QAction* PrintMoves1;
+    QAction* PrintSetup1;
+    QAction* Exit1;
+    QMenu* Edit1;
+    QAction* Back1;
+    QAction* Forward1;
+    QAction* Stop1;
+    QAction* Whiteontop1;
+    QAction* Options1;
+    QAction* About1;
+
+    // True while Chr1 is the clock that runs.
+    bool Chr1Running = false;
+
+    // ---- Handlers ----
+    void New1Click(QObject* Sender);
+    void Back1Click(QObject* Sender);
+    void Forward1Click(QObject* Sender);
+    void Stop1Click(QObject* Sender);
+    void Whiteontop1Click(QObject* Sender);
+    void Options1Click(QObject* Sender);
+    void About1Click(QObject* Sender);
+    void Exit1Click(QObject* Sender);
+    void RadioGroup1Click(QObject* Sender);
+    void RadioGroup2Click(QObject* Sender);
+    void ListBox1Click(QObject* Sender);
+    void ColorButton971AfterAccept(QObject* Sender);
+    void ColorButton972AfterAccept(QObject* Sender);
+    void FormShow(QObject* Sender);
+    void Timer1Timer(QObject* Sender);
+
+    void ChessBrd1LegalMove(QObject* Sender, Square oldSq, Square newSq);
+    void ChessBrd1IllegalMove(QObject* Sender, Square sq);
+    void ChessBrd1Check(QObject* Sender, Square oldSq, Square newSq);
+    void ChessBrd1Castle(QObject* Sender, Square oldSq, Square newSq);
+    void ChessBrd1Mate(QObject* Sender, Square oldSq, Square newSq);
+    void ChessBrd1StaleMate(QObject* Sender, Square oldSq, Square newSq);
+    void ChessBrd1ThreefoldPosition(QObject* Sender);
+    void ChessBrd1OnlyTwoKingsLeft(QObject* Sender);
+
+    // Shown instead of a refusal once the record of the game has no room for another move.
+    static const QString RecordFullText;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // unit1_components.cpp
+    void CreateComponents();
+    void CreateMenu();
+    void CreateToolbar();
+    void SetUpBoard();
+    QAction* MenuItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {},
+        void (TForm1::*handler)(QObject*) = nullptr);
+    // unit1_game.cpp
+    void UpdateMoveList();
+    void SetStatus(const QString& text);
+    void EndGame(const QString& status, const QString& message);
+    bool RecordIsFull() const;
+    void EngineMessageBox(const QString& caption, const QString& text);
+    // unit1_clocks.cpp
+    void ResetClocks();
+    void SwitchClocks();
+
+    TDialogs& FDialogs;
+    // The one text area of the status bar.
+    QLabel* StatusPanel;
+};
+
+extern TForm1* Form1;

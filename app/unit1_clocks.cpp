@@ -1,0 +1,50 @@
+// The player clocks: Chr1 runs while the first player is on move, Chr2 while the second is, and
+// both are shown once a second. Only a legal move switches them; navigation leaves them alone.
+
+#include "unit1.h"
+
+#include "qvchrono.h"
+
+#include <QLabel>
+#include <QShowEvent>
+
+void TForm1::Timer1Timer(QObject*)
+{
+    Label1->setText(Chr1->Time2Str(Chr1->TotalTimeElapsed()).left(8));
+    Label2->setText(Chr2->Time2Str(Chr2->TotalTimeElapsed()).left(8));
+}
+
+void TForm1::FormShow(QObject*)
+{
+    Chr1Running = true;
+    Chr1->Start();
+}
+
+// A show that the window system reports (the window restored from an icon) is no new showing.
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow(this);
+}
+
+void TForm1::ResetClocks()
+{
+    Chr1Running = true;
+    Chr1->Reset();
+    Chr2->Reset();
+    Chr1->Start();
+}
+
+void TForm1::SwitchClocks()
+{
+    if (Chr1Running) {
+        Chr1Running = false;
+        Chr1->Stop();
+        Chr2->Start();
+    } else {
+        Chr1Running = true;
+        Chr2->Stop();
+        Chr1->Start();
+    }
+}

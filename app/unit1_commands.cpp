@@ -1,0 +1,76 @@
+// The commands of the menu and the toolbar, the player groups and the colour buttons.
+
+#include "unit1.h"
+
+#include "application.h"
+#include "chessbrd.h"
+#include "colorbutton97.h"
+#include "controls.h"
+#include "dialogs.h"
+#include "unit2.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+void TForm1::New1Click(QObject*)
+{
+    ChessBrd1->NewGame();
+    UpdateMoveList();
+    ResetClocks();
+}
+
+void TForm1::Back1Click(QObject*)
+{
+    ChessBrd1->MoveBackward();
+    UpdateMoveList();
+}
+
+void TForm1::Forward1Click(QObject*)
+{
+    ChessBrd1->MoveForward();
+    UpdateMoveList();
+}
+
+// Interrupts the current search only: a computer side stays one and thinks again at the board's
+// next occasion.
+void TForm1::Stop1Click(QObject*) { ChessBrd1->CancelThinking(); }
+
+// Turns the board; the player groups keep their places.
+void TForm1::Whiteontop1Click(QObject*) { ChessBrd1->set_WhiteOnTop(!ChessBrd1->WhiteOnTop()); }
+
+// The options dialog is not modal: the main window stays usable while it is open.
+void TForm1::Options1Click(QObject*)
+{
+    if (!Form2)
+        return;
+    Form2->show();
+    Form2->raise();
+    Form2->activateWindow();
+}
+
+void TForm1::About1Click(QObject*)
+{
+    const QString text = QStringLiteral("Zugwerk! 2.0\n") + tr("The chess game") + QStringLiteral("\n\n")
+        + tr("Made by The Zugwerk! developers") + QLatin1Char('\n')
+        + tr("Questions and comments: see README.md of the Zugwerk! project");
+    FDialogs.MessageBox(this, TZugwerkApplication::Title(), text, QMessageBox::NoIcon, QMessageBox::Ok);
+}
+
+// Ends the event loop at once; the windows are destroyed after it, the board's engine thread with them.
+void TForm1::Exit1Click(QObject*) { QCoreApplication::exit(0); }
+
+// Closing the main window ends the program, also while the options dialog is open.
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        QCoreApplication::exit(0);
+}
+
+void TForm1::RadioGroup1Click(QObject*) { ChessBrd1->set_ComputerPlaysBlack(RadioGroup1->ItemIndex() != 0); }
+
+void TForm1::RadioGroup2Click(QObject*) { ChessBrd1->set_ComputerPlaysWhite(RadioGroup2->ItemIndex() != 0); }
+
+void TForm1::ColorButton971AfterAccept(QObject*) { ChessBrd1->set_SquareColorDark(ColorButton971->Color()); }
+
+void TForm1::ColorButton972AfterAccept(QObject*) { ChessBrd1->set_SquareColorLight(ColorButton972->Color()); }

@@ -1,0 +1,98 @@
+// The game as the window shows it: the board's events as status texts and game-end boxes, the move
+// list, and going to a move by clicking its line.
+
+#include "unit1.h"
+
+#include "application.h"
+#include "chessbrd.h"
+#include "controls.h"
+#include "dialogs.h"
+
+#include <QLabel>
+
+const QString TForm1::RecordFullText = QStringLiteral("Game record full: no more moves; start a new game");
+
+QString TForm1::StatusText() const { return StatusPanel->text(); }
+
+void TForm1::SetStatus(const QString& text) { StatusPanel->setText(text); }
+
+void TForm1::UpdateMoveList()
+{
+    QStringList lines;
+    for (const std::string& line : ChessBrd1->GetMoveList())
+        lines.append(QString::fromStdString(line));
+    ListBox1->SetLines(lines);
+}
+
+// Line i shows White's move (i + 2) div 2 when i is even: the position after it has Black to move.
+// A Black line shows the position after that Black move, which starts White's next move.
+void TForm1::ListBox1Click(QObject*)
+{
+    const int i = ListBox1->currentRow();
+    if (i < 0)
+        return;
+    const int n = (i + 2) / 2;
+    if (i % 2 == 0)
+        ChessBrd1->GotoMove(n, false);
+    else
+        ChessBrd1->GotoMove(n + 1, true);
+}
+
+void TForm1::ChessBrd1LegalMove(QObject*, Square, Square newSq)
+{
+    UpdateMoveList();
+    SetStatus(QStringLiteral("Move %1 : %2").arg(ChessBrd1->CurrentMove()).arg(SquareIndex(newSq)));
+    SwitchClocks();
+}
+
+void TForm1::ChessBrd1IllegalMove(QObject*, Square)
+{
+    SetStatus(RecordIsFull() ? RecordFullText : QStringLiteral("Illegal move"));
+}
+
+void TForm1::ChessBrd1Check(QObject*, Square, Square) { SetStatus(QStringLiteral("Check")); }
+
+void TForm1::ChessBrd1Castle(QObject*, Square, Square) { SetStatus(QStringLiteral("Castle")); }
+
+void TForm1::ChessBrd1Mate(QObject*, Square, Square) { EndGame(QStringLiteral("Mate"), QStringLiteral("Mate!")); }
+
+void TForm1::ChessBrd1StaleMate(QObject*, Square, Square)
+{
+    EndGame(QStringLiteral("Draw: Stalemate"), QStringLiteral("Draw!  Stalemate."));
+}
+
+void TForm1::ChessBrd1ThreefoldPosition(QObject*)
+{
+    EndGame(
+        QStringLiteral("Draw: 3-Time Repetition of Position"), QStringLiteral("Draw!  3-time repetition of position."));
+}
+
+void TForm1::ChessBrd1OnlyTwoKingsLeft(QObject*)
+{
+    EndGame(QStringLiteral("Draw: Only two kings left"), QStringLiteral("Draw!  Only two kings left."));
+}
+
+// Runs inside the board's move: the new game starts at once, while the move list keeps the finished
+// game until the next move refreshes it.
+void TForm1::EndGame(const QString& status, const QString& message)
+{
+    SetStatus(status);
+    FDialogs.MessageBox(this, TZugwerkApplication::Title(), message, QMessageBox::NoIcon, QMessageBox::Ok);
+    ChessBrd1->NewGame();
+    ResetClocks();
+}
+
+// The record holds Black's half-moves up to move 254: at move 255 with Black to move the board
+// refuses every move, whoever makes it.
+bool TForm1::RecordIsFull() const
+{
+    return ChessBrd1->CurrentMove() >= TChessBoard::LastMoveNumber && !ChessBrd1->WhiteToMove();
+}
+
+void TForm1::EngineMessageBox(const QString& caption, const QString& text)
+{
+    if (RecordIsFull())
+        SetStatus(RecordFullText);
+    else
+        FDialogs.MessageBox(this, caption, text, QMessageBox::NoIcon, QMessageBox::Ok | QMessageBox::Cancel);
+}

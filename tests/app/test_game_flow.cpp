@@ -1,0 +1,183 @@
+// A game as the window shows it: status texts in the order of the board's events, the game-end
+// boxes followed by a new game, the computer on either side or both, Stop, and a full record.
+
+#include "app_test_support.h"
+
+#include <utility>
+
+namespace {
+
+using GameFlow = WindowTest;
+
+// A middlegame in which a deep search takes far longer than any test waits.
+const char* const Middlegame = "r1bq1rk1/pp2bppp/2n1pn2/3p4/2PP4/2N1PN2/PP1B1PPP/R2QKB1R";
+
+TEST_F(GameFlow, HumanGameToMateShowsEachMoveThenTheBoxThenANewGame)
+{
+    struct Step {
+        const char* move;
+        const char* status;
+    };
+    const Step fools[] = {
+        { "f2f3", "Move 1 : 46" },
+        { "e7e5", "Move 2 : 29" },
+        { "g2g4", "Move 2 : 39" },
+    };
+    for (const Step& step : fools) {
+        clock.Advance(3);
+        Play(Board(), step.move);
+        EXPECT_EQ(form->StatusText(), step.status) << step.move;
+    }
+    std::string positionUnderTheBox;
+    dialogs.OnBox = [&](const ShownBox& box) {
+        EXPECT_EQ(form->StatusText(), "Mate");
+        EXPECT_EQ(box.caption, "Zugwerk!");
+        positionUnderTheBox = Board().Position();
+    };
+    clock.Advance(3);
+    Play(Board(), "d8h4");
+
+    ASSERT_EQ(dialogs.Texts(), std::vector<QString> { "Mate!" });
+    EXPECT_EQ(positionUnderTheBox, Placement("rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR"));
+    EXPECT_EQ(form->StatusText(), "Mate");
+    EXPECT_EQ(Board().Position(), StartPosition);
+    EXPECT_TRUE(Board().WhiteToMove());
+    EXPECT_EQ(ListLines().size(), 4) << "the list keeps the finished game";
+    EXPECT_TRUE(form->Chr1Running);
+    EXPECT_TRUE(form->Chr1->Running());
+    EXPECT_FALSE(form->Chr2->Running());
+    EXPECT_EQ(form->Chr1->TotalTimeElapsed(), 0);
+    EXPECT_EQ(form->Chr2->TotalTimeElapsed(), 0);
+}
+
+TEST_F(GameFlow, TheLastEventOfAMoveLeavesItsText)
+{
+    struct Case {
+        const char* placement;
+        CastlingSet rights;
+        const char* moves;
+        const char* status;
+        const char* box; // "" for none
+    };
+    const Case cases[] = {
+        { "5k2/8/8/8/8/8/8/4K2R", { CanStillCastle::WhiteKingSide }, "e1g1", "Check", "" },
+        { "4k3/8/8/8/8/8/8/4K2R", { CanStillCastle::WhiteKingSide }, "e1g1", "Castle", "" },
+        { "7k/8/6Q1/8/8/8/8/K7", {}, "g6f7", "Draw: Stalemate", "Draw!  Stalemate." },
+        { "4k3/8/8/8/8/8/3q4/4K3", {}, "e1d2", "Draw: Only two kings left", "Draw!  Only two kings left." },
+        { StartPosition, AllCastlingRights, "g1f3 g8f6 f3g1 f6g8 g1f3 g8f6 f3g1 f6g8",
+            "Draw: 3-Time Repetition of Position", "Draw!  3-time repetition of position." },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.moves);
+        dialogs.Clear();
+        if (c.placement == StartPosition)
+            form->New1->trigger();
+        else
+            Arrange(Board(), c.placement, true, c.rights);
+        Play(Board(), c.moves);
+        EXPECT_EQ(form->StatusText(), c.status);
+        if (*c.box) {
+            EXPECT_EQ(dialogs.Texts(), std::vector<QString> { c.box });
+            EXPECT_EQ(Board().Position(), StartPosition) << "a new game follows the box";
+        } else {
+            EXPECT_TRUE(dialogs.Boxes.empty());
+        }
+    }
+}
+
+TEST_F(GameFlow, HumanAgainstComputerToMate)
+{
+    Arrange(Board(), "r5k1/5ppp/8/8/8/8/1P3PPP/7K", true);
+    ClickRadio(*form->RadioGroup1, 1);
+    ASSERT_TRUE(Board().ComputerPlaysBlack());
+    Play(Board(), "b2b3");
+    ASSERT_TRUE(WaitFor([&] { return !dialogs.Boxes.empty(); }));
+    EXPECT_EQ(dialogs.Texts(), std::vector<QString> { "Mate!" });
+    EXPECT_EQ(ListLines(), (QStringList { "1. B2-B3", "              A8-A1" }));
+    // The new game has a human to move; the computer waits for Black's turn.
+    Nudge(Board());
+    EXPECT_FALSE(Board().Thinking());
+    EXPECT_EQ(Board().Position(), StartPosition);
+}
+
+TEST_F(GameFlow, ComputerAgainstComputerToMateThenOnInTheNewGame)
+{
+    Arrange(Board(), "7k/1p4pp/8/8/8/8/5PPP/R5K1", true);
+    dialogs.OnBox = [&](const ShownBox&) { EXPECT_EQ(form->StatusText(), "Mate"); };
+    ClickRadio(*form->RadioGroup1, 1);
+    ClickRadio(*form->RadioGroup2, 1);
+    Nudge(Board());
+    ASSERT_TRUE(WaitFor([&] { return !dialogs.Boxes.empty(); }));
+    EXPECT_EQ(dialogs.Texts(), std::vector<QString> { "Mate!" });
+    // Same players in the new game: the computer opens it.
+    ASSERT_TRUE(WaitFor([&] { return Board().GetMoveList().size() >= 1; }));
+    ClickRadio(*form->RadioGroup1, 0);
+    ClickRadio(*form->RadioGroup2, 0);
+    EXPECT_FALSE(Board().Thinking());
+}
+
+TEST_F(GameFlow, StopInterruptsTheSearchAndTheSideStaysComputer)
+{
+    Arrange(Board(), Middlegame, true);
+    Board().set_SearchDepth(10);
+    ClickRadio(*form->RadioGroup2, 1);
+    Nudge(Board());
+    ASSERT_TRUE(Board().Thinking());
+
+    QTest::mouseClick(form->ToolbarButton975, Qt::LeftButton);
+    EXPECT_FALSE(Board().Thinking());
+    EXPECT_EQ(form->RadioGroup2->ItemIndex(), 1);
+    EXPECT_TRUE(Board().ComputerPlaysWhite());
+    Nudge(Board());
+    EXPECT_TRUE(Board().Thinking()) << "the computer thinks again at the board's next occasion";
+
+    form->Stop1->trigger();
+    EXPECT_FALSE(Board().Thinking());
+    ClickRadio(*form->RadioGroup2, 0);
+    Nudge(Board());
+    EXPECT_FALSE(Board().Thinking()) << "a human side stops it for good";
+    EXPECT_TRUE(Board().GetMoveList().empty());
+}
+
+TEST_F(GameFlow, AFullRecordIsExplainedInsteadOfRefusedSilently)
+{
+    // Until the record is full, refusals read as usual.
+    Board().OnIllegalMove(&Board(), Square::E2);
+    EXPECT_EQ(form->StatusText(), "Illegal move");
+    Board().EngineMessageBox("Error", "Engine tried to perform Illegal Move");
+    ASSERT_EQ(dialogs.Boxes.size(), 1u);
+    EXPECT_EQ(dialogs.Boxes[0].caption, "Error");
+    EXPECT_EQ(dialogs.Boxes[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    dialogs.Clear();
+
+    // Play to move 255 with Black to move without ending the game on the way.
+    Arrange(Board(), StartPosition, true, AllCastlingRights, Square::None, TChessBoard::LastSetUpMoveNumber);
+    auto mate = std::exchange(Board().OnMate, nullptr);
+    auto stalemate = std::exchange(Board().OnStaleMate, nullptr);
+    auto twoKings = std::exchange(Board().OnOnlyTwoKingsLeft, nullptr);
+    auto threefold = std::exchange(Board().OnThreefoldPosition, nullptr);
+    PlayUntil(Board(), TChessBoard::LastMoveNumber, false);
+    Board().OnMate = mate;
+    Board().OnStaleMate = stalemate;
+    Board().OnOnlyTwoKingsLeft = twoKings;
+    Board().OnThreefoldPosition = threefold;
+
+    // A human drop is refused, and the drag input reports it as illegal.
+    const auto [from, to] = LegalMoves(Board()).front();
+    ASSERT_FALSE(Board().Move(from, to));
+    Board().OnIllegalMove(&Board(), from);
+    EXPECT_EQ(form->StatusText(), TForm1::RecordFullText);
+
+    // The computer's move is refused too; the window says why instead of the engine's error box.
+    form->ChessBrd1Castle(&Board(), from, to);
+    Board().set_SearchDepth(1);
+    ClickRadio(*form->RadioGroup1, 1);
+    Nudge(Board());
+    ASSERT_TRUE(Board().Thinking());
+    ASSERT_TRUE(WaitFor([&] { return !Board().Thinking(); }));
+    ASSERT_TRUE(WaitFor([&] { return form->StatusText() == TForm1::RecordFullText; }, 5000));
+    EXPECT_TRUE(dialogs.Boxes.empty());
+    EXPECT_EQ(Board().CurrentMove(), TChessBoard::LastMoveNumber);
+}
+
+} // namespace
