@@ -113,8 +113,9 @@ TEST(DragInput, EachWayOfReleasingEndsAsItShould)
         SCOPED_TRACE(c.what);
         InputBoard b;
         b.board->set_WhiteOnTop(c.whiteOnTop);
-        if (c.engineThinking)
+        if (c.engineThinking) {
             ASSERT_TRUE(b.board->MoveNow());
+        }
         const auto point = [&](const std::string& where, QPoint pressedAt) {
             if (where == "frame")
                 return QPoint(3, 200);
@@ -128,8 +129,9 @@ TEST(DragInput, EachWayOfReleasingEndsAsItShould)
         const std::string before = b.board->Position();
         b.Drag(from, point(c.to, from));
         EXPECT_EQ(b.log.events, c.events);
-        if (c.events.empty() || c.events[0].rfind("Illegal", 0) == 0)
+        if (c.events.empty() || c.events[0].rfind("Illegal", 0) == 0) {
             EXPECT_EQ(b.board->Position(), before);
+        }
         ExpectNothingLeftBehind(b);
     }
 }
