@@ -38,9 +38,9 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The tests that run threads (the computer player, the UCI engine's search) under ThreadSanitizer,
-# and every test under AddressSanitizer with UndefinedBehaviorSanitizer, each in a build folder of
-# its own.
+# The tests that run threads (the computer player, the UCI engine's search) and those of handlers
+# that throw under ThreadSanitizer, and every test under AddressSanitizer with
+# UndefinedBehaviorSanitizer, each in a build folder of its own. Both builds compile the asserts in.
 SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
     TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
     ASAN_OPTIONS="detect_leaks=1" LSAN_OPTIONS="suppressions=$(CURDIR)/tests/lsan.supp print_suppressions=0" \
@@ -48,18 +48,20 @@ SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
 
 test-sanitize: deps
 	cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUGWERK_SANITIZE=thread
-	cmake --build build-tsan -j $(JOBS) --target test_thinking test_engine
-	cd build-tsan && $(SANITIZER_ENV) ctest --output-on-failure -R 'ComputerPlayer|Uci|Search\.'
+	cmake --build build-tsan -j $(JOBS) --target test_thinking test_engine test_board
+	cd build-tsan && $(SANITIZER_ENV) ctest --output-on-failure -R 'ComputerPlayer|Uci|Search\.|Throwing'
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUGWERK_SANITIZE=address,undefined
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
-# Speed checks, run by hand: the board's legality scan, the engine thread's idle and cancel costs,
-# and the engine's search suite.
+# Speed checks, run by hand: the board's legality scan, its drawing (full and partial redraw), the engine
+# thread's idle and cancel costs, the engine's search suite, and PGN import through the notation library.
 bench: build
 	./$(BUILD_DIR)/board-bench
+	./$(BUILD_DIR)/view-bench
 	./$(BUILD_DIR)/thread-bench
 	echo bench | ./$(BUILD_DIR)/zugwerk-engine
+	./$(BUILD_DIR)/pgn-bench $(BUILD_DIR)/pgn-bench.pgn
 
 clean:
 	rm -rf $(BUILD_DIR) build-tsan build-asan

@@ -19,6 +19,7 @@
 
 #include "chesstypes.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <memory>
@@ -72,6 +73,9 @@ public:
     TListBox* ListBox1;
     QStatusBar* StatusBar1;
     QTextDocument* RichEdit1; // hidden plain-text buffer
+    // Hidden pictures: the piece sets "SetZgw32" (32-pixel pieces) and "SetCm36" (36-pixel pieces).
+    QImage SetChr32;
+    QImage ImageCm36;
     TQVChronometre* Chr1;
     TQVChronometre* Chr2;
     QTimer* Timer1;

@@ -5,6 +5,7 @@
 #include "chessbrd.h"
 #include "colorbutton97.h"
 #include "controls.h"
+#include "piece_sets.h"
 #include "qvchrono.h"
 #include "toolbar_pictures.h"
 
@@ -111,6 +112,8 @@ void TForm1::CreateComponents()
 
     RichEdit1 = new QTextDocument(this);
     RichEdit1->setDefaultFont(FormFont());
+    SetChr32 = LoadSetZgw32();
+    ImageCm36 = LoadSetCm36();
 
     Chr1 = new TQVChronometre(this);
     Chr2 = new TQVChronometre(this);
@@ -239,7 +242,7 @@ void TForm1::SetUpBoard()
     board.set_BorderColor(clOlive);
     board.set_SquareColorDark(clGray);
     board.set_SquareColorLight(clSilver);
-    QFont coordFont(QStringLiteral("Arial"));
+    TFont coordFont(QFont(QStringLiteral("Arial")), clWhite);
     coordFont.setPixelSize(9);
     board.set_CoordFont(coordFont);
     board.set_ThinkingPriority(tpLower);

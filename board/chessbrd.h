@@ -15,8 +15,12 @@
 //   model_moves.cpp     Move with its events, DoPromotion, castling rights
 //   model_record.cpp    the game record: navigation, GetMove, the move list
 //   model_thinking.cpp  the computer player: engine thread, MoveNow, CancelThinking, automatic start
-//   view_geometry.cpp   sizes, appearance properties and their setters, WindowToSquare
-//   view_render.cpp     Paint, ClearSquare, DrawPiece, UpdateChessBoard, paintEvent
+//   view_geometry.cpp   the view's construction, sizes, appearance properties and their setters, WindowToSquare
+//   view_pieces.cpp     piece sets: the built-in and custom sets, the twelve masked images, DrawChessPiece
+//   view_render.cpp     Paint, DrawBorder, DrawBoard, ClearSquare, DrawPiece, UpdateChessBoard, paintEvent
+//   view_types.h        TFont (a font with its colour) and TImageList (the piece images)
+//   input.cpp           the mouse: dragging pieces, the corner-resize gesture, the mouse and drag events
+//   drag_image.cpp      the picture of a piece in the air
 //
 // Fields behind a property carry the prefix F (FSizeOfSquare behind SizeOfSquare() and
 // set_SizeOfSquare()); fields without a property have plain names (Squares, GameRecord).
@@ -28,10 +32,11 @@
 
 #include "chesstypes.h"
 #include "tthread.h"
+#include "view_types.h"
 
-#include <QFont>
 #include <QImage>
 #include <QPen>
+#include <QPointer>
 #include <QWidget>
 
 #include <atomic>
@@ -42,6 +47,7 @@
 #include <vector>
 
 class ChessThread;
+class TDragImage;
 
 class TChessBoard : public QWidget {
     Q_OBJECT
@@ -126,7 +132,12 @@ public:
     // Shows the engine's "illegal move" message: caption, text. Replaceable so that tests see it.
     std::function<void(const QString& caption, const QString& text)> EngineMessageBox;
 
-    // ---- Appearance ----
+    // ---- Appearance (view_geometry.cpp) ----
+    // Width and Height are the control's; the setters change both through the size rule of Paint.
+    int Width() const { return width(); }
+    void set_Width(int value);
+    int Height() const { return height(); }
+    void set_Height(int value);
     bool BoardLines() const { return FBoardLines; }
     void set_BoardLines(bool value);
     bool WhiteOnTop() const { return FWhiteOnTop; }
@@ -149,34 +160,96 @@ public:
     void set_SquareColorDark(TColor value);
     TColor SquareColorLight() const { return FSquareColorLight; }
     void set_SquareColorLight(TColor value);
+    // Textures; a null image is the empty bitmap.
     const QImage& BorderBitmap() const { return FBorderBitmap; }
     void set_BorderBitmap(const QImage& bitmap);
     const QImage& SquareDark() const { return FSquareDark; }
     void set_SquareDark(const QImage& bitmap);
     const QImage& SquareLight() const { return FSquareLight; }
     void set_SquareLight(const QImage& bitmap);
-    const QImage& CustomPieceSet() const { return FCustomPieceSet; }
-    void set_CustomPieceSet(const QImage& bitmap);
-    StandardSet StandardSize() const { return FStandardSize; }
-    void set_StandardSize(StandardSet value);
-    const QFont& CoordFont() const { return FCoordFont; }
-    void set_CoordFont(const QFont& font);
+    const TFont& CoordFont() const { return FCoordFont; }
+    void set_CoordFont(const TFont& font);
     const QPen& LineStyle() const { return FLineStyle; }
     void set_LineStyle(const QPen& pen);
+    // The square under a pixel of the control; None on the frame and outside.
     Square WindowToSquare(int x, int y) const;
 
-    // The drawing the model asks for. Each paints into the board's image at once.
+    // ---- Piece sets (view_pieces.cpp) ----
+    StandardSet StandardSize() const { return FStandardSize; }
+    void set_StandardSize(StandardSet value);
+    // A null image is "none": back to the built-in set. A set that is not 6 x 4 square cells is ignored.
+    const QImage& CustomPieceSet() const { return FCustomPieceSet; }
+    void set_CustomPieceSet(const QImage& bitmap);
+    const QImage& BuiltInPieceSet() const { return FBuiltInPieceSet; }
+    int PieceSize() const { return FPieceSize; }
+    const TImageList& PieceImages() const { return FPieceImages; }
+    static bool BitmapExists(const QImage& bitmap);
+    static bool BitmapIsValidPieceSet(const QImage& bitmap);
+    void InitializeBitmaps();
+    void OrganizeBitmaps();
+    // Draws a piece letter's image at (x, y) on any painter: upper case White, anything else Black.
+    void DrawChessPiece(QPainter& canvas, int x, int y, char piece) const;
+
+    // ---- Drawing (view_render.cpp) ----
+    // Each paints into the board's image at once and asks the toolkit to show the changed part.
     virtual void Paint();
+    void DrawBorder();
+    void DrawBoard();
+    void DrawPieces();
     virtual void ClearSquare(Square sq);
     virtual void DrawPiece(Square sq, char piece);
+    // oldPosStr: the previous squares, indexed by Square (index 0 unused).
     virtual void UpdateChessBoard(const char* oldPosStr);
     const QImage& Canvas() const { return FCanvas; }
+
+    // ---- Mouse and drag input (input.cpp) ----
+    // A piece is moved by dragging it: a press on a piece starts a drag that becomes active once the
+    // pointer has moved DragThreshold pixels; the release makes the move, puts the piece back, or
+    // reports an illegal move. The board is both the source and the only target of its drags.
+    struct TShiftState {
+        Qt::MouseButtons Buttons;
+        Qt::KeyboardModifiers Keys;
+    };
+    enum class TDragState { Enter, Leave, Move };
+    using TMouseEvent = std::function<void(QObject* Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y)>;
+    using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
+    using TDragOverEvent
+        = std::function<void(QObject* Sender, QObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+    using TDragDropEvent = std::function<void(QObject* Sender, QObject* Source, int X, int Y)>;
+    // Target is the board after a drop, nullptr when the drag was cancelled.
+    using TEndDragEvent = std::function<void(QObject* Sender, QObject* Target, int X, int Y)>;
+    static constexpr int DragThreshold = 5;
+
+    // What the board does with the toolkit's notifications; X and Y are in the board's pixels.
+    virtual void MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void Click();
+    virtual void DragOver(QObject* Source, int X, int Y, TDragState State, bool& Accept);
+    virtual void DragDrop(QObject* Source, int X, int Y);
+    virtual void DragCanceled();
+    // Ends a drag in progress, with the drop its last pointer position would give, or cancelled.
+    void EndDrag(bool Drop);
+    bool Dragging() const { return DragPhase == TDragPhase::Active; }
+
+    // The cursor over a square that would take the piece; elsewhere the no-drop cursor shows.
+    Qt::CursorShape DragCursor() const { return FDragCursor; }
+    void set_DragCursor(Qt::CursorShape value) { FDragCursor = value; }
+
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TNotifyEvent OnStartDrag;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TEndDragEvent OnEndDrag;
 
     // ---- Overridable reactions, one per event; they do nothing unless a subclass says so ----
     virtual void Capture(QObject* Sender, Square oldSq, Square newSq, char CapturedPiece);
     virtual void Castle(QObject* Sender, Square oldSq, Square newSq);
     virtual void Check(QObject* Sender, Square oldSq, Square newSq);
-    virtual void EndDrag(bool dropped);
     virtual void IllegalMove(QObject* Sender, Square sq);
     virtual void LegalMove(QObject* Sender, Square oldSq, Square newSq);
     virtual void Mate(QObject* Sender, Square oldSq, Square newSq);
@@ -206,6 +279,10 @@ protected:
     // Starts the computer's search when it is due, then handles the event as usual.
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // model_position.cpp
@@ -230,13 +307,28 @@ private:
     bool LiesInRecord(int moveNumber, bool whiteToMove) const;
     void RecordCurrentPosition(Square oldSq, Square newSq);
     // view_geometry.cpp
-    void ApplySize(int side);
+    void ConstructView();
+    void SetControlSize(int width, int height);
     template <typename T> void StoreAndRepaint(T& field, const T& value)
     {
         field = value;
         Paint();
     }
     QRect SquareRect(Square sq) const;
+    QRect SquaresArea() const;
+    // input.cpp
+    void ActivateDrag(QPoint at);
+    void FollowPointer(QPoint at);
+    void FollowWithImage(QPoint at);
+    void EndDragPicture();
+    void PutDraggedPieceBack();
+    void AbandonDrag();
+    void AbandonDragIfMouseIsLost(const QEvent& event);
+    void ResizeGesture(TShiftState Shift, int X, int Y);
+    static QCursor& SavedCursor();
+    // view_render.cpp
+    void FillArea(QPainter& painter, const QRegion& clip, const QImage& texture, TColor color) const;
+    void DrawBoardLines(QPainter& painter) const;
 
     // Position: "_" + 64 letters + zero. Read by the engine thread while Thinking is true.
     char Squares[66];
@@ -290,14 +382,39 @@ private:
     QImage FBorderBitmap;
     QImage FSquareDark;
     QImage FSquareLight;
-    QImage FCustomPieceSet;
-    StandardSet FStandardSize = StandardSet::Size40;
-    QFont FCoordFont;
-    TColor FCoordFontColor = clWhite;
+    TFont FCoordFont;
     QPen FLineStyle;
+
+    // Piece sets: the built-in set of StandardSize, the user's set (null when none), the cell edge of
+    // the set in use and its twelve images.
+    StandardSet FStandardSize = StandardSet::Size40;
+    QImage FBuiltInPieceSet;
+    QImage FCustomPieceSet;
+    int FPieceSize = 0;
+    TImageList FPieceImages;
+    // Image index of each piece by colour (0 White, 1 Black) and kind (PNBRQK).
+    int PieceImageIndex[2][6] = { { 0, 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10, 11 } };
+
+    // Mouse input. A drag is Pending from the press until the pointer has moved far enough, then
+    // Active; Abandoned when the position changed under it or the window lost the mouse, until the
+    // button is released. The piece stays in the position throughout; only its picture is lifted.
+    enum class TDragPhase { Idle, Pending, Active, Abandoned };
+    TDragPhase DragPhase = TDragPhase::Idle;
+    Square DragFromSquare = Square::None;
+    Square DragToSquare = Square::None;
+    QPoint DragPressPoint;
+    QPoint DragLastPoint;
+    bool DragAccepted = false;
+    bool DragOverWasInside = false;
+    QPointer<TDragImage> DragImage;
+    bool DragCursorShown = false;
+    Qt::CursorShape FDragCursor = Qt::DragMoveCursor;
+    bool Resizing = false;
+
+    // The backing image, the size of the control; everything is drawn here and paintEvent copies it.
     QImage FCanvas;
     // Set when the canvas was made anew for a new size; the next paint event draws it in full.
     bool FCanvasNeedsPaint = true;
-    // Picture of each piece in the piece image list, by colour (0 White, 1 Black) and kind (PNBRQK).
-    int PieceImageIndex[2][6] = { { 0, 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10, 11 } };
+    // The painter a running Paint holds open on the canvas, so that its steps share one.
+    QPainter* FCanvasPainter = nullptr;
 };

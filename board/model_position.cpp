@@ -6,7 +6,12 @@
 #include <cctype>
 #include <cstring>
 
-void TChessBoard::RefreshPosition() { FPosition.assign(Squares + 1, 64); }
+void TChessBoard::RefreshPosition()
+{
+    FPosition.assign(Squares + 1, 64);
+    // A piece in the air belongs to the position it was lifted from.
+    AbandonDrag();
+}
 
 void TChessBoard::set_PosStr(const std::string& s)
 {

@@ -39,11 +39,9 @@ TChessBoard::TChessBoard(QWidget* parent, Mode mode)
     , FMode(mode)
 {
     // Appearance first, so that the first picture already has its final size.
-    FDisplayCoords = AllEdges;
-    FCoordFont = QFont(QStringLiteral("Arial"));
-    FCoordFont.setPointSize(7);
-    FLineStyle = QPen(Qt::black, 1, Qt::SolidLine);
-    ApplySize(8 * FSizeOfSquare + 2 * FSizeOfBorder);
+    ConstructView();
+    // Pointer moves without a button held matter too: the resize corner shows its cursor.
+    setMouseTracking(true);
 
     // The start position; the record holds it as its only position.
     for (auto& slot : GameRecord)
@@ -63,6 +61,8 @@ TChessBoard::TChessBoard(QWidget* parent, Mode mode)
 
 TChessBoard::~TChessBoard()
 {
+    // No picture of a lifted piece outlives the board.
+    EndDragPicture();
     // The thread must be idle and gone before any of the fields it reads are.
     if (FEngineThread) {
         CancelThinking();
@@ -76,7 +76,6 @@ TChessBoard::~TChessBoard()
 void TChessBoard::Capture(QObject*, Square, Square, char) { }
 void TChessBoard::Castle(QObject*, Square, Square) { }
 void TChessBoard::Check(QObject*, Square, Square) { }
-void TChessBoard::EndDrag(bool) { }
 void TChessBoard::IllegalMove(QObject*, Square) { }
 void TChessBoard::LegalMove(QObject*, Square, Square) { }
 void TChessBoard::Mate(QObject*, Square, Square) { }

@@ -93,6 +93,7 @@ bool TChessBoard::AutomaticStartIsDue() const
 
 bool TChessBoard::event(QEvent* event)
 {
+    AbandonDragIfMouseIsLost(*event);
     if (AutomaticStartIsDue())
         MoveNow();
     return QWidget::event(event);

@@ -3,37 +3,109 @@
 #include "chessbrd.h"
 
 #include <algorithm>
+#include <cmath>
 
-// The control is always square: eight squares and the frame on both sides.
-void TChessBoard::ApplySize(int side)
+namespace {
+
+// Round-to-nearest a * b / c, as the toolkit converts points to pixels.
+int MulDiv(int a, int b, int c) { return static_cast<int>(std::lround(static_cast<double>(a) * b / c)); }
+
+constexpr int PixelsPerInch = 96;
+
+// The largest side the control takes, more than the height of a 4K screen. Larger sizes only come from
+// absurd property values; they would overflow the size arithmetic or ask for a backing image of
+// gigabytes (2048 x 2048 is 16 MB).
+constexpr int MaxControlSide = 2048;
+
+int Bounded(int value) { return std::clamp(value, -MaxControlSide, MaxControlSide); }
+
+} // namespace
+
+int TFont::SizeInPoints() const
 {
-    setFixedSize(side, side);
-    if (FCanvas.size() != size()) {
-        FCanvas = QImage(size(), QImage::Format_RGB32);
-        FCanvas.fill(Qt::white);
+    if (pointSize() > 0)
+        return pointSize();
+    return MulDiv(pixelSize(), 72, PixelsPerInch);
+}
+
+int TFont::HeightInPixels() const
+{
+    if (pixelSize() > 0)
+        return pixelSize();
+    return MulDiv(pointSize(), PixelsPerInch, 72);
+}
+
+// The view's side of construction: the drawing objects exist as members; then the settings, the
+// built-in piece set and its images, the font, the sizes and the colours, in this order.
+void TChessBoard::ConstructView()
+{
+    // The coordinates' "Arial" is drawn with its metric twin where Arial itself is missing.
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    (void)substituted;
+
+    FStandardSize = StandardSet::Size40;
+    FResizeMinSize = 0;
+    FResizeMaxSize = 1000;
+    FDisplayCoords = AllEdges;
+    InitializeBitmaps();
+    OrganizeBitmaps();
+    FCoordFont = TFont(QFont(QStringLiteral("Arial")), clWhite);
+    FCoordFont.setPointSize(7);
+    FLineStyle = QPen(Qt::black, 1, Qt::SolidLine);
+    FSizeOfSquare = 40;
+    FSizeOfBorder = 24;
+    FBorderColor = clOlive;
+    FSquareColorDark = clGray;
+    FSquareColorLight = clSilver;
+    SetControlSize(8 * FSizeOfSquare + 2 * FSizeOfBorder, 8 * FSizeOfSquare + 2 * FSizeOfBorder);
+    FWhiteOnTop = false;
+    FBoardLines = false;
+    FResizable = false;
+}
+
+// Gives the control a new size, at most MaxControlSide. A canvas of another size is made anew and drawn in full by the
+// next paint event; the toolkit repaints a visible control after a size change by itself.
+void TChessBoard::SetControlSize(int width, int height)
+{
+    width = std::clamp(width, 0, MaxControlSide);
+    height = std::clamp(height, 0, MaxControlSide);
+    setFixedSize(width, height);
+    if (FCanvas.size() != QSize(width, height)) {
+        FCanvas = width > 0 && height > 0 ? QImage(width, height, QImage::Format_RGB32) : QImage();
+        if (!FCanvas.isNull())
+            FCanvas.fill(Qt::white);
         FCanvasNeedsPaint = true;
+        update();
     }
 }
 
+void TChessBoard::set_Width(int value) { SetControlSize(value, height()); }
+
+void TChessBoard::set_Height(int value) { SetControlSize(width(), value); }
+
 void TChessBoard::set_SizeOfSquare(int value)
 {
-    FSizeOfSquare = value;
-    ApplySize(8 * FSizeOfSquare + 2 * FSizeOfBorder);
+    FSizeOfSquare = Bounded(value);
+    const int side = 8 * FSizeOfSquare + 2 * FSizeOfBorder;
+    SetControlSize(side, side);
     Paint();
 }
 
 void TChessBoard::set_SizeOfBorder(int value)
 {
-    FSizeOfBorder = value;
-    ApplySize(8 * FSizeOfSquare + 2 * FSizeOfBorder);
-    update();
+    FSizeOfBorder = Bounded(value);
+    const int side = 8 * FSizeOfSquare + 2 * FSizeOfBorder;
+    SetControlSize(side, side);
 }
 
 void TChessBoard::set_ResizeMinSize(int value)
 {
     FResizeMinSize = std::min(value, FResizeMaxSize);
     if (width() < FResizeMinSize)
-        ApplySize(FResizeMinSize);
+        set_Width(FResizeMinSize);
 }
 
 void TChessBoard::set_ResizeMaxSize(int value)
@@ -41,7 +113,7 @@ void TChessBoard::set_ResizeMaxSize(int value)
     if (value > FResizeMinSize)
         FResizeMaxSize = value;
     if (width() > FResizeMaxSize)
-        ApplySize(FResizeMaxSize);
+        set_Width(FResizeMaxSize);
 }
 
 void TChessBoard::set_BoardLines(bool value) { StoreAndRepaint(FBoardLines, value); }
@@ -56,20 +128,19 @@ void TChessBoard::set_SquareColorDark(TColor value) { StoreAndRepaint(FSquareCol
 
 void TChessBoard::set_SquareColorLight(TColor value) { StoreAndRepaint(FSquareColorLight, value); }
 
+// The object-valued setters keep a copy of their own, never the caller's object.
 void TChessBoard::set_BorderBitmap(const QImage& bitmap) { StoreAndRepaint(FBorderBitmap, bitmap.copy()); }
 
 void TChessBoard::set_SquareDark(const QImage& bitmap) { StoreAndRepaint(FSquareDark, bitmap.copy()); }
 
 void TChessBoard::set_SquareLight(const QImage& bitmap) { StoreAndRepaint(FSquareLight, bitmap.copy()); }
 
-void TChessBoard::set_CustomPieceSet(const QImage& bitmap) { StoreAndRepaint(FCustomPieceSet, bitmap.copy()); }
-
-void TChessBoard::set_StandardSize(StandardSet value) { StoreAndRepaint(FStandardSize, value); }
-
-void TChessBoard::set_CoordFont(const QFont& font) { StoreAndRepaint(FCoordFont, font); }
+void TChessBoard::set_CoordFont(const TFont& font) { StoreAndRepaint(FCoordFont, font); }
 
 void TChessBoard::set_LineStyle(const QPen& pen) { StoreAndRepaint(FLineStyle, pen); }
 
+// Square n lies in column (n - 1) mod 8 and row (n - 1) div 8 from a8, turned by 180 degrees with
+// WhiteOnTop.
 QRect TChessBoard::SquareRect(Square sq) const
 {
     int column = (SquareIndex(sq) - 1) % 8;
@@ -80,6 +151,13 @@ QRect TChessBoard::SquareRect(Square sq) const
     }
     return QRect(
         FSizeOfBorder + column * FSizeOfSquare, FSizeOfBorder + row * FSizeOfSquare, FSizeOfSquare, FSizeOfSquare);
+}
+
+// The 8 x 8 squares: from the origin to Width - SizeOfBorder, Height - SizeOfBorder (exclusive).
+QRect TChessBoard::SquaresArea() const
+{
+    return QRect(
+        QPoint(FSizeOfBorder, FSizeOfBorder), QPoint(width() - FSizeOfBorder - 1, height() - FSizeOfBorder - 1));
 }
 
 Square TChessBoard::WindowToSquare(int x, int y) const

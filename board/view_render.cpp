@@ -1,117 +1,276 @@
-// Drawing the board into its backing image: frame, coordinates, squares and pieces. The widget's
-// paint event only copies the image to the screen, so every picture can be read back by tests.
+// Drawing the board into its backing image: the frame with coordinates and outlines, the
+// squares with their colours or textures and the board lines, and the pieces. Everything is drawn
+// at once into FCanvas; paintEvent only copies the image to the screen, so tests read the picture.
+//
+// The board lines take the width and style of LineStyle in black: the pen that DrawBorder leaves
+// behind, since every change of LineStyle repaints in full.
 
 #include "chessbrd.h"
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
+
+#include <array>
 
 namespace {
 
 QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-// Chess symbols of the DejaVu font, in the order pawn, knight, bishop, rook, queen, king.
-const char16_t SolidPieceGlyphs[] = u"\u265F\u265E\u265D\u265C\u265B\u265A";
-const char16_t OutlinePieceGlyphs[] = u"\u2659\u2658\u2657\u2656\u2655\u2654";
+// Division rounded down, also for negative numerators.
+int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// The toolkit's pen: a one-pixel pen covers whole pixels; wider ones have round ends.
+QPen CanvasPen(const QPen& style, const QColor& colour)
+{
+    QPen pen(colour, style.widthF(), style.style());
+    pen.setCapStyle(style.widthF() <= 1 ? Qt::SquareCap : Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+// The toolkit's line from the current point to (x, y), which becomes the current point: with a
+// one-pixel pen the start pixel is drawn and the end pixel is not, whatever the direction.
+// (Horizontal and vertical lines only; the board draws no others.)
+void LineTo(QPainter& painter, QPoint& at, int x, int y)
+{
+    const QPoint to(x, y);
+    if (painter.pen().widthF() <= 1) {
+        const QPoint step((to.x() > at.x()) - (to.x() < at.x()), (to.y() > at.y()) - (to.y() < at.y()));
+        if (step != QPoint(0, 0))
+            painter.drawLine(at, to - step);
+    } else {
+        painter.drawLine(at, to);
+    }
+    at = to;
+}
+
+// Resets the board's shared painter when Paint ends, also by an exception.
+struct ResetOnExit {
+    QPainter*& painter;
+    ~ResetOnExit() { painter = nullptr; }
+};
+
+// The painter of one drawing routine: the one a running Paint holds open, or one of its own on the
+// canvas; false when there is no canvas. A routine that clips saves the device state (clip
+// included) and copies its fills plainly; the state is restored when the routine ends.
+class CanvasScope {
+public:
+    enum Kind { Drawing, Clipping };
+    CanvasScope(QPainter* shared, QImage& canvas, Kind kind)
+    {
+        if (shared) {
+            FPainter = shared;
+        } else if (!canvas.isNull()) {
+            FOwn.emplace(&canvas);
+            FPainter = &*FOwn;
+        }
+        if (FPainter && kind == Clipping) {
+            FPainter->save();
+            FPainter->setCompositionMode(QPainter::CompositionMode_Source);
+            FRestore = true;
+        }
+    }
+    ~CanvasScope()
+    {
+        if (FRestore)
+            FPainter->restore();
+    }
+    CanvasScope(const CanvasScope&) = delete;
+    CanvasScope& operator=(const CanvasScope&) = delete;
+    explicit operator bool() const { return FPainter != nullptr; }
+    QPainter& operator*() const { return *FPainter; }
+    QPainter* operator->() const { return FPainter; }
+
+private:
+    std::optional<QPainter> FOwn;
+    QPainter* FPainter = nullptr;
+    bool FRestore = false;
+};
 
 } // namespace
 
+// Fills the clip, the region `clip` that the painter is clipped to, with a texture tiled from the
+// control's top-left corner, or with a colour: the clip's bounding rectangle is filled under the clip.
+void TChessBoard::FillArea(QPainter& painter, const QRegion& clip, const QImage& texture, TColor color) const
+{
+    if (clip.isEmpty())
+        return;
+    QBrush brush(ToQColor(color));
+    if (BitmapExists(texture)) {
+        // The bitmap's colours are copied as they are; an alpha channel is not blended.
+        const bool direct = texture.format() == QImage::Format_RGB32;
+        brush = QBrush(direct ? texture : texture.convertToFormat(QImage::Format_RGB32));
+        painter.setBrushOrigin(0, 0);
+    }
+    painter.fillRect(clip.boundingRect(), brush);
+}
+
 void TChessBoard::Paint()
 {
-    // Size rule: snap to a square control whose inner part is a multiple of eight pixels.
+    // Size rule: the control is square and its inner part a multiple of eight pixels.
     const int side = (width() + height()) / 2;
-    FSizeOfSquare = (side - 2 * FSizeOfBorder) / 8;
-    ApplySize(8 * FSizeOfSquare + 2 * FSizeOfBorder);
+    FSizeOfSquare = FloorDiv(side - 2 * FSizeOfBorder, 8);
+    SetControlSize(8 * FSizeOfSquare + 2 * FSizeOfBorder, 8 * FSizeOfSquare + 2 * FSizeOfBorder);
     FCanvasNeedsPaint = false;
-    if (FCanvas.isNull() || FSizeOfSquare < 1)
+    if (FCanvas.isNull())
         return;
-
-    QPainter painter(&FCanvas);
-    const QRect all = FCanvas.rect();
-    if (!FBorderBitmap.isNull())
-        painter.drawTiledPixmap(all, QPixmap::fromImage(FBorderBitmap));
-    else
-        painter.fillRect(all, ToQColor(FBorderColor));
-    painter.setPen(FLineStyle);
-    painter.drawRect(all.adjusted(0, 0, -1, -1));
-    const QRect inner(FSizeOfBorder, FSizeOfBorder, 8 * FSizeOfSquare, 8 * FSizeOfSquare);
-    painter.drawRect(inner.adjusted(-1, -1, 0, 0));
-
-    painter.setFont(FCoordFont);
-    painter.setPen(ToQColor(FCoordFontColor));
-    for (int i = 0; i < 8; ++i) {
-        const int offset = FSizeOfBorder + i * FSizeOfSquare;
-        const QString file(QChar(FWhiteOnTop ? 'h' - i : 'a' + i));
-        const QString rank(QChar(FWhiteOnTop ? '1' + i : '8' - i));
-        const int b = FSizeOfBorder;
-        if (FDisplayCoords.Contains(DisplayCoords::North))
-            painter.drawText(QRect(offset, 0, FSizeOfSquare, b), Qt::AlignCenter, file);
-        if (FDisplayCoords.Contains(DisplayCoords::South))
-            painter.drawText(QRect(offset, inner.bottom() + 1, FSizeOfSquare, b), Qt::AlignCenter, file);
-        if (FDisplayCoords.Contains(DisplayCoords::West))
-            painter.drawText(QRect(0, offset, b, FSizeOfSquare), Qt::AlignCenter, rank);
-        if (FDisplayCoords.Contains(DisplayCoords::East))
-            painter.drawText(QRect(inner.right() + 1, offset, b, FSizeOfSquare), Qt::AlignCenter, rank);
-    }
-    painter.end();
-
-    for (int i = 1; i <= 64; ++i) {
-        ClearSquare(SquareAt(i));
-        if (Squares[i] != EmptySquare)
-            DrawPiece(SquareAt(i), Squares[i]);
+    {
+        QPainter painter(&FCanvas);
+        FCanvasPainter = &painter;
+        ResetOnExit reset { FCanvasPainter };
+        DrawBorder();
+        DrawBoard();
+        DrawPieces();
     }
     update();
 }
 
-void TChessBoard::ClearSquare(Square sq)
+void TChessBoard::DrawBorder()
 {
-    if (!IsOnBoard(sq) || FCanvas.isNull())
+    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Clipping);
+    if (!painter)
         return;
-    const QRect rect = SquareRect(sq);
-    const bool light = ColorOfSquare(sq) == 1;
-    const QImage& texture = light ? FSquareLight : FSquareDark;
-    QPainter painter(&FCanvas);
-    if (!texture.isNull())
-        painter.drawTiledPixmap(rect, QPixmap::fromImage(texture), rect.topLeft());
-    else
-        painter.fillRect(rect, ToQColor(light ? FSquareColorLight : FSquareColorDark));
-    if (FBoardLines) {
-        QPen pen = FLineStyle;
-        pen.setColor(Qt::black);
-        painter.setPen(pen);
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    const int W = width(), H = height(), B = FSizeOfBorder, S = FSizeOfSquare;
+
+    // 1, 2. The frame only: the squares are excluded from the clip.
+    const QRegion frame = QRegion(0, 0, W, H).subtracted(QRegion(SquaresArea()));
+    painter->setClipRegion(frame, Qt::IntersectClip);
+    FillArea(*painter, frame, FBorderBitmap, FBorderColor);
+
+    // 3, 4. The coordinates, top-left aligned at their points, with a transparent background.
+    QFont font = FCoordFont;
+    font.setPixelSize(std::max(FCoordFont.HeightInPixels(), 1));
+    painter->setFont(font);
+    painter->setPen(ToQColor(FCoordFont.Color()));
+    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QFontMetrics metrics = painter->fontMetrics();
+    const char* letters = FWhiteOnTop ? "HGFEDCBA" : "ABCDEFGH";
+    const int s = FCoordFont.SizeInPoints();
+    const int a = FloorDiv(B - s, 2) + 1;
+    const int b = FloorDiv(S - s, 2);
+    const int q = metrics.height() / 4;
+    const auto text = [&](int x, int y, const QString& t) { painter->drawText(QPoint(x, y + metrics.ascent()), t); };
+    // 5.
+    for (int k = 0; k < 8; ++k) {
+        const QString rank = QString::number(FWhiteOnTop ? k + 1 : 8 - k);
+        const QString file(QChar::fromLatin1(letters[k]));
+        const int y = B + k * S + b;
+        const int x = B + k * S + b;
+        if (FDisplayCoords.Contains(DisplayCoords::West))
+            text(a, y, rank);
+        if (FDisplayCoords.Contains(DisplayCoords::East))
+            text(W - B + a, y, rank);
+        if (FDisplayCoords.Contains(DisplayCoords::North))
+            text(x, a - q, file);
+        if (FDisplayCoords.Contains(DisplayCoords::South))
+            text(x, H - B + a - q, file);
     }
-    update(rect);
+
+    // 6. The two outlines, both measured with Width (the control is square).
+    painter->setPen(CanvasPen(FLineStyle, FLineStyle.color()));
+    QPoint at(0, 0);
+    LineTo(*painter, at, W - 1, 0);
+    LineTo(*painter, at, W - 1, W - 1);
+    LineTo(*painter, at, 0, W - 1);
+    LineTo(*painter, at, 0, 0);
+    at = QPoint(B - 1, B - 1);
+    LineTo(*painter, at, W - B, B - 1);
+    LineTo(*painter, at, W - B, W - B);
+    LineTo(*painter, at, B - 1, W - B);
+    LineTo(*painter, at, B - 1, B - 1);
+}
+
+void TChessBoard::DrawBoard()
+{
+    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Clipping);
+    if (!painter)
+        return;
+    const QRect area = SquaresArea();
+    painter->setClipRect(area, Qt::IntersectClip);
+
+    // Two passes, dark squares then light: each fills once through a clip that leaves out the 32 squares
+    // of the other colour. The screen's top-left square is light.
+    for (int pass = 0; pass < 2; ++pass) {
+        painter->save();
+        std::array<QRect, 32> excluded;
+        for (int k = 0; k < 8; ++k)
+            for (int j = 0; j < 4; ++j) {
+                const int column = 2 * j + ((k & 1) ^ pass);
+                excluded[static_cast<std::size_t>(4 * k + j)] = QRect(FSizeOfBorder + column * FSizeOfSquare,
+                    FSizeOfBorder + k * FSizeOfSquare, FSizeOfSquare, FSizeOfSquare);
+            }
+        QRegion others;
+        others.setRects(excluded.data(), static_cast<int>(excluded.size()));
+        const QRegion clip = QRegion(area).subtracted(others);
+        painter->setClipRegion(clip, Qt::IntersectClip);
+        if (pass == 0)
+            FillArea(*painter, clip, FSquareDark, FSquareColorDark);
+        else
+            FillArea(*painter, clip, FSquareLight, FSquareColorLight);
+        painter->restore();
+    }
+    if (FBoardLines)
+        DrawBoardLines(*painter);
+}
+
+// The seven vertical and seven horizontal black lines between the squares, under the current clip.
+void TChessBoard::DrawBoardLines(QPainter& painter) const
+{
+    painter.setPen(CanvasPen(FLineStyle, Qt::black));
+    const int o = FSizeOfBorder;
+    for (int i = 1; i <= 7; ++i) {
+        const int at = o + i * FSizeOfSquare;
+        QPoint from(at, o);
+        LineTo(painter, from, at, height() - o);
+        from = QPoint(o, at);
+        LineTo(painter, from, width() - o, at);
+    }
+}
+
+void TChessBoard::DrawPieces()
+{
+    for (int i = 1; i <= 64; ++i)
+        if (Squares[i] != EmptySquare)
+            DrawPiece(SquareAt(i), Squares[i]);
 }
 
 void TChessBoard::DrawPiece(Square sq, char piece)
 {
-    const int n = PieceToInt(piece);
-    if (!IsOnBoard(sq) || FCanvas.isNull() || n < 0)
+    const int index = PieceToInt(piece);
+    if (!IsOnBoard(sq) || index < 0)
         return;
-    const QRect rect = SquareRect(sq);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(FSizeOfSquare * 4 / 5);
-    const auto glyph = [&](char16_t symbol) {
-        QPainterPath path;
-        path.setFillRule(Qt::WindingFill);
-        path.addText(0, 0, font, QString(QChar(symbol)));
-        return path;
-    };
-    // The solid symbol gives the piece's body; a white piece gets the outline symbol drawn over it.
-    QPainterPath body = glyph(SolidPieceGlyphs[n % 6]);
-    const QPointF offset = QPointF(rect.center()) - body.boundingRect().center() + QPointF(0.5, 0.5);
-    body.translate(offset);
-    QPainter painter(&FCanvas);
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (n < 6) {
-        painter.fillPath(body, Qt::white);
-        painter.fillPath(glyph(OutlinePieceGlyphs[n % 6]).translated(offset), Qt::black);
-    } else {
-        painter.fillPath(body, Qt::black);
+    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Drawing);
+    if (!painter)
+        return;
+    // Centred: the inset is negative when the pieces are larger than the squares.
+    const int inset = (FSizeOfSquare - FPieceSize) / 2;
+    const QRect square = SquareRect(sq);
+    const QPoint at = square.topLeft() + QPoint(inset, inset);
+    FPieceImages.Draw(*painter, at.x(), at.y(), index);
+    if (!FCanvasPainter)
+        update(QRect(at, QSize(FPieceSize, FPieceSize)));
+}
+
+void TChessBoard::ClearSquare(Square sq)
+{
+    if (!IsOnBoard(sq))
+        return;
+    const QRect square = SquareRect(sq);
+    {
+        CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Clipping);
+        if (!painter)
+            return;
+        painter->setClipRect(square, Qt::IntersectClip);
+        const QRegion fill(square.intersected(FCanvas.rect()));
+        if (ColorOfSquare(sq) == 1)
+            FillArea(*painter, fill, FSquareLight, FSquareColorLight);
+        else
+            FillArea(*painter, fill, FSquareDark, FSquareColorDark);
+        if (FBoardLines)
+            DrawBoardLines(*painter);
     }
-    update(rect);
+    if (!FCanvasPainter)
+        update(square);
 }
 
 void TChessBoard::UpdateChessBoard(const char* oldPosStr)
@@ -120,7 +279,8 @@ void TChessBoard::UpdateChessBoard(const char* oldPosStr)
         if (oldPosStr[i] == Squares[i])
             continue;
         ClearSquare(SquareAt(i));
-        DrawPiece(SquareAt(i), Squares[i]);
+        if (Squares[i] != EmptySquare)
+            DrawPiece(SquareAt(i), Squares[i]);
     }
 }
 

@@ -27,14 +27,15 @@ const std::array<BenchPosition, 14> BenchPositions = { {
     { "minor pieces end game", "8/3k1p2/2p1pnp1/p1Pp4/P2P1B2/4P1P1/5K2/3N4 w - - 0 1" },
 } };
 
-BenchOutcome RunBenchPosition(Engine& engine, const BenchPosition& position)
+BenchOutcome RunBenchPosition(Engine& engine, const BenchPosition& position, const std::atomic<bool>* stop)
 {
     std::string error;
     if (!LoadFen(engine, position.Fen, error))
         return { false, NoMove, 0, 0 };
     const std::atomic<int> depth { BenchDepth };
-    const std::atomic<bool> stop { false };
-    engine.RunSearch(depth, stop);
+    const std::atomic<bool> neverStop { false };
+    if (!engine.RunSearch(depth, stop != nullptr ? *stop : neverStop))
+        return { false, NoMove, 0, 0 };
     return { true, engine.BestMove(), engine.BestScore(), engine.NodeCount() };
 }
 

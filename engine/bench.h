@@ -8,6 +8,7 @@
 #include "engine_types.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 
 namespace engine {
@@ -24,13 +25,14 @@ inline constexpr int BenchDepth = 5;
 extern const std::array<BenchPosition, 14> BenchPositions;
 
 struct BenchOutcome {
-    bool Completed; // false only when the FEN of the suite itself is refused
+    bool Completed; // false when `stop` ended the search, or when the FEN of the suite itself is refused
     EngineMove Move;
     int Score;
     std::uint64_t Nodes;
 };
 
 // Searches one suite position to BenchDepth with a fresh search (history cleared, tables prepared).
-BenchOutcome RunBenchPosition(Engine& engine, const BenchPosition& position);
+// `stop`, when given, ends the search early (read as the search reads its stop request).
+BenchOutcome RunBenchPosition(Engine& engine, const BenchPosition& position, const std::atomic<bool>* stop = nullptr);
 
 } // namespace engine

@@ -121,6 +121,10 @@ public:
     // every iteration. Returns false when stopped; the position is then undefined.
     bool RunSearch(const std::atomic<int>& searchDepth, const std::atomic<bool>& stopRequested);
 
+    // The first generated move of the current position that is legal; NoMove when there is none
+    // (or the move list is full). What a search that ends before its first iteration can still play.
+    EngineMove FirstLegalRootMove();
+
     // Called after each completed iteration; set it before searching. It is not copied or
     // allocated during a search.
     void SetIterationHook(std::function<void(const IterationReport&)> hook) { IterationHook = std::move(hook); }
@@ -183,7 +187,6 @@ private:
     void UpdatePv(EngineMove m);
     int LimitCutoff();
     bool StopIsRequested() const { return StopFlag->load(std::memory_order_relaxed); }
-    EngineMove FirstLegalRootMove();
     void RecordIteration(int depth, int score, EngineMove fallback);
 
     EnginePosition Pos {};

@@ -112,10 +112,12 @@ bool ParseFen(std::string_view fen, RootPosition& position, std::string& error)
         parsed.EnPassantSquare = 8 * row + (ep[0] - 'a') + 1;
     }
 
+    int* const counters[] = { &parsed.HalfmoveClock, &parsed.FullmoveNumber };
     for (std::size_t i = 4; i < fields.size(); ++i) {
-        unsigned value = 0;
-        const auto [end, err] = std::from_chars(fields[i].data(), fields[i].data() + fields[i].size(), value);
-        if (err != std::errc() || end != fields[i].data() + fields[i].size()) {
+        const std::string_view field = fields[i];
+        int& value = *counters[i - 4];
+        const auto [end, err] = std::from_chars(field.data(), field.data() + field.size(), value);
+        if (err != std::errc() || end != field.data() + field.size() || value < 0) {
             error = "move counters must be non-negative numbers";
             return false;
         }

@@ -1,7 +1,9 @@
 #pragma once
 
-// Reading positions in Forsyth-Edwards notation, for the command-line tool and the tests. The game
-// itself hands the engine its board's fields directly and never goes through FEN.
+// Reading positions in Forsyth-Edwards notation: the form of each field. The command-line tool and
+// the tests load positions with it; the notation library (notation/) builds its checks of whether a
+// position can stand on a board on top of it. The game itself hands the engine its board's fields
+// directly and never goes through FEN.
 
 #include <cstdint>
 #include <string>
@@ -11,18 +13,23 @@ namespace engine {
 
 class Engine;
 
-// A root position in the form that Engine::LoadPosition takes.
+// A root position in the form that Engine::LoadPosition takes, with the two move counters of FEN.
 struct RootPosition {
     char Squares[64]; // piece letters or blanks, a8 first, h1 last
     bool WhiteToMove;
     std::uint8_t CastlingBits; // bit 0 White king side, 1 White queen side, 2 Black king side, 3 Black queen side
     int EnPassantSquare; // board Square value: 0 none, 1 = a8 ... 64 = h1
+    int HalfmoveClock = 0; // half-moves since the last capture or pawn move
+    int FullmoveNumber = 1; // starts at 1, grows after each Black move
+
+    bool operator==(const RootPosition&) const = default;
 };
 
 inline constexpr std::string_view StartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
-// Parses placement, side to move, castling and en passant square; the two move counters may be
-// left out and are otherwise only checked for form. On failure returns false and says why in `error`.
+// Parses placement, side to move, castling and en passant square and the two move counters, which
+// may be left out (they then keep 0 and 1). Only the form of each field is checked, not whether the
+// position could arise in a game. On failure returns false and says why in `error`.
 bool ParseFen(std::string_view fen, RootPosition& position, std::string& error);
 
 void LoadRootPosition(Engine& engine, const RootPosition& position);

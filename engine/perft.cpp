@@ -9,20 +9,37 @@ namespace engine {
 
 namespace {
 
-    // Counts leaves; sets `complete` false when a ply's moves did not fit into the move list.
-    std::uint64_t CountLeaves(Engine& engine, int depth, bool& complete)
+    // One count: the stop request it obeys and whether it is still whole.
+    struct Counting {
+        const std::atomic<bool>* Stop;
+        bool Complete = true;
+
+        // A stopped count unwinds through the take-backs like a finished one, so the position
+        // comes back whole either way.
+        bool MustEnd()
+        {
+            if (Stop != nullptr && Stop->load(std::memory_order_relaxed))
+                Complete = false;
+            return !Complete;
+        }
+    };
+
+    // Counts leaves; marks the count incomplete when a ply's moves did not fit into the move list.
+    std::uint64_t CountLeaves(Engine& engine, int depth, Counting& counting)
     {
         if (depth == 0)
             return 1;
+        if (counting.MustEnd())
+            return 0;
         if (!engine.GenerateMoves()) {
-            complete = false;
+            counting.Complete = false;
             return 0;
         }
         std::uint64_t nodes = 0;
         for (const MoveEntry& entry : engine.MovesOfCurrentPly()) {
             if (!engine.MakeMove(entry.Move))
                 continue;
-            nodes += CountLeaves(engine, depth - 1, complete);
+            nodes += CountLeaves(engine, depth - 1, counting);
             engine.UnmakeMove();
         }
         return nodes;
@@ -35,32 +52,32 @@ namespace {
 
 } // namespace
 
-std::optional<std::uint64_t> Perft(Engine& engine, int depth)
+std::optional<std::uint64_t> Perft(Engine& engine, int depth, const std::atomic<bool>* stop)
 {
     if (!DepthFits(engine, depth))
         return std::nullopt;
-    bool complete = true;
-    const std::uint64_t nodes = CountLeaves(engine, depth, complete);
-    if (!complete)
+    Counting counting { stop };
+    const std::uint64_t nodes = CountLeaves(engine, depth, counting);
+    if (!counting.Complete)
         return std::nullopt;
     return nodes;
 }
 
-std::optional<std::vector<PerftDivideEntry>> PerftDivide(Engine& engine, int depth)
+std::optional<std::vector<PerftDivideEntry>> PerftDivide(Engine& engine, int depth, const std::atomic<bool>* stop)
 {
     if (depth < 1 || !DepthFits(engine, depth) || !engine.GenerateMoves())
         return std::nullopt;
     std::vector<PerftDivideEntry> entries;
-    bool complete = true;
+    Counting counting { stop };
     // The root's entries stay put while deeper plies use the list beyond them.
     for (const MoveEntry& entry : engine.MovesOfCurrentPly()) {
         if (!engine.MakeMove(entry.Move))
             continue;
-        entries.push_back({ entry.Move, CountLeaves(engine, depth - 1, complete) });
+        entries.push_back({ entry.Move, CountLeaves(engine, depth - 1, counting) });
         engine.UnmakeMove();
+        if (!counting.Complete)
+            return std::nullopt;
     }
-    if (!complete)
-        return std::nullopt;
     return entries;
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine_types.h"
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -22,10 +23,12 @@ struct PerftDivideEntry {
 };
 
 // Leaf count below the engine's current position (depth 0 counts the position itself). Empty when
-// the depth is out of 0..MaxPerftDepth or the move list ran out. The position is unchanged afterwards.
-std::optional<std::uint64_t> Perft(Engine& engine, int depth);
+// the depth is out of 0..MaxPerftDepth, the move list ran out, or `stop` (read at every inner node,
+// so that a deep count ends promptly) was set. The position is unchanged afterwards in every case.
+std::optional<std::uint64_t> Perft(Engine& engine, int depth, const std::atomic<bool>* stop = nullptr);
 
 // The same count split by the legal root moves, in generation order (depth at least 1).
-std::optional<std::vector<PerftDivideEntry>> PerftDivide(Engine& engine, int depth);
+std::optional<std::vector<PerftDivideEntry>> PerftDivide(
+    Engine& engine, int depth, const std::atomic<bool>* stop = nullptr);
 
 } // namespace engine

@@ -76,20 +76,6 @@ std::uint64_t NodesPerSecond(std::uint64_t nodes, std::int64_t ms)
     return ms > 0 ? nodes * 1000 / static_cast<std::uint64_t>(ms) : nodes * 1000;
 }
 
-// A legal move of the engine's root position, for a search stopped before its first iteration.
-EngineMove AnyLegalMove(Engine& engine)
-{
-    if (!engine.GenerateMoves())
-        return NoMove;
-    for (const MoveEntry& entry : engine.MovesOfCurrentPly()) {
-        if (engine.MakeMove(entry.Move)) {
-            engine.UnmakeMove();
-            return entry.Move;
-        }
-    }
-    return NoMove;
-}
-
 // Time-control parameters of `go` and whether a value follows them. The engine searches to a fixed
 // depth, so they are accepted and ignored.
 bool IsIgnoredGoParameter(std::string_view word, bool& takesValue)
@@ -223,10 +209,6 @@ void UciSession::CommandPosition(const std::vector<std::string_view>& words)
 
 void UciSession::CommandGo(const std::vector<std::string_view>& words)
 {
-    if (WorkerBusy) {
-        Error("a search is already running");
-        return;
-    }
     int depth = OptionSearchDepth;
     for (std::size_t i = 1; i < words.size(); ++i) {
         bool takesValue = false;
@@ -270,22 +252,15 @@ void UciSession::CommandStop()
 
 void UciSession::CommandBench()
 {
-    if (WorkerBusy) {
-        Error("a search is already running");
-        return;
-    }
     StartWorker([this] { RunBenchJob(); });
 }
 
 void UciSession::StartWorker(std::function<void()> job)
 {
-    WaitUntilIdle();
-    StopRequested = false;
-    WorkerBusy = true;
-    Worker = std::thread([this, job = std::move(job)] {
-        job();
-        WorkerBusy = false;
-    });
+    // A new job replaces whatever still runs: that one ends first and says so (a search with its
+    // bestmove), so answers never interleave.
+    StopWorker();
+    Worker = std::thread(std::move(job));
 }
 
 void UciSession::WaitUntilIdle()
@@ -304,7 +279,7 @@ void UciSession::StopWorker()
 void UciSession::RunSearchJob(int depth)
 {
     LoadRootPosition(*SearchEngine, Root);
-    const EngineMove fallback = AnyLegalMove(*SearchEngine);
+    const EngineMove fallback = SearchEngine->FirstLegalRootMove();
     SearchDepth = depth;
     SearchStart = std::chrono::steady_clock::now();
     SearchEngine->RunSearch(SearchDepth, StopRequested);
@@ -331,9 +306,13 @@ void UciSession::ReportIteration(const IterationReport& report)
 void UciSession::RunPerftJob(int depth)
 {
     LoadRootPosition(*SearchEngine, Root);
-    const auto entries = PerftDivide(*SearchEngine, depth);
+    const auto entries = PerftDivide(*SearchEngine, depth, &StopRequested);
     if (!entries) {
-        Error("perft ran out of move list space in this position");
+        // A partial count would read like a wrong one; say only that it was cut short.
+        if (StopRequested)
+            Write("info string perft interrupted");
+        else
+            Error("perft ran out of move list space in this position");
         return;
     }
     std::uint64_t total = 0;
@@ -351,19 +330,26 @@ void UciSession::RunBenchJob()
     SearchEngine->SetIterationHook(nullptr);
     std::uint64_t totalNodes = 0;
     const auto start = std::chrono::steady_clock::now();
-    int index = 0;
+    std::int64_t ms = 0;
+    std::size_t completed = 0;
     for (const BenchPosition& position : BenchPositions) {
-        ++index;
-        if (StopRequested)
+        const BenchOutcome outcome = RunBenchPosition(*SearchEngine, position, &StopRequested);
+        if (!outcome.Completed)
             break;
-        const BenchOutcome outcome = RunBenchPosition(*SearchEngine, position);
+        ++completed;
         totalNodes += outcome.Nodes;
-        Write("Position " + std::to_string(index) + "/" + std::to_string(BenchPositions.size()) + " (" + position.Name
-            + "): bestmove " + MoveToUci(outcome.Move) + " score " + ScoreText(outcome.Score) + " nodes "
-            + std::to_string(outcome.Nodes));
+        ms = MillisecondsSince(start);
+        Write("Position " + std::to_string(completed) + "/" + std::to_string(BenchPositions.size()) + " ("
+            + position.Name + "): bestmove " + MoveToUci(outcome.Move) + " score " + ScoreText(outcome.Score)
+            + " nodes " + std::to_string(outcome.Nodes));
     }
-    const std::int64_t ms = MillisecondsSince(start);
     SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });
-    Write("Total: " + std::to_string(totalNodes) + " nodes, " + std::to_string(ms) + " ms, "
+    // An interrupted run is no measurement of the suite: its totals, if any, say so.
+    if (completed == 0)
+        return;
+    const std::string label = completed == BenchPositions.size() ? "Total: "
+                                                                 : "Interrupted after " + std::to_string(completed)
+            + " of " + std::to_string(BenchPositions.size()) + " positions: ";
+    Write(label + std::to_string(totalNodes) + " nodes, " + std::to_string(ms) + " ms, "
         + std::to_string(NodesPerSecond(totalNodes, ms)) + " nps");
 }

@@ -60,7 +60,6 @@ private:
     int OptionSearchDepth;
 
     std::thread Worker;
-    std::atomic<bool> WorkerBusy { false };
     std::atomic<bool> StopRequested { false };
     std::atomic<int> SearchDepth { 0 };
     std::chrono::steady_clock::time_point SearchStart;

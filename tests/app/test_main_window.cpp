@@ -33,7 +33,8 @@ TEST_F(MainWindow, StartsWithTheBoardAndComponentsAsDesigned)
     EXPECT_EQ(board.SquareColorDark(), clGray);
     EXPECT_EQ(board.SquareColorLight(), clSilver);
     EXPECT_EQ(board.CoordFont().family(), "Arial");
-    EXPECT_EQ(board.CoordFont().pixelSize(), 9);
+    EXPECT_EQ(board.CoordFont().HeightInPixels(), 9);
+    EXPECT_EQ(board.CoordFont().Color(), clWhite);
     EXPECT_EQ(board.ThinkingPriority(), tpLower);
     EXPECT_FALSE(board.OnPromotion);
     EXPECT_FALSE(board.OnCapture);
@@ -53,6 +54,11 @@ TEST_F(MainWindow, StartsWithTheBoardAndComponentsAsDesigned)
     EXPECT_TRUE(form->Timer1->isActive());
     EXPECT_EQ(form->Timer1->interval(), 1000);
     EXPECT_TRUE(form->RichEdit1->isEmpty());
+    // The hidden piece-set pictures are sets the board takes.
+    EXPECT_EQ(form->SetChr32.size(), QSize(192, 128));
+    EXPECT_EQ(form->ImageCm36.size(), QSize(216, 144));
+    EXPECT_TRUE(TChessBoard::BitmapIsValidPieceSet(form->SetChr32));
+    EXPECT_TRUE(TChessBoard::BitmapIsValidPieceSet(form->ImageCm36));
 }
 
 TEST_F(MainWindow, NothingIsClippedAtTheFormFont)

@@ -1,9 +1,8 @@
-// The toolbar: its buttons share the menu's actions, their pictures, and the two colour buttons with
-// their drop-down grid.
+// The toolbar: its buttons share the menu's actions, and the two colour buttons with their drop-down
+// grid.
 
 #include "app_test_support.h"
 #include "colorbutton97.h"
-#include "toolbar_pictures.h"
 
 #include <QToolBar>
 #include <QToolButton>
@@ -51,29 +50,6 @@ TEST_F(Toolbar, ButtonsShareTheMenuActionsInTheirOrder)
     EXPECT_EQ(form->Toolbar971->windowTitle(), "Zugwerk! Toolbar");
     EXPECT_TRUE(form->Toolbar971->isMovable());
     EXPECT_TRUE(form->Toolbar971->isFloatable());
-}
-
-TEST(ToolbarPictures, EachIsDrawnWithAGreyedTwinButReverseBoard)
-{
-    const ToolPicture pictures[] = { ToolPicture::NewGame, ToolPicture::OpenGame, ToolPicture::SaveGame,
-        ToolPicture::Back, ToolPicture::Stop, ToolPicture::Forward, ToolPicture::ReverseBoard };
-    for (ToolPicture picture : pictures) {
-        const QImage image = ToolbarImage(picture);
-        ASSERT_EQ(image.size(), QSize(16, 16));
-        int opaque = 0;
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
-                opaque += image.pixelColor(x, y).alpha() > 0;
-        EXPECT_GT(opaque, 30) << static_cast<int>(picture);
-        const bool hasGreyed = !ToolbarIcon(picture).availableSizes(QIcon::Disabled).isEmpty();
-        EXPECT_EQ(hasGreyed, picture != ToolPicture::ReverseBoard) << static_cast<int>(picture);
-    }
-    EXPECT_NE(ToolbarImage(ToolPicture::Back), ToolbarImage(ToolPicture::Forward));
-    EXPECT_EQ(ToolbarImage(ToolPicture::Back).mirrored(true, false), ToolbarImage(ToolPicture::Forward));
-    // The colour strip is the bottom four rows of the bucket picture.
-    const QImage bucket = PaintBucketImage(RGBColor(1, 2, 3));
-    for (int x = 0; x < 16; ++x)
-        EXPECT_EQ(bucket.pixelColor(x, 13), QColor(1, 2, 3));
 }
 
 TEST_F(Toolbar, ColourButtonsOfferTheGridInOrderAndColourTheSquares)

@@ -2,6 +2,11 @@
 
 #include "engine_test_support.h"
 
+// The sanitizer builds run the engine's and the board's invariant checks.
+#if defined(ZUGWERK_SANITIZED) && defined(NDEBUG)
+#error "sanitizer builds must compile the asserts in"
+#endif
+
 namespace engine::test {
 namespace {
 

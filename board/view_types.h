@@ -1,0 +1,63 @@
+#pragma once
+
+// Value types of the board's view: a font that carries its colour, as the toolkit's font objects do,
+// and the image list that holds the twelve masked piece images. Main thread only.
+
+#include "chesstypes.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPixmap>
+
+#include <vector>
+
+class QPainter;
+
+// A font with a colour. Copying copies both (the toolkit's assign).
+class TFont : public QFont {
+public:
+    TFont() = default;
+    explicit TFont(const QFont& font, TColor color = clBlack)
+        : QFont(font)
+        , FColor(color)
+    {
+    }
+    TColor Color() const { return FColor; }
+    void set_Color(TColor color) { FColor = color; }
+    bool operator==(const TFont& other) const
+    {
+        return static_cast<const QFont&>(*this) == static_cast<const QFont&>(other) && FColor == other.FColor;
+    }
+
+    // The size in points and in pixels at 96 dots per inch (7 points are 9 pixels). A font given in
+    // pixels has the points of that pixel height.
+    int SizeInPoints() const;
+    int HeightInPixels() const;
+
+private:
+    TColor FColor = clBlack;
+};
+
+// The piece images: Width x Height images, each drawn through its mask. An image is a pixmap whose
+// pixels are opaque where the mask pixel was not pure white and transparent where it was, so that
+// drawing it at a point copies exactly the piece's own pixels.
+class TImageList {
+public:
+    void Clear() { FImages.clear(); }
+    void SetSize(int width, int height);
+    // Adds an image and its mask (each at least Width x Height; the top-left part is used) and
+    // returns the new image's index.
+    int Add(const QImage& image, const QImage& mask);
+    int Count() const { return static_cast<int>(FImages.size()); }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    // Draws image `index` with its top-left corner at (x, y); an index outside the list draws nothing.
+    void Draw(QPainter& painter, int x, int y, int index) const;
+    // The image with its mask as alpha; a null pixmap for an index outside the list.
+    QPixmap Image(int index) const;
+
+private:
+    int FWidth = 0;
+    int FHeight = 0;
+    std::vector<QPixmap> FImages;
+};

@@ -1,0 +1,110 @@
+// Games: their tags, their positions and how they ended.
+
+#include "game_notation.h"
+#include "move_rules.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace notation {
+
+std::string Game::TagValue(std::string_view name) const
+{
+    for (const Tag& tag : Tags)
+        if (tag.Name == name)
+            return tag.Value;
+    return {};
+}
+
+void Game::SetTag(std::string_view name, std::string value)
+{
+    for (Tag& tag : Tags)
+        if (tag.Name == name) {
+            tag.Value = std::move(value);
+            return;
+        }
+    Tags.push_back({ std::string(name), std::move(value) });
+}
+
+Game CasualGame(std::string date, std::string white, std::string black)
+{
+    Game game;
+    game.Tags = { { "Event", "Casual game" }, { "Site", "?" }, { "Date", std::move(date) }, { "Round", "-" },
+        { "White", std::move(white) }, { "Black", std::move(black) } };
+    return game;
+}
+
+std::string PgnDate(int year, int month, int day)
+{
+    // Unknown parts are question marks, as the Date tag writes them.
+    const auto part = [](int value, int low, int high, const char* format, const char* unknown) {
+        if (value < low || value > high)
+            return std::string(unknown);
+        char text[8];
+        std::snprintf(text, sizeof text, format, value);
+        return std::string(text);
+    };
+    return part(year, 0, 9999, "%04d", "????") + "." + part(month, 1, 12, "%02d", "??") + "."
+        + part(day, 1, 31, "%02d", "??");
+}
+
+std::string PlayerName(bool computer, int searchDepth)
+{
+    return computer ? "Zugwerk! 2.0 (depth " + std::to_string(searchDepth) + ")" : "Human";
+}
+
+bool IsResult(std::string_view text) { return text == "1-0" || text == "0-1" || text == "1/2-1/2" || text == "*"; }
+
+std::vector<Position> Replay(const Game& game)
+{
+    MoveRules rules(game.Start);
+    std::vector<Position> positions { game.Start };
+    positions.reserve(game.Moves.size() + 1);
+    for (const Move move : game.Moves) {
+        const Position& before = rules.Current();
+        try {
+            rules.Play(move);
+        } catch (const NotationError& error) {
+            throw NotationError(MoveContext(before) + ": " + error.Reason(), error.Text());
+        }
+        positions.push_back(rules.Current());
+    }
+    return positions;
+}
+
+namespace {
+
+    GameEnd EndAfter(const std::vector<Position>& positions)
+    {
+        const Position& last = positions.back();
+        const MoveRules rules(last);
+        if (rules.Legal().empty())
+            return rules.InCheck() ? GameEnd::Mate : GameEnd::Stalemate;
+        const auto onlyKings = [](char c) { return c == 'K' || c == 'k' || c == ' '; };
+        if (std::all_of(std::begin(last.Squares), std::end(last.Squares), onlyKings))
+            return GameEnd::OnlyKings;
+        const auto samePlacement
+            = [&](const Position& p) { return std::equal(std::begin(p.Squares), std::end(p.Squares), last.Squares); };
+        if (std::count_if(positions.begin(), positions.end(), samePlacement) >= 3)
+            return GameEnd::Repetition;
+        return GameEnd::None;
+    }
+
+} // namespace
+
+GameEnd EndOfGame(const Game& game) { return EndAfter(Replay(game)); }
+
+std::string ResultOf(const Game& game)
+{
+    const std::vector<Position> positions = Replay(game);
+    switch (EndAfter(positions)) {
+    case GameEnd::Mate: return positions.back().WhiteToMove ? "0-1" : "1-0";
+    case GameEnd::Stalemate:
+    case GameEnd::OnlyKings:
+    case GameEnd::Repetition: return "1/2-1/2";
+    case GameEnd::None: break;
+    }
+    return IsResult(game.Result) ? game.Result : "*";
+}
+
+} // namespace notation

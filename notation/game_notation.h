@@ -1,0 +1,148 @@
+#pragma once
+
+// Whole games and positions as text: standard algebraic notation (SAN) for single moves, FEN for
+// positions and PGN for games. Plain C++ without Qt; the rules of chess come from the engine's move
+// generator, so the notation accepts exactly the moves the engine plays.
+//
+// Squares are the board's Square values: 1 = a8, 2 = b8, ... 8 = h8, 9 = a7, ... 64 = h1, and 0 for
+// none. Every reader checks the whole text before it returns anything: it either returns a complete
+// result or throws NotationError, never a half-read game.
+
+#include "fen.h"
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace notation {
+
+// A position as FEN describes it: placement (a8 first), side to move, castling rights in the board's
+// bit order, en passant square (board Square value, 0 for none) and the two move counters.
+using Position = engine::RootPosition;
+
+// A half-move. Promotion is the new piece's upper-case letter ('Q', 'R', 'B', 'N'), or 0 when the
+// move is no promotion; castling is the king's move (e1 to g1).
+struct Move {
+    int From = 0;
+    int To = 0;
+    char Promotion = 0;
+
+    bool operator==(const Move&) const = default;
+};
+
+// Why a text was refused. The message names the place (game, line and column in a PGN text) and
+// quotes the text that failed; the fields give the same facts to callers that want them apart.
+class NotationError : public std::runtime_error {
+public:
+    explicit NotationError(const std::string& reason, std::string text = {});
+    // The same error placed in a PGN text: game number, line and column (all from 1), and for a move
+    // its number and side.
+    NotationError At(int game, int line, int column, const std::string& moveContext = {}) const;
+
+    const std::string& Reason() const { return FReason; }
+    const std::string& Text() const { return FText; }
+    int Game() const { return FGame; }
+    int Line() const { return FLine; }
+    int Column() const { return FColumn; }
+
+private:
+    NotationError(const std::string& message, const NotationError& cause, int game, int line, int column);
+
+    std::string FReason;
+    std::string FText;
+    int FGame = 0;
+    int FLine = 0;
+    int FColumn = 0;
+};
+
+// --- Positions and moves -------------------------------------------------------------------------
+
+Position StartPosition();
+
+// The legal moves of the side to move; a promotion counts once for each piece the pawn can become.
+std::vector<Move> LegalMoves(const Position& position);
+bool SideToMoveInCheck(const Position& position);
+// The position after a legal move, counters and en passant square included; throws for any other.
+Position PositionAfter(const Position& position, Move move);
+
+// --- FEN -----------------------------------------------------------------------------------------
+
+// Reads all six fields (the two counters may be left out) and refuses any position that cannot stand
+// on a board: ranks that do not sum to 8, a bad side to move, castling rights without king and rook
+// on their squares, an en passant square that no pawn can have passed, pawns on the first or last
+// rank, not exactly one king per side, the side not to move in check, a move number below 1.
+Position ReadFen(std::string_view fen);
+// Castling rights only where king and rook still stand on their squares; the en passant square
+// after every double step, whether or not a pawn can take (ReadFen accepts both forms).
+std::string WriteFen(const Position& position);
+
+// --- SAN -----------------------------------------------------------------------------------------
+
+// The move in standard algebraic notation: "Nbd7", "exd6", "e8=Q+", "O-O-O#". Throws for a move
+// that is not legal in the position.
+std::string MoveToSan(const Position& position, Move move);
+// Reads SAN as real files write it: "0-0" for "O-O", a missing or surplus "+" or "#", "e8Q" for
+// "e8=Q", trailing "!" and "?" marks and "$n" NAGs, long forms such as "Ng1-f3" or "e7e8q". "b" is
+// always a pawn's file, "B" a bishop. Throws for text that names no legal move or more than one.
+Move SanToMove(const Position& position, std::string_view san);
+
+// --- Games ---------------------------------------------------------------------------------------
+
+struct Tag {
+    std::string Name;
+    std::string Value;
+
+    bool operator==(const Tag&) const = default;
+};
+
+// How a game ended by the rules this program plays by. The first that applies after the last move
+// counts, in this order: mate, stalemate, only the two kings left, and the placement of the pieces
+// standing for the third time in the game (whoever is to move).
+enum class GameEnd { None, Mate, Stalemate, OnlyKings, Repetition };
+
+struct Game {
+    std::vector<Tag> Tags; // in file order; the writer puts the Seven Tag Roster first
+    Position Start = StartPosition();
+    std::vector<Move> Moves; // legal moves from Start, in order
+    std::string Result = "*"; // "1-0", "0-1", "1/2-1/2" or "*"
+
+    // The value of a tag, empty when the game has none.
+    std::string TagValue(std::string_view name) const;
+    // Replaces the value of a tag or appends the tag.
+    void SetTag(std::string_view name, std::string value);
+};
+
+// A game as this program starts one: Event "Casual game", Site "?", the date, Round "-", the players.
+Game CasualGame(std::string date, std::string white, std::string black);
+// "YYYY.MM.DD", the form of the Date tag.
+std::string PgnDate(int year, int month, int day);
+// "Human", or "Zugwerk! 2.0 (depth N)" for the computer searching N plies.
+std::string PlayerName(bool computer, int searchDepth);
+
+// Whether the text is one of the four termination markers: "1-0", "0-1", "1/2-1/2", "*".
+bool IsResult(std::string_view text);
+
+// The positions of the game: Start first, then the one after each move. Throws for an illegal move.
+std::vector<Position> Replay(const Game& game);
+GameEnd EndOfGame(const Game& game);
+// The result the game's end dictates ("1-0" or "0-1" after a mate, "1/2-1/2" after a drawn end), or the
+// game's own Result when it has not ended by the rules.
+std::string ResultOf(const Game& game);
+
+// --- PGN -----------------------------------------------------------------------------------------
+
+// Reads every game of a PGN text: tags (escaped quotes and backslashes in values), movetext with move
+// numbers ("12." and "12..."), comments in braces and after ";", variations in parentheses (skipped),
+// NAGs and "!"/"?" marks, result tokens, a start position from the FEN tag, LF, CR LF or CR line ends
+// and a UTF-8 byte order mark. Comments, variations and marks are not kept. Throws on the first error,
+// naming the game, line and column and the text that failed.
+std::vector<Game> ReadPgn(std::string_view text);
+// One game in PGN export format: the Seven Tag Roster first, SetUp and FEN when the game does not
+// start from the initial position, the other tags, then the movetext in lines of fewer than 80
+// characters, with a comment that names the game's end (mate, stalemate, ...) and the result. The
+// text ends with a line end; games written one after another need a blank line between them.
+std::string WritePgn(const Game& game);
+
+} // namespace notation

@@ -1,0 +1,51 @@
+#pragma once
+
+// The tokens of a PGN text that carry a game: tags, moves and result tokens. Everything else that
+// import format allows is read past here: blanks and line ends (LF, CR LF or CR), comments in braces
+// and after ";", variations in parentheses (nested, comments inside included), move numbers with
+// their dots, NAGs ("$12"), "!" and "?" marks, "e.p." after a move and "%" escape lines. A UTF-8 byte
+// order mark at the start is skipped.
+
+#include <string>
+#include <string_view>
+
+namespace notation {
+
+struct PgnToken {
+    enum class Kind { Tag, Move, Result, End };
+    Kind Type = Kind::End;
+    std::string_view Text; // the tag's name, the move or the result token
+    std::string Value; // the tag's value, escapes resolved
+    int Line = 0; // where the token starts, from 1; columns count characters, not bytes
+    int Column = 0;
+};
+
+// Reads one text from start to end. Throws NotationError placed at the line and column of the
+// trouble (game 0: the reader knows which game it is in). The text must outlive the scanner.
+class PgnScanner {
+public:
+    explicit PgnScanner(std::string_view text);
+    PgnToken Next();
+
+private:
+    bool AtEnd() const { return Pos >= Text.size(); }
+    char Peek(std::size_t ahead = 0) const { return Pos + ahead < Text.size() ? Text[Pos + ahead] : '\0'; }
+    void Advance();
+    void SkipLine();
+    void SkipIgnored();
+    void SkipComment();
+    void SkipVariation();
+    bool SkipMoveNumber();
+    std::string_view ReadSymbol();
+    PgnToken ReadTag();
+    [[noreturn]] void Fail(const std::string& reason, std::string_view text, int line, int column) const;
+    // Fail, quoting the text from `from` on.
+    [[noreturn]] void FailQuoting(const std::string& reason, std::size_t from, int line, int column) const;
+
+    std::string_view Text;
+    std::size_t Pos = 0;
+    int Line = 1;
+    int Column = 1;
+};
+
+} // namespace notation

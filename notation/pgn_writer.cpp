@@ -1,0 +1,121 @@
+// Writing PGN export format.
+
+#include "game_notation.h"
+#include "move_rules.h"
+#include "san.h"
+
+#include <algorithm>
+
+namespace notation {
+
+namespace {
+
+    // The Seven Tag Roster in its order, with the value written when the game lacks the tag.
+    struct RosterTag {
+        std::string_view Name;
+        std::string_view Unknown;
+    };
+    constexpr RosterTag Roster[] = { { "Event", "?" }, { "Site", "?" }, { "Date", "????.??.??" }, { "Round", "?" },
+        { "White", "?" }, { "Black", "?" }, { "Result", "*" } };
+
+    // Export lines hold fewer than 80 characters.
+    constexpr std::size_t MaxLineLength = 79;
+
+    bool WrittenApart(std::string_view name)
+    {
+        return name == "SetUp" || name == "FEN"
+            || std::any_of(
+                std::begin(Roster), std::end(Roster), [&](const RosterTag& tag) { return tag.Name == name; });
+    }
+
+    void WriteTag(std::string& out, std::string_view name, std::string_view value)
+    {
+        out += '[';
+        out += name;
+        out += " \"";
+        for (const char c : value) {
+            if (c == '"' || c == '\\')
+                out += '\\';
+            // A tag lives on one line: control characters become blanks.
+            out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+        }
+        out += "\"]\n";
+    }
+
+    const char* EndComment(GameEnd end)
+    {
+        switch (end) {
+        case GameEnd::Mate: return "{Checkmate}";
+        case GameEnd::Stalemate: return "{Stalemate}";
+        case GameEnd::OnlyKings: return "{Only the two kings are left}";
+        case GameEnd::Repetition: return "{Threefold repetition}";
+        case GameEnd::None: break;
+        }
+        return nullptr;
+    }
+
+    // Fills lines token by token, a blank between tokens, a new line before a token that would not fit.
+    class LineFiller {
+    public:
+        explicit LineFiller(std::string& out)
+            : Out(out)
+        {
+        }
+        void Add(std::string_view token)
+        {
+            if (!Line.empty() && Line.size() + 1 + token.size() > MaxLineLength)
+                Flush();
+            if (!Line.empty())
+                Line += ' ';
+            Line += token;
+        }
+        void Flush()
+        {
+            Out += Line;
+            Out += '\n';
+            Line.clear();
+        }
+
+    private:
+        std::string& Out;
+        std::string Line;
+    };
+
+} // namespace
+
+std::string WritePgn(const Game& game)
+{
+    const std::string result = ResultOf(game);
+    std::string out;
+    // 1. Tags: the roster, the start position when it is not the usual one, then the rest in order.
+    for (const RosterTag& tag : Roster) {
+        const std::string value = tag.Name == "Result" ? result : game.TagValue(tag.Name);
+        WriteTag(out, tag.Name, value.empty() ? tag.Unknown : value);
+    }
+    if (game.Start != StartPosition()) {
+        WriteTag(out, "SetUp", "1");
+        WriteTag(out, "FEN", WriteFen(game.Start));
+    }
+    for (const Tag& tag : game.Tags)
+        if (!WrittenApart(tag.Name))
+            WriteTag(out, tag.Name, tag.Value);
+    out += '\n';
+
+    // 2. Movetext: a number before each White move, "N..." before a first move by Black.
+    LineFiller lines(out);
+    MoveRules rules(game.Start);
+    for (std::size_t i = 0; i < game.Moves.size(); ++i) {
+        const Position& position = rules.Current();
+        if (position.WhiteToMove || i == 0)
+            lines.Add(std::to_string(position.FullmoveNumber) + (position.WhiteToMove ? "." : "..."));
+        lines.Add(PlaySan(rules, game.Moves[i]));
+    }
+    // 3. How the game ended, then the termination marker.
+    if (const char* comment = EndComment(EndOfGame(game)))
+        lines.Add(comment);
+    lines.Add(result);
+    lines.Flush();
+    return out;
+}
+
+} // namespace notation

@@ -1,0 +1,171 @@
+// PGN: export byte for byte, import of what real files hold, errors with their place.
+
+#include "notation_test_support.h"
+
+namespace notation::test {
+namespace {
+
+    Game GameOf(const Position& start, std::initializer_list<const char*> sans)
+    {
+        Game game;
+        game.Start = start;
+        Position position = start;
+        for (const char* san : sans) {
+            game.Moves.push_back(SanToMove(position, san));
+            position = PositionAfter(position, game.Moves.back());
+        }
+        return game;
+    }
+
+    TEST(Pgn, ExportsAPlayedGameByteForByte)
+    {
+        Game game = GameOf(StartPosition(),
+            { "e4", "e5", "Nf3", "d6", "d4", "Bg4", "dxe5", "Bxf3", "Qxf3", "dxe5", "Bc4", "Nf6", "Qb3", "Qe7", "Nc3",
+                "c6", "Bg5", "b5", "Nxb5", "cxb5", "Bxb5+", "Nbd7", "O-O-O", "Rd8", "Rxd7", "Rxd7", "Rd1", "Qe6",
+                "Bxd7+", "Nxd7", "Qb8+", "Nxb8", "Rd8#" });
+        const Game header = CasualGame(PgnDate(2024, 3, 9), PlayerName(false, 3), PlayerName(true, 3));
+        game.Tags = header.Tags;
+        EXPECT_EQ(WritePgn(game),
+            "[Event \"Casual game\"]\n"
+            "[Site \"?\"]\n"
+            "[Date \"2024.03.09\"]\n"
+            "[Round \"-\"]\n"
+            "[White \"Human\"]\n"
+            "[Black \"Zugwerk! 2.0 (depth 3)\"]\n"
+            "[Result \"1-0\"]\n"
+            "\n"
+            "1. e4 e5 2. Nf3 d6 3. d4 Bg4 4. dxe5 Bxf3 5. Qxf3 dxe5 6. Bc4 Nf6 7. Qb3 Qe7 8.\n"
+            "Nc3 c6 9. Bg5 b5 10. Nxb5 cxb5 11. Bxb5+ Nbd7 12. O-O-O Rd8 13. Rxd7 Rxd7 14.\n"
+            "Rd1 Qe6 15. Bxd7+ Nxd7 16. Qb8+ Nxb8 17. Rd8# {Checkmate} 1-0\n");
+        EXPECT_EQ(EndOfGame(game), GameEnd::Mate);
+
+        // A running game, a date only partly known.
+        game.Moves.resize(4);
+        const std::string running = WritePgn(game);
+        EXPECT_NE(running.find("[Result \"*\"]"), std::string::npos);
+        EXPECT_TRUE(running.ends_with("\n1. e4 e5 2. Nf3 d6 *\n"));
+        EXPECT_EQ(PgnDate(2024, 0, 40), "2024.??.??");
+    }
+
+    // Four games: a BOM, CR LF line ends, escaped quotes, comments of both kinds, nested variations with a
+    // comment holding a parenthesis, NAGs and marks, "0-0", a "%" line; a FEN start with Black to move
+    // and moves written loosely; a game without tags; a last game without a result token.
+    constexpr const char* FourGames
+        = "\xEF\xBB\xBF[Event \"Club \\\"Open\\\" \\\\ 2024\"]\r\n"
+          "[White \"Anna\"]\r\n"
+          "[Result \"1-0\"]\r\n"
+          "\r\n"
+          "1. e4 {best by test} e5 2. Nf3 $1 Nc6 (2... d6 3. d4 {has ) inside} (3. Bc4))\r\n"
+          "3. Bb5 a6!? ; the rest of the line\r\n"
+          "%an escaped line 1. d4\r\n"
+          "4. Ba4 Nf6 5. 0-0 Be7 6. Re1 b5 7. Bb3 d6 8. c3 0-0 1-0\r\n"
+          "\r\n"
+          "[Event \"Study\"]\n"
+          "[SetUp \"1\"]\n"
+          "[FEN \"4k3/8/8/8/8/8/p7/4K3 b - - 0 12\"]\n"
+          "[Annotator \"me\"]\n"
+          "\n"
+          "12...a1Q 13.Ke2 Qb2 *\n"
+          "\n"
+          "1. d4 d5 *\n"
+          "[Event \"last\"]\n"
+          "1. c4";
+
+    TEST(Pgn, ImportsWhatRealFilesHold)
+    {
+        const std::vector<Game> games = ReadPgn(FourGames);
+        ASSERT_EQ(games.size(), 4u);
+
+        EXPECT_EQ(games[0].TagValue("Event"), "Club \"Open\" \\ 2024");
+        EXPECT_EQ(games[0].Result, "1-0");
+        EXPECT_EQ(
+            WriteFen(Replay(games[0]).back()), "r1bq1rk1/2p1bppp/p1np1n2/1p2p3/4P3/1BP2N2/PP1P1PPP/RNBQR1K1 w - - 1 9");
+
+        EXPECT_EQ(WriteFen(Replay(games[1]).back()), "4k3/8/8/8/8/8/1q2K3/8 w - - 2 14");
+        EXPECT_EQ(WritePgn(games[1]),
+            "[Event \"Study\"]\n"
+            "[Site \"?\"]\n"
+            "[Date \"????.??.??\"]\n"
+            "[Round \"?\"]\n"
+            "[White \"?\"]\n"
+            "[Black \"?\"]\n"
+            "[Result \"*\"]\n"
+            "[SetUp \"1\"]\n"
+            "[FEN \"4k3/8/8/8/8/8/p7/4K3 b - - 0 12\"]\n"
+            "[Annotator \"me\"]\n"
+            "\n"
+            "12... a1=Q+ 13. Ke2 Qb2+ *\n");
+
+        EXPECT_TRUE(games[2].Tags.empty());
+        EXPECT_EQ(games[2].Moves.size(), 2u);
+        EXPECT_EQ(games[3].TagValue("Event"), "last");
+        EXPECT_EQ(games[3].Moves, std::vector<Move> { Coord("c2c4") });
+        EXPECT_EQ(games[3].Result, "*");
+
+        EXPECT_TRUE(ReadPgn("").empty());
+        EXPECT_TRUE(ReadPgn("\xEF\xBB\xBF  {just a comment}\n").empty());
+    }
+
+    TEST(Pgn, NamesGameLineColumnAndTextOfEveryError)
+    {
+        const struct {
+            const char* Text;
+            const char* Message;
+        } cases[] = {
+            { "[Event \"a\"]\n\n1. e4 e5 *\n\n[Event \"b\"]\n\n1. e4 e5 2. Ke3 *\n",
+                "Game 2, line 7, column 13 (move 2, White): \"Ke3\" is not a legal move" },
+            { "1. Nf3 d5 2. d3 Nf6 3. Nd2 *",
+                "Game 1, line 1, column 24 (move 3, White): \"Nd2\" is ambiguous: Nbd2 or Nfd2" },
+            { "1. e4 e5\r\n2. Qxf7 *\r\n", "Game 1, line 2, column 4 (move 2, White): \"Qxf7\" is not a legal move" },
+            { "\xEF\xBB\xBF{\xC3\xA4rger} e5", "Game 1, line 1, column 9 (move 1, White): \"e5\" is not a legal move" },
+            { "1. e4 {never closed\n", "Game 1, line 1, column 7: comment not closed with \"}\": \"{never closed\"" },
+            { "1. e4 (1. d4 e5\n", "Game 1, line 1, column 7: variation not closed with \")\": \"(1. d4 e5\"" },
+            { "1. e4 e5 ) *", "Game 1, line 1, column 10: unexpected character \")\"" },
+            { "[Event \"open\n1. e4 *",
+                "Game 1, line 1, column 1: tag value not closed with a double quote: \"[Event \"open\"" },
+            { "*\n[SetUp \"1\"]\n[FEN \"8/8/8/8/8/8/8/8 w - - 0 1\"]\n\n*\n",
+                "Game 2, line 3, column 1: invalid FEN: White must have exactly one king, not 0" },
+            { "[SetUp \"1\"]\n1. e4", "Game 1, line 1, column 1: SetUp tag \"1\" without a FEN tag" },
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.Text);
+            try {
+                ReadPgn(c.Text);
+                ADD_FAILURE() << "accepted";
+            } catch (const NotationError& error) {
+                EXPECT_STREQ(error.what(), c.Message);
+            }
+        }
+    }
+
+    // Mutated files and positions get a NotationError or are read; nothing else may happen (ASan and
+    // UBSan watch the reads in the sanitizer build).
+    TEST(Pgn, DamagedTextIsRefusedOrRead)
+    {
+        std::mt19937 random(7);
+        const std::string pieces = "[]{}()\";$%.!?\\\r\nx=+#-/0123456789abcdefghKQRBNPO *\xC3\xA4\xEF\xBB\xBF";
+        const std::string originals[] = { FourGames, "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1" };
+        for (int round = 0; round < 2000; ++round) {
+            std::string text = originals[round % 2];
+            for (int edit = random() % 4; edit >= 0 && !text.empty(); --edit) {
+                const std::size_t at = random() % text.size();
+                const char piece = pieces[random() % pieces.size()];
+                switch (random() % 3) {
+                case 0: text[at] = piece; break;
+                case 1: text.insert(text.begin() + at, piece); break;
+                default: text.erase(at, 1 + random() % 8); break;
+                }
+            }
+            try {
+                if (round % 2)
+                    WriteFen(ReadFen(text));
+                else
+                    for (const Game& game : ReadPgn(text))
+                        WritePgn(game);
+            } catch (const NotationError&) {
+            }
+        }
+    }
+
+} // namespace
+} // namespace notation::test
