@@ -21,7 +21,9 @@ TFileError::TFileError(const QString& message)
 void WriteWholeFile(const QString& fileName, const QByteArray& bytes)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write shows here: a buffered one may fail at commit time without
+    // a word and leave a truncated file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw TFileError(Tr("Cannot create file %1").arg(fileName));
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
