@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -40,7 +39,7 @@ TForm2::TForm2(TForm1& form1, QWidget* parent)
     setFixedSize(242, 261);
     setFont(FormFont());
 
-    GroupBox1 = Place(new QGroupBox(tr("Chessboard"), this), 8, 8, 225, 161);
+    GroupBox1 = Place(new TGroupBox(tr("Chessboard"), this), 8, 8, 225, 161);
     CheckBox1 = Place(new QCheckBox(tr("Show Board Lines"), GroupBox1), 24, 24, 137, 17);
     CheckBox3 = Place(new QCheckBox(tr("White On Top"), GroupBox1), 24, 40, 97, 17);
     Label1 = Place(new QLabel(tr("Piece Set:"), GroupBox1), 24, 64);
@@ -53,7 +52,7 @@ TForm2::TForm2(TForm1& form1, QWidget* parent)
     Label4 = Place(new QLabel(tr("Black Square Color"), GroupBox1), 24, 128);
     Button3 = Place(new QPushButton(QStringLiteral("..."), GroupBox1), 136, 128, 33, 17);
 
-    GroupBox2 = Place(new QGroupBox(tr("Calculations"), this), 8, 176, 225, 49);
+    GroupBox2 = Place(new TGroupBox(tr("Calculations"), this), 8, 176, 225, 49);
     Label2 = Place(new QLabel(tr("Search Depth:"), GroupBox2), 24, 24);
     CSpinEdit1 = Place(new TCSpinEdit(GroupBox2), 120, 16, 49, 22);
     CSpinEdit1->set_Value(3);

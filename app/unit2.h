@@ -11,7 +11,7 @@
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
+class TGroupBox;
 class QLabel;
 class QPushButton;
 class TCSpinEdit;
@@ -24,7 +24,7 @@ public:
     explicit TForm2(TForm1& form1, QWidget* parent = nullptr);
 
     // ---- Components ----
-    QGroupBox* GroupBox1; // "Chessboard"
+    TGroupBox* GroupBox1; // "Chessboard"
     QCheckBox* CheckBox1; // "Show Board Lines"
     QCheckBox* CheckBox3; // "White On Top"
     QLabel* Label1;
@@ -33,7 +33,7 @@ public:
     QPushButton* Button2; // white square colour
     QLabel* Label4;
     QPushButton* Button3; // black square colour
-    QGroupBox* GroupBox2; // "Calculations"
+    TGroupBox* GroupBox2; // "Calculations"
     QLabel* Label2;
     TCSpinEdit* CSpinEdit1; // search depth
     QPushButton* Button1; // "&OK"

@@ -78,7 +78,7 @@ TEST_F(Printing, TheChessboardPrintoutIsOnePageAtTheWindowsPhysicalSize)
 {
     const QSize image = form->ClientAreaImage().size();
     EXPECT_EQ(image.width(), form->width());
-    for (const int dpi : { 300, 600 }) {
+    for (const int dpi : { 300, 600, 1200 }) {
         form->Printer1().setResolution(dpi);
         Run(form->Print1);
         const PdfFacts facts = ReadPdf(pdf);
