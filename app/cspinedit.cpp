@@ -36,8 +36,8 @@ int TCSpinEdit::Value()
 void TCSpinEdit::stepBy(int steps)
 {
     const long long next = static_cast<long long>(Value()) + steps;
-    set_Value(static_cast<int>(std::clamp<long long>(
-        next, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
+    set_Value(static_cast<int>(
+        std::clamp<long long>(next, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
     selectAll();
 }
 

@@ -21,9 +21,8 @@ QString Tr(const char* text) { return QCoreApplication::translate("Printing", te
 void BeginJob(QPrinter& printer, QPainter& painter)
 {
     printer.setDocName(QString());
-    const bool noPrinter = printer.outputFormat() == QPrinter::NativeFormat
-        ? printer.printerName().isEmpty()
-        : printer.outputFileName().isEmpty();
+    const bool noPrinter = printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName().isEmpty()
+                                                                            : printer.outputFileName().isEmpty();
     if (noPrinter)
         throw TPrintError(Tr("There is no default printer currently selected"));
     if (printer.isValid() && painter.begin(&printer))

@@ -11,7 +11,6 @@
 #include "text_files.h"
 
 #include <QMenuBar>
-#include <QPainter>
 #include <QTextDocument>
 
 namespace {

@@ -100,14 +100,9 @@ void TForm2::ComboBox1Change(QObject*)
     case 0:
         Form1.ChessBrd1->set_CustomPieceSet(QImage()); // the built-in set of StandardSize
         break;
-    case 1:
-        Form1.ChessBrd1->set_CustomPieceSet(Form1.SetChr32);
-        break;
-    case 2:
-        Form1.ChessBrd1->set_CustomPieceSet(Form1.ImageCm36);
-        break;
-    default:
-        break;
+    case 1: Form1.ChessBrd1->set_CustomPieceSet(Form1.SetChr32); break;
+    case 2: Form1.ChessBrd1->set_CustomPieceSet(Form1.ImageCm36); break;
+    default: break;
     }
 }
 

@@ -96,12 +96,13 @@ TEST_F(GameFiles, OpenGameFillsOnlyTheSquaresFromWhateverTheFileHolds)
         { QByteArray(midgame.c_str()) + "\r\n", midgame },
         { QByteArray(midgame.c_str()) + "trailing text is ignored", midgame },
         { "", std::string(64, ' ') },
-        { binary, [&] {
-             std::string squares;
-             for (int i = 0; i < 64; ++i)
-                 squares += std::strchr("PNBRQKpnbrqk ", binary[i]) && binary[i] ? binary[i] : ' ';
-             return squares;
-         }() },
+        { binary,
+            [&] {
+                std::string squares;
+                for (int i = 0; i < 64; ++i)
+                    squares += std::strchr("PNBRQKpnbrqk ", binary[i]) && binary[i] ? binary[i] : ' ';
+                return squares;
+            }() },
     };
     Play(Board(), "e2e4 e7e5");
     const QStringList lines = ListLines();

@@ -118,7 +118,10 @@ TEST_F(OptionsDialog, SearchDepthShowsWhatWasTypedAndTheBoardClampsIt)
         int depth;
         int changes;
     } cases[] = {
-        { "15", "15", 10, 2 }, { "0", "0", 1, 1 }, { "7", "7", 7, 1 }, { "-", "0", 1, 2 },
+        { "15", "15", 10, 2 },
+        { "0", "0", 1, 1 },
+        { "7", "7", 7, 1 },
+        { "-", "0", 1, 2 },
     };
     for (const auto& c : cases) {
         spin.set_Value(5);

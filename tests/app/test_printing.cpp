@@ -118,7 +118,8 @@ TEST_F(Printing, APrinterThatCannotStartTheJobReachesTheErrorBox)
         QString outputFile;
         QString error;
     } cases[] = {
-        { folder.filePath("no folder/printout.pdf"), "Cannot create file " + folder.filePath("no folder/printout.pdf") + "." },
+        { folder.filePath("no folder/printout.pdf"),
+            "Cannot create file " + folder.filePath("no folder/printout.pdf") + "." },
         { QString(), "There is no default printer currently selected." },
     };
     for (const auto& c : cases) {
