@@ -41,6 +41,8 @@ TPrintError::TPrintError(const QString& message)
 
 int MulDiv(int a, int b, int c)
 {
+    if (c == 0)
+        return -1;
     const std::int64_t product = static_cast<std::int64_t>(a) * b;
     const std::int64_t half = (c > 0 ? c : -c) / 2;
     const bool negative = (product < 0) != (c < 0);

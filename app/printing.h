@@ -21,7 +21,7 @@ public:
 // Screen pixels per inch the window's images are made for.
 inline constexpr int ScreenPixelsPerInch = 96;
 
-// a * b / c rounded to the nearest whole number, halves away from zero, without overflow.
+// a * b / c rounded to the nearest whole number, halves away from zero, without overflow; -1 when c is 0.
 int MulDiv(int a, int b, int c);
 
 // The rectangle, in printer dots from the printable area's top-left corner, that an image of this

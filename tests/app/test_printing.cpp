@@ -132,6 +132,7 @@ TEST_F(Printing, APrinterThatCannotStartTheJobReachesTheErrorBox)
     EXPECT_EQ(dialogs.PrinterSetupsShown, 1);
     EXPECT_EQ(MulDiv(7, 1, 2), 4);
     EXPECT_EQ(MulDiv(-7, 1, 2), -4);
+    EXPECT_EQ(MulDiv(7, 1, 0), -1);
 }
 
 } // namespace
