@@ -42,16 +42,26 @@ TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidg
     });
 }
 
-void TRadioGroup::paintEvent(QPaintEvent*)
+void PaintGroupFrame(QWidget& group, const QString& caption)
 {
-    QPainter painter(this);
-    const QFontMetrics metrics = fontMetrics();
+    QPainter painter(&group);
+    const QFontMetrics metrics = group.fontMetrics();
     // An etched frame whose top line runs through the middle of the caption.
-    qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1);
-    const QRect captionRect(6, 0, metrics.horizontalAdvance(FCaption) + 4, metrics.height());
-    painter.fillRect(captionRect, palette().window());
-    style()->drawItemText(&painter, captionRect, Qt::AlignCenter, palette(), isEnabled(), FCaption);
+    qDrawShadeRect(&painter, group.rect().adjusted(0, metrics.height() / 2, 0, 0), group.palette(), true, 1);
+    const QRect captionRect(6, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    painter.fillRect(captionRect, group.palette().window());
+    group.style()->drawItemText(&painter, captionRect, Qt::AlignCenter, group.palette(), group.isEnabled(), caption);
 }
+
+void TRadioGroup::paintEvent(QPaintEvent*) { PaintGroupFrame(*this, FCaption); }
+
+TGroupBox::TGroupBox(const QString& caption, QWidget* parent)
+    : QWidget(parent)
+    , FCaption(caption)
+{
+}
+
+void TGroupBox::paintEvent(QPaintEvent*) { PaintGroupFrame(*this, FCaption); }
 
 void TRadioGroup::set_ItemIndex(int index)
 {

@@ -16,6 +16,24 @@ class QRadioButton;
 // font of close metrics.
 QFont FormFont();
 
+// Draws a group's etched frame with the caption in its top line.
+void PaintGroupFrame(QWidget& group, const QString& caption);
+
+// A captioned frame around controls placed inside it.
+class TGroupBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TGroupBox(const QString& caption, QWidget* parent = nullptr);
+    const QString& Caption() const { return FCaption; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString FCaption;
+};
+
 // A captioned group of radio buttons, one of which is selected. The caption sits in the frame's top
 // line, so that the buttons keep the room the group's height leaves them.
 class TRadioGroup : public QWidget {

@@ -1,13 +1,24 @@
 #pragma once
 
-// TDialogs: the modal dialogs the program shows, behind one small interface. The window and the
+// TDialogs: the modal dialogs the program shows, behind one small interface. The windows and the
 // application object call them only through it, so that tests answer every box without a modal
 // loop. TQtDialogs shows the real ones.
+
+#include "chesstypes.h"
 
 #include <QMessageBox>
 #include <QString>
 
+class QPrinter;
 class QWidget;
+
+// What a file dialog shows. A file name typed without an extension gets DefaultExt (without the
+// dot) appended; an empty DefaultExt leaves the name as typed.
+struct TFileDialogOptions {
+    QString Title;
+    QString Filter; // "Description (*.ext)"
+    QString DefaultExt;
+};
 
 class TDialogs {
 public:
@@ -17,10 +28,30 @@ public:
     virtual QMessageBox::StandardButton MessageBox(QWidget* parent, const QString& caption, const QString& text,
         QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)
         = 0;
+
+    // The chosen file name as the user typed it, or an empty string when the dialog was cancelled.
+    // Neither asks before an existing file is replaced, and Open accepts a name that does not exist.
+    virtual QString SaveFileName(QWidget* parent, const TFileDialogOptions& options) = 0;
+    virtual QString OpenFileName(QWidget* parent, const TFileDialogOptions& options) = 0;
+
+    // The print and printer-setup dialogs change printer's settings; false when cancelled.
+    virtual bool Print(QWidget* parent, QPrinter& printer) = 0;
+    virtual bool PrinterSetup(QWidget* parent, QPrinter& printer) = 0;
+
+    // The colour dialog opens on color and, when the user accepts, writes the choice into it.
+    virtual bool ChooseColor(QWidget* parent, TColor& color) = 0;
 };
 
 class TQtDialogs : public TDialogs {
 public:
     QMessageBox::StandardButton MessageBox(QWidget* parent, const QString& caption, const QString& text,
         QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) override;
+    QString SaveFileName(QWidget* parent, const TFileDialogOptions& options) override;
+    QString OpenFileName(QWidget* parent, const TFileDialogOptions& options) override;
+    bool Print(QWidget* parent, QPrinter& printer) override;
+    bool PrinterSetup(QWidget* parent, QPrinter& printer) override;
+    bool ChooseColor(QWidget* parent, TColor& color) override;
 };
+
+// The name with the default extension appended when the name has no extension of its own.
+QString WithDefaultExtension(const QString& fileName, const QString& defaultExt);

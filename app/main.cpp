@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
         TZugwerkApplication::set_Title(QStringLiteral("Zugwerk!"));
         auto form1 = std::make_unique<TForm1>(application.Dialogs());
         Form1 = form1.get();
-        auto form2 = std::make_unique<TForm2>();
+        auto form2 = std::make_unique<TForm2>(*form1);
         Form2 = form2.get();
         const auto forget = qScopeGuard([] { Form1 = nullptr, Form2 = nullptr; });
         form1->show();

@@ -10,6 +10,7 @@
 //   unit1_commands.cpp    the menu and toolbar commands, the player groups, the colour buttons
 //   unit1_game.cpp        the board's events, the status bar, the move list and clicks in it
 //   unit1_clocks.cpp      the player clocks: timer display, start, reset, switch at every move
+//   unit1_files.cpp       game files, the move-list file, printing the window and the move list
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published
@@ -21,10 +22,13 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QStatusBar;
 class QTextDocument;
 class QTimer;
@@ -75,6 +79,8 @@ public:
     TQVChronometre* Chr1;
     TQVChronometre* Chr2;
     QTimer* Timer1;
+    // The printer of PrintDialog1 and PrinterSetupDialog1: its settings hold for the following jobs.
+    QPrinter& Printer1() const { return *FPrinter1; }
 
     // Menu items; each action is shared with its toolbar button.
     QMenu* File1;
@@ -106,6 +112,12 @@ public:
     void Options1Click(QObject* Sender);
     void About1Click(QObject* Sender);
     void Exit1Click(QObject* Sender);
+    void SaveGame1Click(QObject* Sender);
+    void OpenGame1Click(QObject* Sender);
+    void Save1Click(QObject* Sender);
+    void Print1Click(QObject* Sender);
+    void PrintMoves1Click(QObject* Sender);
+    void PrintSetup1Click(QObject* Sender);
     void RadioGroup1Click(QObject* Sender);
     void RadioGroup2Click(QObject* Sender);
     void ListBox1Click(QObject* Sender);
@@ -122,6 +134,9 @@ public:
     void ChessBrd1StaleMate(QObject* Sender, Square oldSq, Square newSq);
     void ChessBrd1ThreefoldPosition(QObject* Sender);
     void ChessBrd1OnlyTwoKingsLeft(QObject* Sender);
+
+    // The window's client area as it is on screen: everything below the menu bar.
+    QImage ClientAreaImage();
 
     // Shown instead of a refusal once the record of the game has no room for another move.
     static const QString RecordFullText;
@@ -145,11 +160,14 @@ private:
     void EndGame(const QString& status, const QString& message);
     bool RecordIsFull() const;
     void EngineMessageBox(const QString& caption, const QString& text);
+    // unit1_files.cpp
+    QStringList MoveListLines() const;
     // unit1_clocks.cpp
     void ResetClocks();
     void SwitchClocks();
 
     TDialogs& FDialogs;
+    std::unique_ptr<QPrinter> FPrinter1;
     // The one text area of the status bar.
     QLabel* StatusPanel;
 };

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMoveEvent>
+#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -55,6 +56,7 @@ QLabel* ClockLabel(QWidget* parent)
 TForm1::TForm1(TDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , FDialogs(dialogs)
+    , FPrinter1(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setWindowTitle(QStringLiteral("Zugwerk! 2.0"));
     setFont(FormFont());
@@ -109,6 +111,7 @@ void TForm1::CreateComponents()
     StatusBar1->addWidget(StatusPanel, 1);
 
     RichEdit1 = new QTextDocument(this);
+    RichEdit1->setDefaultFont(FormFont());
     SetChr32 = LoadSetZgw32();
     ImageCm36 = LoadSetCm36();
 
@@ -146,17 +149,17 @@ QAction* TForm1::MenuItem(QMenu* menu, const char* name, const QString& caption,
 
 void TForm1::CreateMenu()
 {
-    // Saving, opening and printing come with the game files; until then their items do nothing.
     File1 = menuBar()->addMenu(tr("&File"));
     New1 = MenuItem(File1, "New1", tr("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N), &TForm1::New1Click);
-    SaveGame1 = MenuItem(File1, "SaveGame1", tr("&Save Game..."));
-    OpenGame1 = MenuItem(File1, "OpenGame1", tr("&Open Game..."));
+    SaveGame1 = MenuItem(File1, "SaveGame1", tr("&Save Game..."), {}, &TForm1::SaveGame1Click);
+    OpenGame1 = MenuItem(File1, "OpenGame1", tr("&Open Game..."), {}, &TForm1::OpenGame1Click);
     File1->addSeparator();
-    Save1 = MenuItem(File1, "Save1", tr("Save &Moves..."));
+    Save1 = MenuItem(File1, "Save1", tr("Save &Moves..."), {}, &TForm1::Save1Click);
     File1->addSeparator();
-    Print1 = MenuItem(File1, "Print1", tr("&Print Chessboard"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    PrintMoves1 = MenuItem(File1, "PrintMoves1", tr("Print &Moves"));
-    PrintSetup1 = MenuItem(File1, "PrintSetup1", tr("P&rinter Setup..."));
+    Print1 = MenuItem(File1, "Print1", tr("&Print Chessboard"), QKeySequence(Qt::CTRL | Qt::Key_P),
+        &TForm1::Print1Click);
+    PrintMoves1 = MenuItem(File1, "PrintMoves1", tr("Print &Moves"), {}, &TForm1::PrintMoves1Click);
+    PrintSetup1 = MenuItem(File1, "PrintSetup1", tr("P&rinter Setup..."), {}, &TForm1::PrintSetup1Click);
     File1->addSeparator();
     Exit1 = MenuItem(File1, "Exit1", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &TForm1::Exit1Click);
 

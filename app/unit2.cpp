@@ -1,15 +1,131 @@
-// The options dialog's frame: caption, fixed size, font.
+// The options dialog: its controls at their places and what each change does to the board.
 
 #include "unit2.h"
 
+#include "chessbrd.h"
+#include "colorbutton97.h"
 #include "controls.h"
+#include "cspinedit.h"
+#include "dialogs.h"
+#include "unit1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 
 TForm2* Form2 = nullptr;
 
-TForm2::TForm2(QWidget* parent)
+namespace {
+
+template <typename Widget> Widget* Place(Widget* widget, int left, int top, int width = -1, int height = -1)
+{
+    widget->move(left, top);
+    const QSize hint = widget->sizeHint();
+    widget->resize(width < 0 ? hint.width() : width, height < 0 ? hint.height() : height);
+    return widget;
+}
+
+} // namespace
+
+TForm2::TForm2(TForm1& form1, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint)
+    , Form1(form1)
 {
     setWindowTitle(tr("Options"));
     setFixedSize(242, 261);
     setFont(FormFont());
+
+    GroupBox1 = Place(new TGroupBox(tr("Chessboard"), this), 8, 8, 225, 161);
+    CheckBox1 = Place(new QCheckBox(tr("Show Board Lines"), GroupBox1), 24, 24, 137, 17);
+    CheckBox3 = Place(new QCheckBox(tr("White On Top"), GroupBox1), 24, 40, 97, 17);
+    Label1 = Place(new QLabel(tr("Piece Set:"), GroupBox1), 24, 64);
+    ComboBox1 = new QComboBox(GroupBox1);
+    ComboBox1->addItems({ QStringLiteral("Set40"), QStringLiteral("SetZgw32"), QStringLiteral("SetCm36") });
+    ComboBox1->setCurrentIndex(-1);
+    Place(ComboBox1, 24, 80, 145);
+    Label3 = Place(new QLabel(tr("White Square Color"), GroupBox1), 24, 112);
+    Button2 = Place(new QPushButton(QStringLiteral("..."), GroupBox1), 136, 112, 33, 17);
+    Label4 = Place(new QLabel(tr("Black Square Color"), GroupBox1), 24, 128);
+    Button3 = Place(new QPushButton(QStringLiteral("..."), GroupBox1), 136, 128, 33, 17);
+
+    GroupBox2 = Place(new TGroupBox(tr("Calculations"), this), 8, 176, 225, 49);
+    Label2 = Place(new QLabel(tr("Search Depth:"), GroupBox2), 24, 24);
+    CSpinEdit1 = Place(new TCSpinEdit(GroupBox2), 120, 16, 49, 22);
+    CSpinEdit1->set_Value(3);
+
+    Button1 = Place(new QPushButton(tr("&OK"), this), 80, 232, 75, 25);
+    Button1->setDefault(true);
+
+    // The check boxes follow every change of their state, also one made by FormShow.
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(CheckBox1); });
+    connect(CheckBox3, &QCheckBox::toggled, this, [this] { CheckBox3Click(CheckBox3); });
+    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox1); });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(Button2); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(Button3); });
+    CSpinEdit1->OnChange = [this](QObject* sender) { CSpinEdit1Change(sender); };
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
+
+// Only going from hidden to shown runs FormShow; raising an open dialog does not.
+void TForm2::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow(this);
+}
+
+void TForm2::FormShow(QObject*) { CheckBox3->setChecked(Form1.ChessBrd1->WhiteOnTop()); }
+
+void TForm2::CheckBox1Click(QObject*) { Form1.ChessBrd1->set_BoardLines(CheckBox1->isChecked()); }
+
+// A plain swap of the two player groups' heights at every change, wherever they stand.
+void TForm2::CheckBox3Click(QObject*)
+{
+    Form1.ChessBrd1->set_WhiteOnTop(CheckBox3->isChecked());
+    const int top1 = Form1.RadioGroup1->y();
+    Form1.RadioGroup1->move(Form1.RadioGroup1->x(), Form1.RadioGroup2->y());
+    Form1.RadioGroup2->move(Form1.RadioGroup2->x(), top1);
+}
+
+void TForm2::ComboBox1Change(QObject*)
+{
+    switch (ComboBox1->currentIndex()) {
+    case 0:
+        Form1.ChessBrd1->set_CustomPieceSet(QImage()); // the built-in set of StandardSize
+        break;
+    case 1: Form1.ChessBrd1->set_CustomPieceSet(Form1.SetChr32); break;
+    case 2: Form1.ChessBrd1->set_CustomPieceSet(Form1.ImageCm36); break;
+    default: break;
+    }
+}
+
+void TForm2::Button1Click(QObject*) { close(); }
+
+bool TForm2::ExecuteColorDialog() { return Form1.Dialogs().ChooseColor(this, ColorDialog1Color); }
+
+// The toolbar's colour buttons are set without their after-accept notification.
+void TForm2::Button2Click(QObject*)
+{
+    if (!ExecuteColorDialog())
+        return;
+    Form1.ChessBrd1->set_SquareColorLight(ColorDialog1Color);
+    Form1.ColorButton972->set_Color(ColorDialog1Color);
+}
+
+void TForm2::Button3Click(QObject*)
+{
+    if (!ExecuteColorDialog())
+        return;
+    Form1.ChessBrd1->set_SquareColorDark(ColorDialog1Color);
+    Form1.ColorButton971->set_Color(ColorDialog1Color);
+}
+
+// The board keeps the depth within its own limits; the box keeps showing what was typed.
+void TForm2::CSpinEdit1Change(QObject*) { Form1.ChessBrd1->set_SearchDepth(CSpinEdit1->Value()); }

@@ -2,10 +2,14 @@
 
 // Dialogs for tests: every message box is recorded and answered at once, without a modal loop.
 // OnBox runs while the box would be open, so a test can look at the window then, or throw.
+// File, print and colour dialogs take the answers the test queued and are cancelled when none is
+// left; each one shown is recorded with its options.
 
 #include "dialogs.h"
 
+#include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 struct ShownBox {
@@ -33,6 +37,35 @@ public:
         return QMessageBox::NoButton;
     }
 
+    std::deque<QString> FileNames; // an empty name cancels
+    std::vector<TFileDialogOptions> FileDialogs;
+    std::deque<bool> PrintAnswers;
+    int PrintDialogsShown = 0;
+    int PrinterSetupsShown = 0;
+    std::deque<std::optional<TColor>> Colors; // nullopt cancels
+    std::vector<TColor> ColorDialogOpenedOn;
+
+    QString SaveFileName(QWidget*, const TFileDialogOptions& options) override { return NextFileName(options); }
+    QString OpenFileName(QWidget*, const TFileDialogOptions& options) override { return NextFileName(options); }
+    bool Print(QWidget*, QPrinter&) override
+    {
+        ++PrintDialogsShown;
+        return Next(PrintAnswers).value_or(false);
+    }
+    bool PrinterSetup(QWidget*, QPrinter&) override
+    {
+        ++PrinterSetupsShown;
+        return Next(PrintAnswers).value_or(false);
+    }
+    bool ChooseColor(QWidget*, TColor& color) override
+    {
+        ColorDialogOpenedOn.push_back(color);
+        const std::optional<TColor> answer = Next(Colors).value_or(std::nullopt);
+        if (answer)
+            color = *answer;
+        return answer.has_value();
+    }
+
     std::vector<QString> Texts() const
     {
         std::vector<QString> texts;
@@ -41,9 +74,20 @@ public:
         return texts;
     }
 
-    void Clear()
+    void Clear() { *this = TScriptedDialogs(); }
+
+private:
+    template <typename T> static std::optional<T> Next(std::deque<T>& answers)
     {
-        Boxes.clear();
-        OnBox = nullptr;
+        if (answers.empty())
+            return std::nullopt;
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QString NextFileName(const TFileDialogOptions& options)
+    {
+        FileDialogs.push_back(options);
+        return Next(FileNames).value_or(QString());
     }
 };

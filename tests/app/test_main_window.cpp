@@ -209,7 +209,7 @@ TEST_F(MainWindow, PlayerGroupsChooseTheComputerSidesAndReverseBoardKeepsThem)
 
 TEST_F(MainWindow, OptionsShowsTheDialogWithoutBlockingTheWindow)
 {
-    TForm2 options;
+    TForm2 options(*form);
     Form2 = &options;
     form->Options1->trigger();
     EXPECT_TRUE(options.isVisible());

@@ -1,0 +1,101 @@
+// Printing an image and paged plain text.
+
+#include "printing.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QTextOption>
+
+#include <cstdint>
+#include <memory>
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("Printing", text); }
+
+// Starts the job with an empty title, or says why the printer cannot take it.
+void BeginJob(QPrinter& printer, QPainter& painter)
+{
+    printer.setDocName(QString());
+    const bool noPrinter = printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName().isEmpty()
+                                                                            : printer.outputFileName().isEmpty();
+    if (noPrinter)
+        throw TPrintError(Tr("There is no default printer currently selected"));
+    if (printer.isValid() && painter.begin(&printer))
+        return;
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        throw TPrintError(Tr("Cannot create file %1").arg(printer.outputFileName()));
+    throw TPrintError(Tr("Printer selected is not valid"));
+}
+
+} // namespace
+
+TPrintError::TPrintError(const QString& message)
+    : std::runtime_error(message.toLocal8Bit().toStdString())
+{
+}
+
+int MulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const std::int64_t product = static_cast<std::int64_t>(a) * b;
+    const std::int64_t half = (c > 0 ? c : -c) / 2;
+    const bool negative = (product < 0) != (c < 0);
+    const std::int64_t magnitude = ((product < 0 ? -product : product) + half) / (c < 0 ? -c : c);
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+QRect PrintedImageRect(const QSize& imageSize, const QPrinter& printer)
+{
+    return { 0, 0, MulDiv(imageSize.width(), printer.logicalDpiX(), ScreenPixelsPerInch),
+        MulDiv(imageSize.height(), printer.logicalDpiY(), ScreenPixelsPerInch) };
+}
+
+void PrintImage(QPrinter& printer, const QImage& image)
+{
+    QPainter painter;
+    BeginJob(printer, painter);
+    painter.drawImage(PrintedImageRect(image.size(), printer), image);
+    painter.end();
+}
+
+int PrintText(QPrinter& printer, const QTextDocument& document)
+{
+    QPainter painter;
+    BeginJob(printer, painter);
+
+    // Lay the text out in screen pixels on a page of the printable area's physical size, then draw
+    // each page scaled to the printer's dots: the font keeps its size in points.
+    const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
+    const qreal dotsPerPixel = static_cast<qreal>(printer.resolution()) / ScreenPixelsPerInch;
+    const QSizeF page(printable.width() / dotsPerPixel, printable.height() / dotsPerPixel);
+
+    std::unique_ptr<QTextDocument> layout(document.clone());
+    layout->setDocumentMargin(0);
+    QTextOption wrapping = layout->defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    layout->setDefaultTextOption(wrapping);
+    layout->setPageSize(page);
+
+    const int pages = layout->pageCount();
+    painter.scale(dotsPerPixel, dotsPerPixel);
+    for (int index = 0; index < pages; ++index) {
+        if (index > 0)
+            printer.newPage();
+        const QRectF area(0, index * page.height(), page.width(), page.height());
+        painter.save();
+        painter.translate(0, -area.top());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = area;
+        painter.setClipRect(area);
+        layout->documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+    painter.end();
+    return pages;
+}

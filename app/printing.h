@@ -1,0 +1,36 @@
+#pragma once
+
+// The two printouts: an image at its physical screen size, and plain text laid out over as many
+// pages as it needs. Each is one print job with an empty title. A printer that cannot start the job
+// is reported by a thrown TPrintError with the text the user sees in the application's error box.
+
+#include <QRect>
+
+#include <stdexcept>
+
+class QImage;
+class QPrinter;
+class QString;
+class QTextDocument;
+
+class TPrintError : public std::runtime_error {
+public:
+    explicit TPrintError(const QString& message);
+};
+
+// Screen pixels per inch the window's images are made for.
+inline constexpr int ScreenPixelsPerInch = 96;
+
+// a * b / c rounded to the nearest whole number, halves away from zero, without overflow; -1 when c is 0.
+int MulDiv(int a, int b, int c);
+
+// The rectangle, in printer dots from the printable area's top-left corner, that an image of this
+// size covers so that it keeps its physical size on paper.
+QRect PrintedImageRect(const QSize& imageSize, const QPrinter& printer);
+
+// Prints the image on one page at PrintedImageRect; what lies beyond the printable area is cut off.
+void PrintImage(QPrinter& printer, const QImage& image);
+
+// Prints the document's text in its font over the whole printable area of each page, wrapped at word
+// boundaries; an empty document gives one empty page. Returns the number of pages printed.
+int PrintText(QPrinter& printer, const QTextDocument& document);

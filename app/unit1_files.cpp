@@ -1,0 +1,98 @@
+// Game files, the move-list file and the two printouts. Errors are thrown and reach the user in
+// the application's error box; a command stops where its error occurred and leaves the board as
+// it was.
+
+#include "unit1.h"
+
+#include "chessbrd.h"
+#include "controls.h"
+#include "dialogs.h"
+#include "printing.h"
+#include "text_files.h"
+
+#include <QMenuBar>
+#include <QTextDocument>
+
+namespace {
+
+// A game file holds the position's 64 square letters and nothing else.
+constexpr qint64 GameFileBytes = 64;
+
+TFileDialogOptions SaveDialog2()
+{
+    return { TForm1::tr("Save Game"), TForm1::tr("Zugwerk! Game (*.zgw)"), QStringLiteral("zgw") };
+}
+
+TFileDialogOptions OpenDialog1() { return { TForm1::tr("Open Game"), TForm1::tr("Zugwerk! Game (*.zgw)"), {} }; }
+
+TFileDialogOptions SaveDialog1() { return { TForm1::tr("Save Moves"), TForm1::tr("Plain Text (*.txt)"), {} }; }
+
+} // namespace
+
+// The board is only read: a search may go on meanwhile.
+void TForm1::SaveGame1Click(QObject*)
+{
+    const TFileDialogOptions options = SaveDialog2();
+    const QString fileName = WithDefaultExtension(FDialogs.SaveFileName(this, options), options.DefaultExt);
+    if (fileName.isEmpty())
+        return;
+    RichEdit1->setPlainText(QString::fromStdString(ChessBrd1->Position()));
+    WriteWholeFile(fileName, RichEdit1->toPlainText().toLatin1());
+}
+
+// Only the squares change: side to move, castling, move number, record, list and clocks stay.
+void TForm1::OpenGame1Click(QObject*)
+{
+    const QString fileName = FDialogs.OpenFileName(this, OpenDialog1());
+    if (fileName.isEmpty())
+        return;
+    // Characters after the 64th fill no square, so nothing beyond them is read.
+    const QByteArray bytes = ReadFileStart(fileName, GameFileBytes);
+    RichEdit1->setPlainText(QString::fromLatin1(bytes));
+    ChessBrd1->set_PosStr(RichEdit1->toPlainText().toLatin1().toStdString());
+}
+
+void TForm1::Save1Click(QObject*)
+{
+    const QString fileName = FDialogs.SaveFileName(this, SaveDialog1());
+    if (fileName.isEmpty())
+        return;
+    QByteArray bytes;
+    for (const QString& line : MoveListLines())
+        bytes += line.toLatin1() + "\r\n";
+    WriteWholeFile(fileName, bytes);
+}
+
+void TForm1::Print1Click(QObject*)
+{
+    if (!FDialogs.Print(this, *FPrinter1))
+        return;
+    PrintImage(*FPrinter1, ClientAreaImage());
+}
+
+void TForm1::PrintMoves1Click(QObject*)
+{
+    if (!FDialogs.Print(this, *FPrinter1))
+        return;
+    RichEdit1->setPlainText(MoveListLines().join(QLatin1Char('\n')));
+    PrintText(*FPrinter1, *RichEdit1);
+}
+
+void TForm1::PrintSetup1Click(QObject*) { FDialogs.PrinterSetup(this, *FPrinter1); }
+
+QStringList TForm1::MoveListLines() const
+{
+    QStringList lines;
+    for (int row = 0; row < ListBox1->count(); ++row)
+        lines.append(ListBox1->item(row)->text());
+    return lines;
+}
+
+QImage TForm1::ClientAreaImage()
+{
+    const int top = menuBar()->isVisible() ? menuBar()->height() : 0;
+    QImage image(width(), height() - top, QImage::Format_RGB32);
+    image.fill(palette().color(QPalette::Window));
+    render(&image, QPoint(0, 0), QRegion(0, top, width(), height() - top));
+    return image;
+}
