@@ -159,8 +159,9 @@ TEST_F(GameFiles, WhatCannotBeOpenedOrCreatedReachesTheErrorBoxAndChangesNothing
         ASSERT_EQ(dialogs.Texts(), std::vector<QString> { c.error });
         EXPECT_EQ(dialogs.Boxes[0].caption, "Zugwerk!");
         EXPECT_EQ(Board().Position(), position);
-        if (c.command == form->OpenGame1)
+        if (c.command == form->OpenGame1) {
             EXPECT_EQ(form->RichEdit1->toPlainText(), "kept");
+        }
     }
 }
 
