@@ -90,7 +90,7 @@ TColor TColorGrid::SwatchColor(int index) const
 {
     const QImage picture = Swatch(index)->icon().pixmap(12, 12).toImage();
     const QColor c = picture.pixelColor(6, 6);
-    return RGBColor(c.red(), c.green(), c.blue());
+    return ToTColor(c);
 }
 
 void TColorGrid::MarkCurrent(TColor current)

@@ -61,7 +61,7 @@ bool TQtDialogs::ChooseColor(QWidget* parent, TColor& color)
     const QColor chosen = QColorDialog::getColor(ToQColor(color), parent);
     if (!chosen.isValid())
         return false;
-    color = RGBColor(chosen.red(), chosen.green(), chosen.blue());
+    color = ToTColor(chosen);
     return true;
 }
 

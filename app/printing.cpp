@@ -39,17 +39,6 @@ TPrintError::TPrintError(const QString& message)
 {
 }
 
-int MulDiv(int a, int b, int c)
-{
-    if (c == 0)
-        return -1;
-    const std::int64_t product = static_cast<std::int64_t>(a) * b;
-    const std::int64_t half = (c > 0 ? c : -c) / 2;
-    const bool negative = (product < 0) != (c < 0);
-    const std::int64_t magnitude = ((product < 0 ? -product : product) + half) / (c < 0 ? -c : c);
-    return static_cast<int>(negative ? -magnitude : magnitude);
-}
-
 QRect PrintedImageRect(const QSize& imageSize, const QPrinter& printer)
 {
     return { 0, 0, MulDiv(imageSize.width(), printer.logicalDpiX(), ScreenPixelsPerInch),

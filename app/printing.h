@@ -4,6 +4,8 @@
 // pages as it needs. Each is one print job with an empty title. A printer that cannot start the job
 // is reported by a thrown TPrintError with the text the user sees in the application's error box.
 
+#include "view_types.h"
+
 #include <QRect>
 
 #include <stdexcept>
@@ -21,8 +23,6 @@ public:
 // Screen pixels per inch the window's images are made for.
 inline constexpr int ScreenPixelsPerInch = 96;
 
-// a * b / c rounded to the nearest whole number, halves away from zero, without overflow; -1 when c is 0.
-int MulDiv(int a, int b, int c);
 
 // The rectangle, in printer dots from the printable area's top-left corner, that an image of this
 // size covers so that it keeps its physical size on paper.

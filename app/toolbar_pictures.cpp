@@ -175,8 +175,6 @@ QImage CurvedArrow()
 
 } // namespace
 
-QColor ToQColor(TColor color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
-
 QImage ToolbarImage(ToolPicture picture)
 {
     switch (picture) {

@@ -2,7 +2,7 @@
 
 // The 16 x 16 pictures of the toolbar, drawn here as pixel maps and shapes; nothing is loaded.
 
-#include "chesstypes.h"
+#include "view_types.h"
 
 #include <QIcon>
 #include <QImage>
@@ -17,4 +17,3 @@ QImage GreyedImage(const QImage& picture);
 // A paint bucket above a 16 x 4 strip of the colour.
 QImage PaintBucketImage(TColor color);
 
-QColor ToQColor(TColor color);

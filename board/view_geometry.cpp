@@ -3,12 +3,8 @@
 #include "chessbrd.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
-
-// Round-to-nearest a * b / c, as the toolkit converts points to pixels.
-int MulDiv(int a, int b, int c) { return static_cast<int>(std::lround(static_cast<double>(a) * b / c)); }
 
 constexpr int PixelsPerInch = 96;
 

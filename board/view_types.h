@@ -5,13 +5,32 @@
 
 #include "chesstypes.h"
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
 
+#include <cstdint>
 #include <vector>
 
 class QPainter;
+
+// Colours between the board's 32-bit values (red in the low byte) and Qt's.
+inline QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+inline TColor ToTColor(const QColor& c) { return RGBColor(c.red(), c.green(), c.blue()); }
+
+// a * b / c rounded to the nearest integer, halves away from zero, without overflow in between, as the
+// toolkit scales sizes between resolutions; -1 when c is 0.
+inline int MulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const std::int64_t product = static_cast<std::int64_t>(a) * b;
+    const std::int64_t half = (c > 0 ? c : -c) / 2;
+    const bool negative = (product < 0) != (c < 0);
+    const std::int64_t magnitude = ((product < 0 ? -product : product) + half) / (c < 0 ? -c : c);
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}
 
 // A font with a colour. Copying copies both (the toolkit's assign).
 class TFont : public QFont {
