@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 
+#include "game_list_dialog.h"
 #include "toolbar_pictures.h"
 
 #include <QColorDialog>
@@ -63,6 +64,12 @@ bool TQtDialogs::ChooseColor(QWidget* parent, TColor& color)
         return false;
     color = ToTColor(chosen);
     return true;
+}
+
+int TQtDialogs::ChooseGame(QWidget* parent, const QList<TGameListEntry>& games)
+{
+    TGameListDialog dialog(games, parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.ChosenGame() : -1;
 }
 
 QString WithDefaultExtension(const QString& fileName, const QString& defaultExt)

@@ -6,6 +6,7 @@
 
 #include "chesstypes.h"
 
+#include <QList>
 #include <QMessageBox>
 #include <QString>
 
@@ -18,6 +19,15 @@ struct TFileDialogOptions {
     QString Title;
     QString Filter; // "Description (*.ext)"
     QString DefaultExt;
+};
+
+// One line of the list of games that a PGN file holds.
+struct TGameListEntry {
+    QString White;
+    QString Black;
+    QString Result;
+    QString Date;
+    int Moves = 0; // full moves, a half-move started counting as one
 };
 
 class TDialogs {
@@ -40,6 +50,9 @@ public:
 
     // The colour dialog opens on color and, when the user accepts, writes the choice into it.
     virtual bool ChooseColor(QWidget* parent, TColor& color) = 0;
+
+    // Lets the user pick one of several games; its index, or -1 when the list was cancelled.
+    virtual int ChooseGame(QWidget* parent, const QList<TGameListEntry>& games) = 0;
 };
 
 class TQtDialogs : public TDialogs {
@@ -51,6 +64,7 @@ public:
     bool Print(QWidget* parent, QPrinter& printer) override;
     bool PrinterSetup(QWidget* parent, QPrinter& printer) override;
     bool ChooseColor(QWidget* parent, TColor& color) override;
+    int ChooseGame(QWidget* parent, const QList<TGameListEntry>& games) override;
 };
 
 // The name with the default extension appended when the name has no extension of its own.

@@ -1,5 +1,6 @@
 // Zugwerk! program start: the application object with its title, the main window, the options
-// dialog, then the event loop until the main window ends it.
+// dialog, then the event loop until the main window ends it. A file named on the command line (a
+// PGN game or a game file) is opened once the window shows.
 
 #include "application.h"
 #include "unit1.h"
@@ -20,6 +21,11 @@ int main(int argc, char* argv[])
         Form2 = form2.get();
         const auto forget = qScopeGuard([] { Form1 = nullptr, Form2 = nullptr; });
         form1->show();
+        // Queued, so that the event loop runs it and a file that cannot be read reaches the error box.
+        if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1)
+            QMetaObject::invokeMethod(
+                form1.get(), [form = form1.get(), fileName = arguments.at(1)] { form->OpenFile(fileName); },
+                Qt::QueuedConnection);
         return application.exec();
     } catch (const std::exception& e) {
         // Nothing runs yet that could go on: say what went wrong and end.

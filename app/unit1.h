@@ -11,6 +11,7 @@
 //   unit1_game.cpp        the board's events, the status bar, the move list and clicks in it
 //   unit1_clocks.cpp      the player clocks: timer display, start, reset, switch at every move
 //   unit1_files.cpp       game files, the move-list file, printing the window and the move list
+//   unit1_games.cpp       whole games as PGN and positions as FEN: files, clipboard, the finished game
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published
@@ -18,11 +19,16 @@
 // computer's moves arrive there too.
 
 #include "chesstypes.h"
+#include "game_notation.h"
 
+#include <QDate>
 #include <QImage>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -92,12 +98,18 @@ public:
     QAction* PrintMoves1;
     QAction* PrintSetup1;
     QAction* Exit1;
+    QAction* ExportGame1;
+    QAction* ImportGame1;
     QMenu* Edit1;
     QAction* Back1;
     QAction* Forward1;
     QAction* Stop1;
     QAction* Whiteontop1;
     QAction* Options1;
+    QAction* CopyPosition1;
+    QAction* PastePosition1;
+    QAction* CopyGame1;
+    QAction* PasteGame1;
     QAction* About1;
 
     // True while Chr1 is the clock that runs.
@@ -118,6 +130,12 @@ public:
     void Print1Click(QObject* Sender);
     void PrintMoves1Click(QObject* Sender);
     void PrintSetup1Click(QObject* Sender);
+    void ExportGame1Click(QObject* Sender);
+    void ImportGame1Click(QObject* Sender);
+    void CopyPosition1Click(QObject* Sender);
+    void PastePosition1Click(QObject* Sender);
+    void CopyGame1Click(QObject* Sender);
+    void PasteGame1Click(QObject* Sender);
     void RadioGroup1Click(QObject* Sender);
     void RadioGroup2Click(QObject* Sender);
     void ListBox1Click(QObject* Sender);
@@ -134,6 +152,14 @@ public:
     void ChessBrd1StaleMate(QObject* Sender, Square oldSq, Square newSq);
     void ChessBrd1ThreefoldPosition(QObject* Sender);
     void ChessBrd1OnlyTwoKingsLeft(QObject* Sender);
+
+    // The game that Export Game and Copy Game write: the one that just ended, until the next move of
+    // the new game, else the game on the board, with the tags of an imported game.
+    notation::Game GameToExport() const;
+    // Opens a file named on the command line: a PGN file is imported, any other is a game file.
+    void OpenFile(const QString& fileName);
+    // The date of the games written; replaceable so that tests fix it.
+    std::function<QDate()> Today = &QDate::currentDate;
 
     // The window's client area as it is on screen: everything below the menu bar.
     QImage ClientAreaImage();
@@ -162,6 +188,13 @@ private:
     void EngineMessageBox(const QString& caption, const QString& text);
     // unit1_files.cpp
     QStringList MoveListLines() const;
+    void OpenGameFile(const QString& fileName);
+    // unit1_games.cpp
+    notation::Game CurrentGame() const;
+    void KeepFinishedGame();
+    void ImportGames(const std::vector<notation::Game>& games);
+    void ImportGameText(const QByteArray& text, const QString& source);
+    void ShowGameStart();
     // unit1_clocks.cpp
     void ResetClocks();
     void SwitchClocks();
@@ -170,6 +203,10 @@ private:
     std::unique_ptr<QPrinter> FPrinter1;
     // The one text area of the status bar.
     QLabel* StatusPanel;
+    // The game that just ended, kept for export until the next move of the new game.
+    std::optional<notation::Game> FinishedGame;
+    // The last game imported, whose tags and result go with it while the board plays it.
+    std::optional<notation::Game> ImportedGame;
 };
 
 extern TForm1* Form1;

@@ -14,6 +14,7 @@
 
 void TForm1::New1Click(QObject*)
 {
+    ImportedGame.reset();
     ChessBrd1->NewGame();
     UpdateMoveList();
     ResetClocks();

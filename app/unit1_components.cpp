@@ -162,6 +162,11 @@ void TForm1::CreateMenu()
     PrintSetup1 = MenuItem(File1, "PrintSetup1", tr("P&rinter Setup..."), {}, &TForm1::PrintSetup1Click);
     File1->addSeparator();
     Exit1 = MenuItem(File1, "Exit1", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &TForm1::Exit1Click);
+    File1->addSeparator();
+    ExportGame1 = MenuItem(File1, "ExportGame1", tr("&Export Game (PGN)..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+        &TForm1::ExportGame1Click);
+    ImportGame1 = MenuItem(File1, "ImportGame1", tr("&Import Game (PGN)..."), QKeySequence(Qt::CTRL | Qt::Key_I),
+        &TForm1::ImportGame1Click);
 
     Edit1 = menuBar()->addMenu(tr("&Edit"));
     Back1 = MenuItem(Edit1, "Back1", tr("&Back"), QKeySequence(Qt::CTRL | Qt::Key_B), &TForm1::Back1Click);
@@ -172,6 +177,15 @@ void TForm1::CreateMenu()
     Whiteontop1 = MenuItem(
         Edit1, "Whiteontop1", tr("&Reverse board"), QKeySequence(Qt::CTRL | Qt::Key_R), &TForm1::Whiteontop1Click);
     Options1 = MenuItem(Edit1, "Options1", tr("&Options..."), {}, &TForm1::Options1Click);
+    Edit1->addSeparator();
+    CopyPosition1 = MenuItem(Edit1, "CopyPosition1", tr("Copy &Position (FEN)"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TForm1::CopyPosition1Click);
+    PastePosition1 = MenuItem(Edit1, "PastePosition1", tr("Paste Position (FEN)"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &TForm1::PastePosition1Click);
+    CopyGame1 = MenuItem(
+        Edit1, "CopyGame1", tr("&Copy Game (PGN)"), QKeySequence(Qt::CTRL | Qt::Key_C), &TForm1::CopyGame1Click);
+    PasteGame1 = MenuItem(
+        Edit1, "PasteGame1", tr("Paste &Game (PGN)"), QKeySequence(Qt::CTRL | Qt::Key_V), &TForm1::PasteGame1Click);
 
     // A menu-bar item of its own, without sub-items.
     About1 = menuBar()->addAction(tr("About..."));

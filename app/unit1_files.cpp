@@ -40,16 +40,24 @@ void TForm1::SaveGame1Click(QObject*)
     WriteWholeFile(fileName, RichEdit1->toPlainText().toLatin1());
 }
 
-// Only the squares change: side to move, castling, move number, record, list and clocks stay.
 void TForm1::OpenGame1Click(QObject*)
 {
     const QString fileName = FDialogs.OpenFileName(this, OpenDialog1());
     if (fileName.isEmpty())
         return;
+    OpenGameFile(fileName);
+}
+
+// Only the squares change: side to move, castling, move number, record, list and clocks stay. The
+// game the board held is no longer the one on it, so no earlier game is kept for export.
+void TForm1::OpenGameFile(const QString& fileName)
+{
     // Characters after the 64th fill no square, so nothing beyond them is read.
     const QByteArray bytes = ReadFileStart(fileName, GameFileBytes);
     RichEdit1->setPlainText(QString::fromLatin1(bytes));
     ChessBrd1->set_PosStr(RichEdit1->toPlainText().toLatin1().toStdString());
+    FinishedGame.reset();
+    ImportedGame.reset();
 }
 
 void TForm1::Save1Click(QObject*)

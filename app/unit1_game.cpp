@@ -40,6 +40,8 @@ void TForm1::ListBox1Click(QObject*)
 
 void TForm1::ChessBrd1LegalMove(QObject*, Square, Square newSq)
 {
+    // The game that ended before is no longer offered once the new one has begun.
+    FinishedGame.reset();
     UpdateMoveList();
     SetStatus(QStringLiteral("Move %1 : %2").arg(ChessBrd1->CurrentMove()).arg(SquareIndex(newSq)));
     SwitchClocks();
@@ -73,9 +75,10 @@ void TForm1::ChessBrd1OnlyTwoKingsLeft(QObject*)
 }
 
 // Runs inside the board's move: the new game starts at once, while the move list keeps the finished
-// game until the next move refreshes it.
+// game until the next move refreshes it, and export offers it until then.
 void TForm1::EndGame(const QString& status, const QString& message)
 {
+    KeepFinishedGame();
     SetStatus(status);
     FDialogs.MessageBox(this, TZugwerkApplication::Title(), message, QMessageBox::NoIcon, QMessageBox::Ok);
     ChessBrd1->NewGame();

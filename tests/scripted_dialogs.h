@@ -2,7 +2,7 @@
 
 // Dialogs for tests: every message box is recorded and answered at once, without a modal loop.
 // OnBox runs while the box would be open, so a test can look at the window then, or throw.
-// File, print and colour dialogs take the answers the test queued and are cancelled when none is
+// File, print, colour and game-list dialogs take the answers the test queued and are cancelled when none is
 // left; each one shown is recorded with its options.
 
 #include "dialogs.h"
@@ -64,6 +64,14 @@ public:
         if (answer)
             color = *answer;
         return answer.has_value();
+    }
+
+    std::deque<int> GameChoices; // -1 cancels; cancelled when none is left
+    std::vector<QList<TGameListEntry>> GameLists;
+    int ChooseGame(QWidget*, const QList<TGameListEntry>& games) override
+    {
+        GameLists.push_back(games);
+        return Next(GameChoices).value_or(-1);
     }
 
     std::vector<QString> Texts() const

@@ -1,0 +1,241 @@
+// Whole games as PGN and positions as FEN: export and import files, the clipboard, the game that
+// just ended, and files named on the command line. Errors are thrown and reach the user in the
+// application's error box; a refused import leaves the board as it was.
+
+#include "unit1.h"
+
+#include "application.h"
+#include "chessbrd.h"
+#include "dialogs.h"
+#include "game_transfer.h"
+#include "text_files.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+// Larger files are refused rather than read in part; 64 MB hold about 100,000 games.
+constexpr qint64 MaxPgnFileBytes = 64 * 1024 * 1024;
+
+TFileDialogOptions ExportDialog()
+{
+    return { TForm1::tr("Export Game"), TForm1::tr("PGN Game (*.pgn)"), QStringLiteral("pgn") };
+}
+
+TFileDialogOptions ImportDialog()
+{
+    return { TForm1::tr("Import Game"), TForm1::tr("PGN Games (*.pgn);;All Files (*)"), {} };
+}
+
+[[noreturn]] void Refuse(const QString& message) { throw std::runtime_error(message.toLocal8Bit().toStdString()); }
+
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QByteArray ReadPgnFile(const QString& fileName)
+{
+    QByteArray bytes = ReadFileStart(fileName, MaxPgnFileBytes + 1);
+    if (bytes.size() > MaxPgnFileBytes)
+        Refuse(TForm1::tr("%1 is larger than 64 MB; no game was imported").arg(QFileInfo(fileName).fileName()));
+    return bytes;
+}
+
+// Moves as the move list counts them: White's and Black's half-moves of one number are one move.
+int FullMoves(const notation::Game& game)
+{
+    const int halfMoves = static_cast<int>(game.Moves.size());
+    if (halfMoves == 0)
+        return 0;
+    return game.Start.WhiteToMove ? (halfMoves + 1) / 2 : (halfMoves + 2) / 2;
+}
+
+TGameListEntry ListEntry(const notation::Game& game)
+{
+    return { FromUtf8(game.TagValue("White")), FromUtf8(game.TagValue("Black")), FromUtf8(game.Result),
+        FromUtf8(game.TagValue("Date")), FullMoves(game) };
+}
+
+bool SameStartApartFromClock(notation::Position a, notation::Position b)
+{
+    a.HalfmoveClock = b.HalfmoveClock = 0;
+    return a == b;
+}
+
+} // namespace
+
+notation::Game TForm1::GameToExport() const { return FinishedGame ? *FinishedGame : CurrentGame(); }
+
+// The tags and the result of an imported game stay with it while the board's record starts where
+// it started; the result only as long as its moves are unchanged.
+notation::Game TForm1::CurrentGame() const
+{
+    notation::Game game = RecordedGame(*ChessBrd1);
+    const bool imported = ImportedGame && SameStartApartFromClock(ImportedGame->Start, game.Start);
+    if (imported)
+        game.Start.HalfmoveClock = ImportedGame->Start.HalfmoveClock;
+    if (imported && !ImportedGame->Tags.empty()) {
+        game.Tags = ImportedGame->Tags;
+    } else {
+        const QDate date = Today();
+        const int depth = ChessBrd1->SearchDepth();
+        game.Tags = notation::CasualGame(notation::PgnDate(date.year(), date.month(), date.day()),
+            notation::PlayerName(ChessBrd1->ComputerPlaysWhite(), depth),
+            notation::PlayerName(ChessBrd1->ComputerPlaysBlack(), depth))
+                        .Tags;
+    }
+    game.Result = imported && game.Moves == ImportedGame->Moves ? ImportedGame->Result : "*";
+    game.Result = notation::ResultOf(game);
+    game.SetTag("Result", game.Result);
+    return game;
+}
+
+// Runs inside the board's move that ended the game, before the board starts the next one.
+void TForm1::KeepFinishedGame()
+{
+    try {
+        FinishedGame = CurrentGame();
+    } catch (const notation::NotationError&) {
+        // The board held no legal game (a position was written over it): there is nothing to keep.
+        FinishedGame.reset();
+    }
+    ImportedGame.reset();
+}
+
+void TForm1::ExportGame1Click(QObject*)
+{
+    // Before the dialog: a board that holds no legal game is refused without asking for a name.
+    const notation::Game game = GameToExport();
+    const TFileDialogOptions options = ExportDialog();
+    const QString fileName = WithDefaultExtension(FDialogs.SaveFileName(this, options), options.DefaultExt);
+    if (fileName.isEmpty())
+        return;
+    WriteWholeFile(fileName, QByteArray::fromStdString(notation::WritePgn(game)));
+    SetStatus(tr("Game exported to %1").arg(QFileInfo(fileName).fileName()));
+}
+
+void TForm1::ImportGame1Click(QObject*)
+{
+    const QString fileName = FDialogs.OpenFileName(this, ImportDialog());
+    if (fileName.isEmpty())
+        return;
+    ImportGameText(ReadPgnFile(fileName), QFileInfo(fileName).fileName());
+}
+
+void TForm1::CopyGame1Click(QObject*)
+{
+    QGuiApplication::clipboard()->setText(FromUtf8(notation::WritePgn(GameToExport())));
+    SetStatus(tr("Game copied"));
+}
+
+void TForm1::PasteGame1Click(QObject*)
+{
+    ImportGameText(QGuiApplication::clipboard()->text().toUtf8(), tr("the clipboard"));
+}
+
+// The half-move clock comes from the game when the board shows one of its positions.
+void TForm1::CopyPosition1Click(QObject*)
+{
+    notation::Position position = BoardPosition(*ChessBrd1);
+    try {
+        for (const notation::Position& p : notation::Replay(CurrentGame()))
+            if (p.FullmoveNumber == position.FullmoveNumber && p.WhiteToMove == position.WhiteToMove
+                && std::equal(std::begin(p.Squares), std::end(p.Squares), position.Squares))
+                position.HalfmoveClock = p.HalfmoveClock;
+    } catch (const notation::NotationError&) {
+        // No legal game leads to the board's position: the clock stays 0.
+    }
+    QGuiApplication::clipboard()->setText(FromUtf8(notation::WriteFen(position)));
+    SetStatus(tr("Position copied"));
+}
+
+void TForm1::PastePosition1Click(QObject*)
+{
+    const std::string text = QGuiApplication::clipboard()->text().trimmed().toStdString();
+    notation::Game game;
+    try {
+        game.Start = notation::ReadFen(text);
+    } catch (const notation::NotationError& error) {
+        Refuse(tr("The clipboard holds no position in FEN:\n%1").arg(QString::fromUtf8(error.what())));
+    }
+    ImportGames({ game });
+}
+
+void TForm1::ImportGameText(const QByteArray& text, const QString& source)
+{
+    std::vector<notation::Game> games;
+    try {
+        games = notation::ReadPgn(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    } catch (const notation::NotationError& error) {
+        Refuse(tr("Cannot import from %1:\n%2").arg(source, QString::fromUtf8(error.what())));
+    }
+    if (games.empty())
+        Refuse(tr("Cannot import from %1: it holds no game in PGN").arg(source));
+    ImportGames(games);
+}
+
+// A single game goes on the board at once; of several, the user picks one.
+void TForm1::ImportGames(const std::vector<notation::Game>& games)
+{
+    int chosen = 0;
+    if (games.size() > 1) {
+        QList<TGameListEntry> list;
+        list.reserve(static_cast<qsizetype>(games.size()));
+        for (const notation::Game& game : games)
+            list.append(ListEntry(game));
+        chosen = FDialogs.ChooseGame(this, list);
+        if (chosen < 0 || chosen >= static_cast<int>(games.size()))
+            return;
+    }
+    const TReplay replay = ReplayOnBoard(*ChessBrd1, games[static_cast<std::size_t>(chosen)]);
+    FinishedGame.reset();
+    ImportedGame = replay.Imported;
+    UpdateMoveList();
+    ResetClocks();
+    ShowGameStart();
+
+    QStringList notes;
+    if (replay.Renumbered)
+        notes.append(tr("The game starts at move %1, beyond the board's move %2: here it starts at move 1.")
+                         .arg(games[static_cast<std::size_t>(chosen)].Start.FullmoveNumber)
+                         .arg(TChessBoard::LastSetUpMoveNumber));
+    if (replay.Cut != TReplay::TCut::None) {
+        const QString why = replay.Cut == TReplay::TCut::OnlyKings ? tr("only the two kings are left")
+            : replay.Cut == TReplay::TCut::Repetition             ? tr("the same placement stands for the third time")
+                                                                  : tr("the game record holds no more moves");
+        const QString leftOut = replay.MovesLeftOut == 1
+            ? tr("The remaining half-move was left out.")
+            : tr("The remaining %1 half-moves were left out.").arg(replay.MovesLeftOut);
+        notes.append(tr("The game was imported up to move %1 with %2 to move: %3, which ends the game here. %4")
+                         .arg(replay.CutMoveNumber)
+                         .arg(replay.CutWhite ? tr("White") : tr("Black"), why, leftOut));
+    }
+    if (!notes.isEmpty())
+        FDialogs.MessageBox(
+            this, TZugwerkApplication::Title(), notes.join(QLatin1Char('\n')), QMessageBox::Information, QMessageBox::Ok);
+}
+
+// The status after an import: who played, and how many moves the board now holds.
+void TForm1::ShowGameStart()
+{
+    const notation::Game& game = *ImportedGame;
+    const QString white = FromUtf8(game.TagValue("White"));
+    const QString black = FromUtf8(game.TagValue("Black"));
+    const QString players
+        = white.isEmpty() && black.isEmpty() ? QString() : white + QStringLiteral(" - ") + black + QStringLiteral(", ");
+    const int moves = FullMoves(game);
+    SetStatus(tr("Imported: %1%2").arg(players, moves == 1 ? tr("1 move") : tr("%1 moves").arg(moves)));
+}
+
+void TForm1::OpenFile(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QStringLiteral("pgn")) {
+        ImportGameText(ReadPgnFile(fileName), QFileInfo(fileName).fileName());
+    } else {
+        OpenGameFile(fileName);
+    }
+}
