@@ -55,13 +55,15 @@ test-sanitize: deps
 	cd build-asan && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
 # Speed checks, run by hand: the board's legality scan, its drawing (full and partial redraw), the engine
-# thread's idle and cancel costs, the engine's search suite, and PGN import through the notation library.
+# thread's idle and cancel costs, the engine's search suite, and PGN import through the notation library
+# alone and through the board.
 bench: build
 	./$(BUILD_DIR)/board-bench
 	./$(BUILD_DIR)/view-bench
 	./$(BUILD_DIR)/thread-bench
 	./$(BUILD_DIR)/zugwerk-engine bench
 	./$(BUILD_DIR)/pgn-bench $(BUILD_DIR)/pgn-bench.pgn
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/pgn-import-bench $(BUILD_DIR)/pgn-import-bench.pgn
 
 clean:
 	rm -rf $(BUILD_DIR) build-tsan build-asan

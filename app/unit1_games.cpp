@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <stdexcept>
@@ -167,10 +168,15 @@ void TForm1::PastePosition1Click(QObject*)
 void TForm1::ImportGameText(const QByteArray& text, const QString& source)
 {
     std::vector<notation::Game> games;
-    try {
-        games = notation::ReadPgn(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-    } catch (const notation::NotationError& error) {
-        Refuse(tr("Cannot import from %1:\n%2").arg(source, QString::fromUtf8(error.what())));
+    {
+        // A file of thousands of games takes a moment to read.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+        try {
+            games = notation::ReadPgn(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+        } catch (const notation::NotationError& error) {
+            Refuse(tr("Cannot import from %1:\n%2").arg(source, QString::fromUtf8(error.what())));
+        }
     }
     if (games.empty())
         Refuse(tr("Cannot import from %1: it holds no game in PGN").arg(source));

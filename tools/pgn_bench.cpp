@@ -16,23 +16,6 @@ namespace {
 constexpr int GameCount = 10000;
 constexpr int Rounds = 3;
 
-std::string GenerateFile(std::size_t& plies)
-{
-    std::mt19937 random(20240309);
-    std::uniform_int_distribution<int> length(40, 160);
-    std::string text;
-    plies = 0;
-    for (int i = 0; i < GameCount; ++i) {
-        notation::Game game = notation::RandomGame(random, notation::StartPosition(), length(random));
-        game.Tags = notation::CasualGame(
-            notation::PgnDate(2024, 3, 9), notation::PlayerName(false, 3), notation::PlayerName(true, 1 + i % 10))
-                        .Tags;
-        plies += game.Moves.size();
-        text += notation::WritePgn(game) + "\n";
-    }
-    return text;
-}
-
 std::string ReadWholeFile(const char* path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -48,7 +31,7 @@ int main(int argc, char* argv[])
     const char* path = argc > 1 ? argv[1] : "pgn-bench.pgn";
     std::size_t plies = 0;
     {
-        const std::string text = GenerateFile(plies);
+        const std::string text = notation::RandomGameFile(GameCount, plies);
         std::ofstream out(path, std::ios::binary);
         out << text;
         if (!out) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// Random legal games for the notation tests and the PGN benchmark.
+// Random legal games for the notation tests and the PGN benchmarks.
 
 #include "game_notation.h"
 #include "move_rules.h"
@@ -32,6 +32,23 @@ inline Game RandomGame(std::mt19937& random, const Position& start, int maxPlies
         placements.emplace_back(rules.Current().Squares, 64);
     }
     return game;
+}
+
+// The benchmarks' file: `count` random games of 40 to 160 half-moves from the initial position, as
+// this program exports them, a blank line between games. `plies` receives their half-moves.
+inline std::string RandomGameFile(int count, std::size_t& plies)
+{
+    std::mt19937 random(20240309);
+    std::uniform_int_distribution<int> length(40, 160);
+    std::string text;
+    plies = 0;
+    for (int i = 0; i < count; ++i) {
+        Game game = RandomGame(random, StartPosition(), length(random));
+        game.Tags = CasualGame(PgnDate(2024, 3, 9), PlayerName(false, 3), PlayerName(true, 1 + i % 10)).Tags;
+        plies += game.Moves.size();
+        text += WritePgn(game) + "\n";
+    }
+    return text;
 }
 
 } // namespace notation
