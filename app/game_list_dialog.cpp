@@ -41,8 +41,11 @@ TGameListDialog::TGameListDialog(const QList<TGameListEntry>& games, QWidget* pa
         Table->setItem(row, 4, Cell(game.Date));
         Table->setItem(row, 5, Cell(QString::number(game.Moves), numbers));
     }
-    Table->resizeColumnsToContents();
-    Table->horizontalHeader()->setStretchLastSection(true);
+    // The players' names take the room the numbers, the result and the date leave.
+    QHeaderView* header = Table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
     if (!games.isEmpty())
         Table->selectRow(0);
     connect(Table, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);

@@ -228,10 +228,16 @@ void TForm1::ImportGames(const std::vector<notation::Game>& games)
 void TForm1::ShowGameStart()
 {
     const notation::Game& game = *ImportedGame;
-    const QString white = FromUtf8(game.TagValue("White"));
-    const QString black = FromUtf8(game.TagValue("Black"));
-    const QString players
-        = white.isEmpty() && black.isEmpty() ? QString() : white + QStringLiteral(" - ") + black + QStringLiteral(", ");
+    // PGN writes an unknown name as "?".
+    const auto name = [&](const char* tag) {
+        const QString value = FromUtf8(game.TagValue(tag));
+        return value.isEmpty() ? QStringLiteral("?") : value;
+    };
+    const QString white = name("White");
+    const QString black = name("Black");
+    const QString players = white == QStringLiteral("?") && black == QStringLiteral("?")
+        ? QString()
+        : white + QStringLiteral(" - ") + black + QStringLiteral(", ");
     const int moves = FullMoves(game);
     SetStatus(tr("Imported: %1%2").arg(players, moves == 1 ? tr("1 move") : tr("%1 moves").arg(moves)));
 }
