@@ -35,8 +35,15 @@ notation::Position PositionOf(const char* squares, int moveNumber, bool whiteToM
     return position;
 }
 
+bool BoardShowsItsRecordEntry(const TChessBoard& board)
+{
+    const MoveInfo entry = board.GetMove(board.CurrentMove(), board.WhiteToMove());
+    return entry.PosStr[0] == '_' && std::memcmp(entry.PosStr + 1, board.Position().c_str(), 64) == 0;
+}
+
 // The record from its first position to its last. When the last entry holds a half-move, Move is
-// still making it: the position after it is the board's own.
+// still making it: the position after it is the board's own. A position written over the board (a
+// game file opened) is in no record entry and has no moves leading to it: it stands alone.
 std::vector<RecordPosition> RecordPositions(const TChessBoard& board)
 {
     std::vector<RecordPosition> record;
@@ -51,6 +58,8 @@ std::vector<RecordPosition> RecordPositions(const TChessBoard& board)
         }
     if (!record.empty() && record.back().From != Square::None)
         record.push_back({ BoardPosition(board), Square::None, Square::None });
+    else if (!BoardShowsItsRecordEntry(board))
+        record = { { BoardPosition(board), Square::None, Square::None } };
     return record;
 }
 

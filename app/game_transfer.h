@@ -13,10 +13,10 @@
 class TChessBoard;
 
 // The game in the board's record, from its first position to its last, with no tags and result
-// "*". Inside a move's events the half-move being made counts, up to the board's position. When
-// the record does not form one legal game (after a position was written over the board), the game
-// starts at the last record position from which it does. Throws notation::NotationError when even
-// the record's last position is no legal chess position.
+// "*". Inside a move's events the half-move being made counts, up to the board's position. A
+// position written over the board (a game file opened) is a game of its own without moves until a
+// move is made from it; the game then starts there, where the record forms a legal game again.
+// Throws notation::NotationError when the game would start from no legal chess position.
 notation::Game RecordedGame(const TChessBoard& board);
 
 // The board's current position, its letters as they stand, with the half-move clock at 0: the board

@@ -224,7 +224,8 @@ void TForm1::ImportGames(const std::vector<notation::Game>& games)
             this, TZugwerkApplication::Title(), notes.join(QLatin1Char('\n')), QMessageBox::Information, QMessageBox::Ok);
 }
 
-// The status after an import: who played, and how many moves the board now holds.
+// The status after an import: who played, how many moves the board now holds, and how the game
+// ended when the board's rules ended it.
 void TForm1::ShowGameStart()
 {
     const notation::Game& game = *ImportedGame;
@@ -235,11 +236,19 @@ void TForm1::ShowGameStart()
     };
     const QString white = name("White");
     const QString black = name("Black");
-    const QString players = white == QStringLiteral("?") && black == QStringLiteral("?")
-        ? QString()
-        : white + QStringLiteral(" - ") + black + QStringLiteral(", ");
+    QString status = tr("Imported: ");
+    if (white != QStringLiteral("?") || black != QStringLiteral("?"))
+        status += white + QStringLiteral(" - ") + black + QStringLiteral(", ");
     const int moves = FullMoves(game);
-    SetStatus(tr("Imported: %1%2").arg(players, moves == 1 ? tr("1 move") : tr("%1 moves").arg(moves)));
+    status += moves == 1 ? tr("1 move") : tr("%1 moves").arg(moves);
+    switch (notation::EndOfGame(game)) {
+    case notation::GameEnd::Mate: status += tr(", mate"); break;
+    case notation::GameEnd::Stalemate: status += tr(", stalemate"); break;
+    case notation::GameEnd::OnlyKings: status += tr(", only two kings left"); break;
+    case notation::GameEnd::Repetition: status += tr(", 3-time repetition of position"); break;
+    case notation::GameEnd::None: break;
+    }
+    SetStatus(status);
 }
 
 void TForm1::OpenFile(const QString& fileName)

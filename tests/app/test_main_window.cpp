@@ -103,6 +103,12 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
         { form->Whiteontop1, "&Reverse board", Qt::CTRL | Qt::Key_R },
         { form->Options1, "&Options...", {} },
         { form->About1, "About...", {} },
+        { form->ExportGame1, "&Export Game (PGN)...", Qt::CTRL | Qt::Key_E },
+        { form->ImportGame1, "&Import Game (PGN)...", Qt::CTRL | Qt::Key_I },
+        { form->CopyPosition1, "Copy &Position (FEN)", Qt::CTRL | Qt::SHIFT | Qt::Key_C },
+        { form->PastePosition1, "Paste Position (FEN)", Qt::CTRL | Qt::SHIFT | Qt::Key_V },
+        { form->CopyGame1, "&Copy Game (PGN)", Qt::CTRL | Qt::Key_C },
+        { form->PasteGame1, "Paste &Game (PGN)", Qt::CTRL | Qt::Key_V },
     };
     for (const Item& item : items) {
         EXPECT_EQ(item.action->text(), item.caption);
@@ -110,8 +116,13 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
     }
     EXPECT_EQ(form->File1->title(), "&File");
     EXPECT_EQ(form->Edit1->title(), "&Edit");
-    EXPECT_EQ(form->File1->actions().size(), 11); // eight items and three separators
-    EXPECT_EQ(form->Edit1->actions().size(), 7); // five items and two separators
+    // The whole-game items come after the others, behind a separator of their own.
+    EXPECT_EQ(form->File1->actions().size(), 14);
+    EXPECT_EQ(form->File1->actions().indexOf(form->Exit1), 10);
+    EXPECT_EQ(form->File1->actions().indexOf(form->ExportGame1), 12);
+    EXPECT_EQ(form->Edit1->actions().size(), 12);
+    EXPECT_EQ(form->Edit1->actions().indexOf(form->Options1), 6);
+    EXPECT_EQ(form->Edit1->actions().indexOf(form->CopyPosition1), 8);
     EXPECT_EQ(form->menuBar()->actions().back(), form->About1);
 }
 

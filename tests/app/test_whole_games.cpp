@@ -241,6 +241,7 @@ TEST_F(WholeGames, ImportStopsWhereTheBoardEndsTheGameAndSaysWhy)
         "The game was imported up to move 5 with White to move: the same placement stands for the third time, "
         "which ends the game here. The remaining half-move was left out.");
     EXPECT_EQ(RecordedMoves().size(), 8u);
+    EXPECT_EQ(form->StatusText(), "Imported: 4 moves, 3-time repetition of position");
     EXPECT_EQ(Board().Position(), std::string(StartPosition)) << "the board keeps the imported game";
     EXPECT_NE(Exported().find("4. Ng1 Ng8 {Threefold repetition} 1/2-1/2\n"), std::string::npos);
 
@@ -299,6 +300,25 @@ TEST_F(WholeGames, RoundTripsOfRandomGamesPlayedThroughTheBoard)
         EXPECT_EQ(RecordedMoves(), game.Moves);
         EXPECT_EQ(Exported(), first) << "game " << games;
     }
+}
+
+// A position written over the board breaks its record: the game exported starts where the record
+// forms a legal game again, and a board without kings holds no game at all.
+TEST_F(WholeGames, ExportAfterAPositionWasWrittenOverTheBoard)
+{
+    Play(Board(), "e2e4");
+    Board().set_PosStr("rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR"); // e-pawn back home
+    Board().set_EnPassant(Square::None);
+    Play(Board(), "d7d5");
+    const notation::Game game = form->GameToExport();
+    EXPECT_EQ(notation::WriteFen(game.Start), "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR b KQkq - 0 1");
+    EXPECT_EQ(game.Moves.size(), 1u);
+
+    Board().set_PosStr(std::string(64, ' '));
+    Run(form->ExportGame1);
+    ASSERT_EQ(dialogs.Boxes.size(), 1u);
+    EXPECT_TRUE(dialogs.Boxes[0].text.startsWith("The position on the board is not a legal chess position"));
+    EXPECT_TRUE(dialogs.FileDialogs.empty()) << "refused before a file name is asked for";
 }
 
 TEST_F(WholeGames, FilesNamedOnTheCommandLineOpen)
