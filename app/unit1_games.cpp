@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScopeGuard>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <stdexcept>
@@ -35,7 +36,13 @@ TFileDialogOptions ImportDialog()
 
 [[noreturn]] void Refuse(const QString& message) { throw std::runtime_error(message.toLocal8Bit().toStdString()); }
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+// PGN text is UTF-8 today; older files are Latin-1, which shows through where UTF-8 does not fit.
+QString FromUtf8(const std::string& text)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    return utf8.hasError() ? QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())) : decoded;
+}
 
 QByteArray ReadPgnFile(const QString& fileName)
 {

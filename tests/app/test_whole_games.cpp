@@ -104,7 +104,7 @@ TEST_F(WholeGames, ImportPicksAGameFromSeveralAndReplaysItThroughTheBoard)
                              "[Date \"2001.02.03\"]\r\n[Result \"1-0\"]\r\n\r\n"
                              "1. e4 {a comment} e5 (1... c5 2. Nf3) 2. Nf3 $1 Nc6 3. Bb5 a6!? ; the Spanish\r\n"
                              "4. Ba4 Nf6 5. O-O 1-0\r\n\r\n"
-                             "[Event \"Two\"]\n[White \"Carl\"]\n[Black \"Dora\"]\n[Result \"1/2-1/2\"]\n"
+                             "[Event \"Two\"]\n[White \"Carl\"]\n[Black \"D\xF6rte\"]\n[Result \"1/2-1/2\"]\n"
                              "[SetUp \"1\"]\n[FEN \"4k3/P7/8/8/8/8/8/4K3 w - - 0 60\"]\n\n"
                              "60. a8=N Kd7 61. Nb6+ 1/2-1/2\n";
     Write("two.pgn", file);
@@ -120,6 +120,7 @@ TEST_F(WholeGames, ImportPicksAGameFromSeveralAndReplaysItThroughTheBoard)
     EXPECT_EQ(list[0].Date, "2001.02.03");
     EXPECT_EQ(list[0].Moves, 5);
     EXPECT_EQ(list[1].Moves, 2);
+    EXPECT_EQ(list[1].Black, QString::fromUtf8("D\u00F6rte")) << "a Latin-1 name";
     EXPECT_EQ(Board().Position(), std::string(StartPosition));
     EXPECT_TRUE(ListLines().isEmpty());
 
