@@ -27,6 +27,7 @@ TGameListDialog::TGameListDialog(const QList<TGameListEntry>& games, QWidget* pa
     setWindowTitle(tr("Import Game"));
     Table->setHorizontalHeaderLabels({ tr("No."), tr("White"), tr("Black"), tr("Result"), tr("Date"), tr("Moves") });
     Table->verticalHeader()->hide();
+    Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
