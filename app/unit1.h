@@ -194,7 +194,7 @@ private:
     void KeepFinishedGame();
     void ImportGames(const std::vector<notation::Game>& games);
     void ImportGameText(const QByteArray& text, const QString& source);
-    void ShowGameStart();
+    void ShowImportedGame();
     // unit1_clocks.cpp
     void ResetClocks();
     void SwitchClocks();

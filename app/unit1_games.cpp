@@ -37,7 +37,7 @@ TFileDialogOptions ImportDialog()
 [[noreturn]] void Refuse(const QString& message) { throw std::runtime_error(message.toLocal8Bit().toStdString()); }
 
 // PGN text is UTF-8 today; older files are Latin-1, which shows through where UTF-8 does not fit.
-QString FromUtf8(const std::string& text)
+QString PgnText(const std::string& text)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
@@ -63,8 +63,8 @@ int FullMoves(const notation::Game& game)
 
 TGameListEntry ListEntry(const notation::Game& game)
 {
-    return { FromUtf8(game.TagValue("White")), FromUtf8(game.TagValue("Black")), FromUtf8(game.Result),
-        FromUtf8(game.TagValue("Date")), FullMoves(game) };
+    return { PgnText(game.TagValue("White")), PgnText(game.TagValue("Black")), PgnText(game.Result),
+        PgnText(game.TagValue("Date")), FullMoves(game) };
 }
 
 bool SameStartApartFromClock(notation::Position a, notation::Position b)
@@ -135,7 +135,7 @@ void TForm1::ImportGame1Click(QObject*)
 
 void TForm1::CopyGame1Click(QObject*)
 {
-    QGuiApplication::clipboard()->setText(FromUtf8(notation::WritePgn(GameToExport())));
+    QGuiApplication::clipboard()->setText(PgnText(notation::WritePgn(GameToExport())));
     SetStatus(tr("Game copied"));
 }
 
@@ -156,7 +156,7 @@ void TForm1::CopyPosition1Click(QObject*)
     } catch (const notation::NotationError&) {
         // No legal game leads to the board's position: the clock stays 0.
     }
-    QGuiApplication::clipboard()->setText(FromUtf8(notation::WriteFen(position)));
+    QGuiApplication::clipboard()->setText(PgnText(notation::WriteFen(position)));
     SetStatus(tr("Position copied"));
 }
 
@@ -208,7 +208,7 @@ void TForm1::ImportGames(const std::vector<notation::Game>& games)
     ImportedGame = replay.Imported;
     UpdateMoveList();
     ResetClocks();
-    ShowGameStart();
+    ShowImportedGame();
 
     QStringList notes;
     if (replay.Renumbered)
@@ -233,12 +233,12 @@ void TForm1::ImportGames(const std::vector<notation::Game>& games)
 
 // The status after an import: who played, how many moves the board now holds, and how the game
 // ended when the board's rules ended it.
-void TForm1::ShowGameStart()
+void TForm1::ShowImportedGame()
 {
     const notation::Game& game = *ImportedGame;
     // PGN writes an unknown name as "?".
     const auto name = [&](const char* tag) {
-        const QString value = FromUtf8(game.TagValue(tag));
+        const QString value = PgnText(game.TagValue(tag));
         return value.isEmpty() ? QStringLiteral("?") : value;
     };
     const QString white = name("White");
