@@ -332,4 +332,44 @@ TEST_F(WholeGames, FilesNamedOnTheCommandLineOpen)
     EXPECT_EQ(Board().PieceAt(Square::E4), 'P');
 }
 
+
+// A game imported from a later move lists its moves from that move on; a click on a line goes to the
+// position after that half-move, as in a game that starts at move 1.
+TEST_F(WholeGames, MoveListLinesOfAGameFromALaterMoveGoToTheirPositions)
+{
+    const struct {
+        std::string fen;
+        std::string moves;
+        int row;
+        int moveNumber;
+        bool whiteToMove;
+    } cases[] = {
+        { "4k3/8/8/8/8/8/8/R3K3 w Q - 0 60", "60. Ra2 Kd7 61. Ra3 Ke6", 0, 60, false },
+        { "4k3/8/8/8/8/8/8/R3K3 w Q - 0 60", "60. Ra2 Kd7 61. Ra3 Ke6", 1, 61, true },
+        { "4k3/8/8/8/8/8/8/R3K3 w Q - 0 60", "60. Ra2 Kd7 61. Ra3 Ke6", 2, 61, false },
+        { "4k3/8/8/8/8/8/8/R3K3 b Q - 0 60", "60... Kd7 61. Ra2 Ke6", 1, 61, true },
+        { "4k3/8/8/8/8/8/8/R3K3 b Q - 0 60", "60... Kd7 61. Ra2 Ke6", 2, 61, false },
+    };
+    for (const auto& c : cases) {
+        Paste(form->PasteGame1, "[SetUp \"1\"]\n[FEN \"" + c.fen + "\"]\n\n" + c.moves + " *\n");
+        ASSERT_EQ(ListLines().size(), 4) << c.fen;
+        ClickListLine(c.row);
+        EXPECT_EQ(Board().CurrentMove(), c.moveNumber) << c.fen << " row " << c.row;
+        EXPECT_EQ(Board().WhiteToMove(), c.whiteToMove) << c.fen << " row " << c.row;
+    }
+}
+
+// When the computer opens the next game at once, the game that just ended must still reach export:
+// the user had no chance to export it between the box and the computer's move.
+TEST_F(WholeGames, TheFinishedGameOutlastsTheComputersOpeningMoveOfTheNextGame)
+{
+    Play(Board(), "f2f3 e7e5 g2g4");
+    Board().set_ComputerPlaysWhite(true); // Black is to move: the computer waits
+    Play(Board(), "d8h4");
+    ASSERT_EQ(dialogs.Texts(), std::vector<QString> { "Mate!" });
+    ASSERT_TRUE(WaitFor([&] { return Board().GetMoveList().size() == 1; })) << "the computer opened the new game";
+    Board().set_ComputerPlaysWhite(false);
+    EXPECT_EQ(Exported(), FoolsMate);
+}
+
 } // namespace
