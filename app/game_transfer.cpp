@@ -73,7 +73,8 @@ bool SamePlacementAndSide(const notation::Position& a, const notation::Position&
 const notation::LegalMove* FindRecordedMove(
     const notation::MoveRules& rules, Square from, Square to, const notation::Position& after)
 {
-    const char arrived = static_cast<char>(std::toupper(static_cast<unsigned char>(after.Squares[SquareIndex(to) - 1])));
+    const char arrived
+        = static_cast<char>(std::toupper(static_cast<unsigned char>(after.Squares[SquareIndex(to) - 1])));
     const notation::LegalMove* found = nullptr;
     for (const notation::LegalMove& legal : rules.Legal()) {
         if (legal.Move.From != SquareIndex(from) || legal.Move.To != SquareIndex(to))
@@ -96,8 +97,8 @@ notation::Position CheckedPosition(const notation::Position& position)
 
 notation::Position BoardPosition(const TChessBoard& board)
 {
-    return PositionOf(board.Position().c_str(), board.CurrentMove(), board.WhiteToMove(), board.CastlingAllowed(),
-        board.EnPassant());
+    return PositionOf(
+        board.Position().c_str(), board.CurrentMove(), board.WhiteToMove(), board.CastlingAllowed(), board.EnPassant());
 }
 
 notation::Game RecordedGame(const TChessBoard& board)

@@ -24,24 +24,29 @@ void TForm1::UpdateMoveList()
     ListBox1->SetLines(lines);
 }
 
-// Line i shows White's move (i + 2) div 2 when i is even: the position after it has Black to move.
-// A Black line shows the position after that Black move, which starts White's next move.
+// The lines alternate White, Black from the record's first move on (a record that starts with Black
+// to move shows White's half-move as dots). A White line shows the position after that move, with
+// Black to move; a Black line the position after that Black move, which starts White's next move.
 void TForm1::ListBox1Click(QObject*)
 {
     const int i = ListBox1->currentRow();
     if (i < 0)
         return;
-    const int n = (i + 2) / 2;
+    const int first = ChessBrd1->FirstRecordedMove();
     if (i % 2 == 0)
-        ChessBrd1->GotoMove(n, false);
+        ChessBrd1->GotoMove(first + i / 2, false);
     else
-        ChessBrd1->GotoMove(n + 1, true);
+        ChessBrd1->GotoMove(first + (i + 1) / 2, true);
 }
 
 void TForm1::ChessBrd1LegalMove(QObject*, Square, Square newSq)
 {
-    // The game that ended before is no longer offered once the new one has begun.
-    FinishedGame.reset();
+    // The game that ended before is offered until the player makes a move in the new one; a computer
+    // that opens the new game at once does not take it away before the player could export it.
+    const bool moverIsComputer
+        = ChessBrd1->WhiteToMove() ? ChessBrd1->ComputerPlaysBlack() : ChessBrd1->ComputerPlaysWhite();
+    if (!moverIsComputer)
+        FinishedGame.reset();
     UpdateMoveList();
     SetStatus(QStringLiteral("Move %1 : %2").arg(ChessBrd1->CurrentMove()).arg(SquareIndex(newSq)));
     SwitchClocks();

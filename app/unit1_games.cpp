@@ -139,9 +139,17 @@ void TForm1::CopyGame1Click(QObject*)
     SetStatus(tr("Game copied"));
 }
 
+// A position copied as FEN is taken as a game without moves: Ctrl+V then serves both.
 void TForm1::PasteGame1Click(QObject*)
 {
-    ImportGameText(QGuiApplication::clipboard()->text().toUtf8(), tr("the clipboard"));
+    const QString text = QGuiApplication::clipboard()->text();
+    try {
+        ImportGames({ notation::Game { {}, notation::ReadFen(text.trimmed().toStdString()), {}, "*" } });
+        return;
+    } catch (const notation::NotationError&) {
+        // No FEN: read it as PGN, whose errors say what is wrong.
+    }
+    ImportGameText(text.toUtf8(), tr("the clipboard"));
 }
 
 // The half-move clock comes from the game when the board shows one of its positions.
@@ -217,8 +225,8 @@ void TForm1::ImportGames(const std::vector<notation::Game>& games)
                          .arg(TChessBoard::LastSetUpMoveNumber));
     if (replay.Cut != TReplay::TCut::None) {
         const QString why = replay.Cut == TReplay::TCut::OnlyKings ? tr("only the two kings are left")
-            : replay.Cut == TReplay::TCut::Repetition             ? tr("the same placement stands for the third time")
-                                                                  : tr("the game record holds no more moves");
+            : replay.Cut == TReplay::TCut::Repetition              ? tr("the same placement stands for the third time")
+                                                                   : tr("the game record holds no more moves");
         const QString leftOut = replay.MovesLeftOut == 1
             ? tr("The remaining half-move was left out.")
             : tr("The remaining %1 half-moves were left out.").arg(replay.MovesLeftOut);
@@ -227,8 +235,8 @@ void TForm1::ImportGames(const std::vector<notation::Game>& games)
                          .arg(replay.CutWhite ? tr("White") : tr("Black"), why, leftOut));
     }
     if (!notes.isEmpty())
-        FDialogs.MessageBox(
-            this, TZugwerkApplication::Title(), notes.join(QLatin1Char('\n')), QMessageBox::Information, QMessageBox::Ok);
+        FDialogs.MessageBox(this, TZugwerkApplication::Title(), notes.join(QLatin1Char('\n')), QMessageBox::Information,
+            QMessageBox::Ok);
 }
 
 // The status after an import: who played, how many moves the board now holds, and how the game

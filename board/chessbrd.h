@@ -114,6 +114,8 @@ public:
     bool MoveForward();
     MoveInfo GetMove(int moveNumber, bool whiteToMove) const;
     std::vector<std::string> GetMoveList() const;
+    // The move number of the record's first position, where the game on the board started.
+    int FirstRecordedMove() const { return StartMove; }
 
     // ---- Computer player ----
     bool Thinking() const { return FThinking.load(); }

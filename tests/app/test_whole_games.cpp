@@ -172,8 +172,9 @@ TEST_F(WholeGames, RefusedImportsSayWhereAndChangeNothing)
         std::string text;
         QString message;
     } cases[] = {
-        { "1. e4 e5\n2. Ke3 *\n", "Cannot import from the clipboard:\nGame 1, line 2, column 4 (move 2, White): "
-                                  "\"Ke3\" is not a legal move." },
+        { "1. e4 e5\n2. Ke3 *\n",
+            "Cannot import from the clipboard:\nGame 1, line 2, column 4 (move 2, White): "
+            "\"Ke3\" is not a legal move." },
         { "[White \"x\"]\n\n1. e4 e5 2. Nc3 Nc6 3. Ne2 *\n",
             "Cannot import from the clipboard:\nGame 1, line 3, column 24 (move 3, White): \"Ne2\" is ambiguous: "
             "Nce2 or Nge2." },
@@ -221,6 +222,10 @@ TEST_F(WholeGames, FenCopyAndPasteKeepSideCastlingEnPassantAndCounters)
     EXPECT_TRUE(ListLines().isEmpty());
     Run(form->CopyPosition1);
     EXPECT_EQ(Clipboard(), fen);
+    Run(form->New1);
+    Paste(form->PasteGame1, fen); // a FEN pasted as a game
+    Run(form->CopyPosition1);
+    EXPECT_EQ(Clipboard(), fen);
     Play(Board(), "e5d6");
     EXPECT_EQ(Board().PieceAt(Square::D5), ' ') << "en passant from the pasted square";
 
@@ -229,7 +234,8 @@ TEST_F(WholeGames, FenCopyAndPasteKeepSideCastlingEnPassantAndCounters)
     Paste(form->PastePosition1, "4k3/8/8/8/8/8/8/4K2R b K - 0 230");
     EXPECT_EQ(Board().CurrentMove(), 1);
     ASSERT_EQ(dialogs.Boxes.size(), 1u);
-    EXPECT_EQ(dialogs.Boxes[0].text, "The game starts at move 230, beyond the board's move 200: here it starts at move 1.");
+    EXPECT_EQ(
+        dialogs.Boxes[0].text, "The game starts at move 230, beyond the board's move 200: here it starts at move 1.");
 }
 
 // Games that go on past where this board ends a game are imported up to that point.
@@ -332,7 +338,6 @@ TEST_F(WholeGames, FilesNamedOnTheCommandLineOpen)
     EXPECT_EQ(Board().PieceAt(Square::E4), 'P');
 }
 
-
 // A game imported from a later move lists its moves from that move on; a click on a line goes to the
 // position after that half-move, as in a game that starts at move 1.
 TEST_F(WholeGames, MoveListLinesOfAGameFromALaterMoveGoToTheirPositions)
@@ -369,7 +374,13 @@ TEST_F(WholeGames, TheFinishedGameOutlastsTheComputersOpeningMoveOfTheNextGame)
     ASSERT_EQ(dialogs.Texts(), std::vector<QString> { "Mate!" });
     ASSERT_TRUE(WaitFor([&] { return Board().GetMoveList().size() == 1; })) << "the computer opened the new game";
     Board().set_ComputerPlaysWhite(false);
-    EXPECT_EQ(Exported(), FoolsMate);
+    const std::string exported = Exported();
+    EXPECT_NE(exported.find("[White \"Zugwerk! 2.0 (depth 3)\"]\n"), std::string::npos) << "who played at the end";
+    EXPECT_NE(exported.find("\n1. f3 e5 2. g4 Qh4# {Checkmate} 0-1\n"), std::string::npos) << exported;
+    Play(Board(), "e7e5"); // a move of the player's takes it away
+    const std::string next = Exported();
+    EXPECT_EQ(next.find("Qh4#"), std::string::npos) << next;
+    EXPECT_NE(next.find(" e5 *\n"), std::string::npos) << next;
 }
 
 } // namespace
