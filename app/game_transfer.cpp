@@ -5,8 +5,6 @@
 #include "chessbrd.h"
 #include "move_rules.h"
 
-#include <QScopeGuard>
-
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -218,7 +216,6 @@ TReplay ReplayOnBoard(TChessBoard& board, const notation::Game& game)
 
     const TQuietBoard quiet(board);
     MoveInfo start = MoveInfo::Blank();
-    start.PosStr[0] = '_';
     std::memcpy(start.PosStr + 1, game.Start.Squares, 64);
     start.Castling = CastlingSet::FromBits(game.Start.CastlingBits);
     start.EnPassant = SquareAt(game.Start.EnPassantSquare);

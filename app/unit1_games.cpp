@@ -17,6 +17,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -65,6 +66,14 @@ TGameListEntry ListEntry(const notation::Game& game)
 {
     return { PgnText(game.TagValue("White")), PgnText(game.TagValue("Black")), PgnText(game.Result),
         PgnText(game.TagValue("Date")), FullMoves(game) };
+}
+
+// A game of no moves from the position, as a pasted FEN starts one.
+notation::Game GameFrom(const notation::Position& position)
+{
+    notation::Game game;
+    game.Start = position;
+    return game;
 }
 
 bool SameStartApartFromClock(notation::Position a, notation::Position b)
@@ -143,13 +152,16 @@ void TForm1::CopyGame1Click(QObject*)
 void TForm1::PasteGame1Click(QObject*)
 {
     const QString text = QGuiApplication::clipboard()->text();
+    std::optional<notation::Position> position;
     try {
-        ImportGames({ notation::Game { {}, notation::ReadFen(text.trimmed().toStdString()), {}, "*" } });
-        return;
+        position = notation::ReadFen(text.trimmed().toStdString());
     } catch (const notation::NotationError&) {
         // No FEN: read it as PGN, whose errors say what is wrong.
     }
-    ImportGameText(text.toUtf8(), tr("the clipboard"));
+    if (position)
+        ImportGames({ GameFrom(*position) });
+    else
+        ImportGameText(text.toUtf8(), tr("the clipboard"));
 }
 
 // The half-move clock comes from the game when the board shows one of its positions.
@@ -171,13 +183,13 @@ void TForm1::CopyPosition1Click(QObject*)
 void TForm1::PastePosition1Click(QObject*)
 {
     const std::string text = QGuiApplication::clipboard()->text().trimmed().toStdString();
-    notation::Game game;
+    notation::Position position;
     try {
-        game.Start = notation::ReadFen(text);
+        position = notation::ReadFen(text);
     } catch (const notation::NotationError& error) {
         Refuse(tr("The clipboard holds no position in FEN:\n%1").arg(QString::fromUtf8(error.what())));
     }
-    ImportGames({ game });
+    ImportGames({ GameFrom(position) });
 }
 
 void TForm1::ImportGameText(const QByteArray& text, const QString& source)
