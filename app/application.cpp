@@ -3,15 +3,17 @@
 #include "application.h"
 
 #include "dialogs.h"
+#include "entry_point.h"
 
 TZugwerkApplication::TZugwerkApplication(int& argc, char** argv)
     : QApplication(argc, argv)
     , FRealDialogs(std::make_unique<TQtDialogs>())
     , FDialogs(FRealDialogs.get())
 {
+    SetExceptionReporter([this](std::exception_ptr error) { ShowCaught(error); });
 }
 
-TZugwerkApplication::~TZugwerkApplication() = default;
+TZugwerkApplication::~TZugwerkApplication() { SetExceptionReporter(nullptr); }
 
 TZugwerkApplication* TZugwerkApplication::Instance() { return qobject_cast<TZugwerkApplication*>(instance()); }
 
@@ -31,15 +33,25 @@ void TZugwerkApplication::ShowError(const QString& message)
 
 void TZugwerkApplication::ShowException(const std::exception& e) { ShowError(QString::fromLocal8Bit(e.what())); }
 
+void TZugwerkApplication::ShowCaught(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        ShowException(e);
+    } catch (...) {
+        // Anything else would end the program and lose the game in play.
+        ShowError(tr("An unexpected error occurred"));
+    }
+}
+
 bool TZugwerkApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-        ShowException(e);
     } catch (...) {
-        // Anything else that escapes would end the program and lose the game in play.
-        ShowError(tr("An unexpected error occurred"));
+        ++FUnstoppedExceptions;
+        ShowCaught(std::current_exception());
     }
     return false;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 // TZugwerkApplication: the program's application object. It carries the title that captions the
-// program's message boxes, and it catches an exception that escapes an event handler: the error
-// box shows the exception's message and the program goes on with the state the handler left.
+// program's message boxes, and it shows the exceptions that the program's entry points stop (see
+// entry_point.h) in its error box: the exception's message, and the program goes on with the state
+// the handler left. notify() catches whatever still escapes, as a last net.
 //
 // Its message boxes go through a TDialogs seam, the real dialogs unless a test puts its own in.
 // Lives on the main thread, for the whole run of the program.
@@ -38,11 +39,16 @@ public:
     // after it (a letter or digit does, "!" or ")" does not).
     static QString ErrorBoxText(const QString& message);
 
+    // The last net: an exception that no entry point of the program stopped.
     bool notify(QObject* receiver, QEvent* event) override;
+    // How many exceptions reached notify(); the program's own entry points keep this at 0.
+    int UnstoppedExceptions() const { return FUnstoppedExceptions; }
 
 private:
     void ShowError(const QString& message);
+    void ShowCaught(std::exception_ptr error);
 
     std::unique_ptr<TDialogs> FRealDialogs;
     TDialogs* FDialogs;
+    int FUnstoppedExceptions = 0;
 };

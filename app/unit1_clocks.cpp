@@ -3,6 +3,7 @@
 
 #include "unit1.h"
 
+#include "entry_point.h"
 #include "qvchrono.h"
 
 #include <QLabel>
@@ -25,7 +26,7 @@ void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (!event->spontaneous())
-        FormShow(this);
+        CatchAtEntryPoint([this] { FormShow(this); });
 }
 
 void TForm1::ResetClocks()

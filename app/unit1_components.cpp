@@ -5,6 +5,7 @@
 #include "chessbrd.h"
 #include "colorbutton97.h"
 #include "controls.h"
+#include "entry_point.h"
 #include "piece_sets.h"
 #include "qvchrono.h"
 #include "toolbar_pictures.h"
@@ -87,10 +88,10 @@ void TForm1::CreateComponents()
     const QStringList players { tr("Human"), tr("Computer") };
     RadioGroup1 = new TRadioGroup(tr("Player 1"), players, client);
     Place(RadioGroup1, 392, 32, 161, 57);
-    RadioGroup1->OnClick = [this](QObject* sender) { RadioGroup1Click(sender); };
+    RadioGroup1->OnClick = GuardedHandler(this, &TForm1::RadioGroup1Click);
     RadioGroup2 = new TRadioGroup(tr("Player 2"), players, client);
     Place(RadioGroup2, 392, 96, 161, 57);
-    RadioGroup2->OnClick = [this](QObject* sender) { RadioGroup2Click(sender); };
+    RadioGroup2->OnClick = GuardedHandler(this, &TForm1::RadioGroup2Click);
 
     Bevel1 = SunkenFrame(client);
     Place(Bevel1, 400, 160, 57, 17);
@@ -104,7 +105,7 @@ void TForm1::CreateComponents()
     ListBox1 = new TListBox(client);
     Place(ListBox1, 392, 184, 161, 217);
     ListBox1->set_LineHeight(13);
-    ListBox1->OnClick = [this](QObject* sender) { ListBox1Click(sender); };
+    ListBox1->OnClick = GuardedHandler(this, &TForm1::ListBox1Click);
 
     StatusBar1 = statusBar();
     StatusPanel = new QLabel(StatusBar1);
@@ -118,7 +119,8 @@ void TForm1::CreateComponents()
     Chr1 = new TQVChronometre(this);
     Chr2 = new TQVChronometre(this);
     Timer1 = new QTimer(this);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+    connect(Timer1, &QTimer::timeout, this,
+        [this, handler = GuardedHandler(this, &TForm1::Timer1Timer)] { handler(Timer1); });
     Timer1->start(1000);
 }
 
@@ -142,7 +144,8 @@ QAction* TForm1::MenuItem(QMenu* menu, const char* name, const QString& caption,
     action->setShortcut(shortcut);
     action->setIconVisibleInMenu(false);
     if (handler)
-        connect(action, &QAction::triggered, this, [this, action, handler] { (this->*handler)(action); });
+        connect(
+            action, &QAction::triggered, this, [action, guarded = GuardedHandler(this, handler)] { guarded(action); });
     menu->addAction(action);
     return action;
 }
@@ -156,8 +159,8 @@ void TForm1::CreateMenu()
     File1->addSeparator();
     Save1 = MenuItem(File1, "Save1", tr("Save &Moves..."), {}, &TForm1::Save1Click);
     File1->addSeparator();
-    Print1 = MenuItem(File1, "Print1", tr("&Print Chessboard"), QKeySequence(Qt::CTRL | Qt::Key_P),
-        &TForm1::Print1Click);
+    Print1
+        = MenuItem(File1, "Print1", tr("&Print Chessboard"), QKeySequence(Qt::CTRL | Qt::Key_P), &TForm1::Print1Click);
     PrintMoves1 = MenuItem(File1, "PrintMoves1", tr("Print &Moves"), {}, &TForm1::PrintMoves1Click);
     PrintSetup1 = MenuItem(File1, "PrintSetup1", tr("P&rinter Setup..."), {}, &TForm1::PrintSetup1Click);
     File1->addSeparator();
@@ -190,7 +193,8 @@ void TForm1::CreateMenu()
     // A menu-bar item of its own, without sub-items.
     About1 = menuBar()->addAction(tr("About..."));
     About1->setObjectName(QStringLiteral("About1"));
-    connect(About1, &QAction::triggered, this, [this] { About1Click(About1); });
+    connect(About1, &QAction::triggered, this,
+        [this, guarded = GuardedHandler(this, &TForm1::About1Click)] { guarded(About1); });
 }
 
 void TForm1::CreateToolbar()
@@ -235,9 +239,9 @@ void TForm1::CreateToolbar()
     separator("ToolbarSep972");
     ToolbarButton977 = button(Whiteontop1, "ToolbarButton977", tr("Reverse Board"), ToolPicture::ReverseBoard);
     ColorButton971 = colorButton("ColorButton971", tr("Black Square Color"), clGray);
-    ColorButton971->OnAfterAccept = [this](QObject* sender) { ColorButton971AfterAccept(sender); };
+    ColorButton971->OnAfterAccept = GuardedHandler(this, &TForm1::ColorButton971AfterAccept);
     ColorButton972 = colorButton("ColorButton972", tr("White Square Color"), clSilver);
-    ColorButton972->OnAfterAccept = [this](QObject* sender) { ColorButton972AfterAccept(sender); };
+    ColorButton972->OnAfterAccept = GuardedHandler(this, &TForm1::ColorButton972AfterAccept);
 }
 
 void TForm1::SetUpBoard()

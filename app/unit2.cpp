@@ -7,6 +7,7 @@
 #include "controls.h"
 #include "cspinedit.h"
 #include "dialogs.h"
+#include "entry_point.h"
 #include "unit1.h"
 
 #include <QCheckBox>
@@ -61,13 +62,16 @@ TForm2::TForm2(TForm1& form1, QWidget* parent)
     Button1->setDefault(true);
 
     // The check boxes follow every change of their state, also one made by FormShow.
-    connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(CheckBox1); });
-    connect(CheckBox3, &QCheckBox::toggled, this, [this] { CheckBox3Click(CheckBox3); });
-    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox1); });
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(Button2); });
-    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(Button3); });
-    CSpinEdit1->OnChange = [this](QObject* sender) { CSpinEdit1Change(sender); };
+    const auto bind = [this](auto* control, auto signal, void (TForm2::*handler)(QObject*)) {
+        connect(control, signal, this, [control, guarded = GuardedHandler(this, handler)] { guarded(control); });
+    };
+    bind(CheckBox1, &QCheckBox::toggled, &TForm2::CheckBox1Click);
+    bind(CheckBox3, &QCheckBox::toggled, &TForm2::CheckBox3Click);
+    bind(ComboBox1, &QComboBox::activated, &TForm2::ComboBox1Change);
+    bind(Button1, &QPushButton::clicked, &TForm2::Button1Click);
+    bind(Button2, &QPushButton::clicked, &TForm2::Button2Click);
+    bind(Button3, &QPushButton::clicked, &TForm2::Button3Click);
+    CSpinEdit1->OnChange = GuardedHandler(this, &TForm2::CSpinEdit1Change);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -78,7 +82,7 @@ void TForm2::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow(this);
+        CatchAtEntryPoint([this] { FormShow(this); });
 }
 
 void TForm2::FormShow(QObject*) { CheckBox3->setChecked(Form1.ChessBrd1->WhiteOnTop()); }

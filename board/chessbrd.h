@@ -116,6 +116,9 @@ public:
     std::vector<std::string> GetMoveList() const;
     // The move number of the record's first position, where the game on the board started.
     int FirstRecordedMove() const { return StartMove; }
+    // True while the board shows a position before the last one of the record (after Back or a
+    // jump to an earlier move). The computer does not start by itself then.
+    bool Reviewing() const { return PositionOrder(FCurrentMove, FWhiteToMove) < PositionOrder(EndMove, EndWhite); }
 
     // ---- Computer player ----
     bool Thinking() const { return FThinking.load(); }
@@ -293,11 +296,15 @@ private:
     bool MoveObeysRules(Square oldSq, Square newSq) const;
     Square EnPassantVictim(Square oldSq, Square newSq) const;
     bool KingAttackedAfter(bool whiteKing, Square oldSq, Square newSq) const;
+    static bool KingAttackedOn(const char* board, bool whiteKing);
+    static bool EnPassantCaptureIsOpen(const char* squares, bool whiteToMove, Square target);
     bool SlideReaches(Square oldSq, Square newSq, const int (*steps)[2], int stepCount) const;
     // model_thinking.cpp
     void StartEngineThread();
     void EngineMoveRefused();
     bool AutomaticStartIsDue() const;
+    // Has the board look at once whether the computer is to start (through the next event it handles).
+    void PostAutomaticStartCheck();
     // model_moves.cpp
     void RemoveCastlingRights(Square sq);
     bool ComputerIsToMove() const;

@@ -40,11 +40,13 @@ void TChessBoard::RecordCurrentPosition(Square oldSq, Square newSq)
     EndWhite = FWhiteToMove;
 }
 
+// A refused navigation leaves a running search alone; one that goes ahead stops it first. Landing
+// on the end of the record lets the computer take up the game again if it is to move there.
 bool TChessBoard::GotoMove(int moveNumber, bool whiteToMove)
 {
-    CancelThinking();
     if (!LiesInRecord(moveNumber, whiteToMove))
         return false;
+    CancelThinking();
     FCurrentMove = moveNumber;
     FWhiteToMove = whiteToMove;
     const MoveInfo& entry = RecordEntry(moveNumber, whiteToMove);
@@ -55,6 +57,7 @@ bool TChessBoard::GotoMove(int moveNumber, bool whiteToMove)
     FCastlingAllowed = entry.Castling;
     RefreshPosition();
     UpdateChessBoard(previous);
+    PostAutomaticStartCheck();
     return true;
 }
 

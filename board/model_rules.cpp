@@ -187,7 +187,12 @@ bool TChessBoard::KingAttackedAfter(bool whiteKing, Square oldSq, Square newSq) 
     board[SquareIndex(newSq)] = letter;
     if (victim != Square::None)
         board[SquareIndex(victim)] = EmptySquare;
+    return KingAttackedOn(board, whiteKing);
+}
 
+// Whether the first king of the given colour on the squares (indexed by Square) is attacked.
+bool TChessBoard::KingAttackedOn(const char* board, bool whiteKing)
+{
     const char* king = std::strchr(board + 1, whiteKing ? 'K' : 'k');
     if (!king)
         return false;
@@ -239,27 +244,56 @@ bool TChessBoard::LegalMoveAvailable()
     return false;
 }
 
+// Positions repeat when the same side is to move with the same pieces on the same squares, the same
+// castling rights and the same en passant capture open to it. A double step that no pawn can answer
+// en passant opens nothing, so it does not make its position differ.
 bool TChessBoard::CheckForThreefoldPosition() const
 {
     // While a move is being made its new position has no entry yet.
     if (MakingMove)
         return false;
-    const char* current = RecordEntry(FCurrentMove, FWhiteToMove).PosStr;
+    const MoveInfo& current = RecordEntry(FCurrentMove, FWhiteToMove);
+    const auto openEnPassant = [](const MoveInfo& entry, bool whiteToMove) {
+        return EnPassantCaptureIsOpen(entry.PosStr, whiteToMove, entry.EnPassant) ? entry.EnPassant : Square::None;
+    };
     int earlier = 0;
-    int m = FCurrentMove;
-    bool white = FWhiteToMove;
-    while (true) {
-        // One half-move back: (m, Black) follows (m, White), which follows (m - 1, Black).
-        if (!white) {
-            white = true;
-        } else {
-            --m;
-            white = false;
-        }
-        if (PositionOrder(m, white) < PositionOrder(StartMove, StartWhite))
-            break;
-        if (LiesInRecord(m, white) && std::strcmp(RecordEntry(m, white).PosStr, current) == 0)
+    // Only every second position has the same side to move.
+    for (int m = FCurrentMove - 1; PositionOrder(m, FWhiteToMove) >= PositionOrder(StartMove, StartWhite); --m) {
+        if (!LiesInRecord(m, FWhiteToMove))
+            continue;
+        const MoveInfo& entry = RecordEntry(m, FWhiteToMove);
+        if (std::strcmp(entry.PosStr, current.PosStr) != 0 || entry.Castling != current.Castling)
+            continue;
+        if (openEnPassant(entry, FWhiteToMove) == openEnPassant(current, FWhiteToMove))
             ++earlier;
     }
     return earlier >= 2;
+}
+
+// Whether the side to move can take en passant on the square without leaving its king in check.
+bool TChessBoard::EnPassantCaptureIsOpen(const char* squares, bool whiteToMove, Square target)
+{
+    if (!IsOnBoard(target) || squares[SquareIndex(target)] != EmptySquare)
+        return false;
+    // The pawn that made the double step stands one rank behind the target, seen from the taker.
+    const int targetRank = whiteToMove ? 6 : 3;
+    const int behind = whiteToMove ? +8 : -8;
+    const char taker = whiteToMove ? 'P' : 'p';
+    const char victim = whiteToMove ? 'p' : 'P';
+    const int t = SquareIndex(target);
+    if (YPos(target) != targetRank || squares[t + behind] != victim)
+        return false;
+    for (const int file : { XPos(target) - 1, XPos(target) + 1 }) {
+        const Square from = MouseToSquare(file, targetRank - (whiteToMove ? 1 : -1));
+        if (from == Square::None || squares[SquareIndex(from)] != taker)
+            continue;
+        char board[66];
+        std::memcpy(board, squares, sizeof board);
+        board[SquareIndex(from)] = EmptySquare;
+        board[t] = taker;
+        board[t + behind] = EmptySquare;
+        if (!KingAttackedOn(board, whiteToMove))
+            return true;
+    }
+    return false;
 }

@@ -3,7 +3,9 @@
 
 #include "chess_thread.h"
 #include "chessbrd.h"
+#include "entry_point.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -31,11 +33,14 @@ void TChessBoard::StartEngineThread()
     FEngineThread->Start();
 }
 
+// Neither setter starts a search itself; the message it posts lets the automatic start decide at
+// once instead of at whatever message happens to come next.
 void TChessBoard::set_ComputerPlaysWhite(bool value)
 {
     CancelThinking();
     FComputerPlaysWhite = value;
     FRefusedEngineSituation.reset();
+    PostAutomaticStartCheck();
 }
 
 void TChessBoard::set_ComputerPlaysBlack(bool value)
@@ -43,6 +48,7 @@ void TChessBoard::set_ComputerPlaysBlack(bool value)
     CancelThinking();
     FComputerPlaysBlack = value;
     FRefusedEngineSituation.reset();
+    PostAutomaticStartCheck();
 }
 
 void TChessBoard::set_SearchDepth(int value) { FSearchDepth.store(std::clamp(value, 1, 10)); }
@@ -83,18 +89,32 @@ void TChessBoard::EngineMoveRefused()
         EngineMessageBox(QStringLiteral("Error"), QStringLiteral("Engine tried to perform Illegal Move"));
 }
 
+// While the board shows an earlier position of the game, the computer waits: starting there would
+// replace the rest of the game the player is looking through.
 bool TChessBoard::AutomaticStartIsDue() const
 {
-    if (!FEngineThread || FThinking.load() || MakingMove || !ComputerIsToMove())
+    if (!FEngineThread || FThinking.load() || MakingMove || !ComputerIsToMove() || Reviewing())
         return false;
     // After a refused engine move the same situation would only be refused again.
     return FRefusedEngineSituation != CurrentEngineSituation();
 }
 
+void TChessBoard::PostAutomaticStartCheck()
+{
+    if (FEngineThread)
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+}
+
+// Every message reaches the board here, the mouse and the engine's hand-off among them, so this is
+// where the board stops what its handlers throw.
 bool TChessBoard::event(QEvent* event)
 {
-    AbandonDragIfMouseIsLost(*event);
-    if (AutomaticStartIsDue())
-        MoveNow();
-    return QWidget::event(event);
+    bool handled = false;
+    CatchAtEntryPoint([&] {
+        AbandonDragIfMouseIsLost(*event);
+        if (AutomaticStartIsDue())
+            MoveNow();
+        handled = QWidget::event(event);
+    });
+    return handled;
 }

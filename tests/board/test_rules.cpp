@@ -3,6 +3,7 @@
 #include "board_test_support.h"
 
 #include <climits>
+#include <sstream>
 
 namespace {
 
@@ -82,8 +83,8 @@ TEST(MoveLegality, SquaresAndMoveNumbersOutsideTheirRangeAreRefused)
     Arrange(board, "4k3/P7/8/8/8/8/7p/4K3");
     const std::string before = board.Position();
     const QImage picture = board.Canvas();
-    const Square outside[] = { Square::None, static_cast<Square>(-1), static_cast<Square>(65),
-        static_cast<Square>(100), static_cast<Square>(-128), static_cast<Square>(127) };
+    const Square outside[] = { Square::None, static_cast<Square>(-1), static_cast<Square>(65), static_cast<Square>(100),
+        static_cast<Square>(-128), static_cast<Square>(127) };
     for (Square bad : outside) {
         SCOPED_TRACE(SquareIndex(bad));
         for (Square good : { Square::A7, Square::H2, Square::E1 }) {
@@ -285,14 +286,38 @@ TEST(Repetition, ThirdOccurrenceEndsTheGameUntilNavigation)
     EXPECT_FALSE(board.CheckForThreefoldPosition());
 }
 
-TEST(Repetition, SamePlacementWithOtherRightsCounts)
+TEST(Repetition, APositionIsTheSameOnlyWithTheSameRightsAndEnPassantCaptures)
 {
-    TChessBoard board(nullptr, TChessBoard::Mode::Designer);
-    // The king's walk removes the castling rights, yet the placement is what counts.
-    Play(board, "e2e4 e7e5 e1e2 e8e7 e2e1 e7e8 e1e2 e8e7 e2e1");
-    EXPECT_FALSE(board.CheckForThreefoldPosition());
-    Play(board, "e7e8");
-    EXPECT_TRUE(board.CheckForThreefoldPosition());
+    struct Case {
+        const char* why;
+        const char* placement;
+        CastlingSet rights;
+        const char* moves;
+        int firstThreefold; // the half-move after which the position stands for the third time
+    };
+    // Kings walking out and back bring the placement back every four half-moves.
+    const char* const walk = "e8d8 e1d1 d8e8 d1e1 e8d8 e1d1 d8e8 d1e1 e8d8";
+    const Case cases[] = {
+        { "the first position still had castling rights", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR",
+            AllCastlingRights, "e2e4 e7e5 e1e2 e8e7 e2e1 e7e8 e1e2 e8e7 e2e1 e7e8 e1e2 e8e7", 12 },
+        { "after the double step Black could take en passant", "4k3/8/8/8/5p2/8/4P3/4K3", {}, walk, 9 },
+        { "no pawn can take the double step", "4k3/8/8/8/p7/8/4P3/4K3", {}, walk, 8 },
+        { "the pawn that could take is pinned", "8/8/8/8/R4p1k/8/4P3/4K3", {},
+            "h4h5 e1d1 h5h4 d1e1 h4h5 e1d1 h5h4 d1e1 h4h5", 8 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        TChessBoard board(nullptr, TChessBoard::Mode::Designer);
+        Arrange(board, c.placement, true, c.rights);
+        if (c.rights.IsEmpty())
+            Play(board, "e2e4");
+        std::istringstream moves(c.moves);
+        std::string move;
+        for (int halfMove = 1; halfMove <= c.firstThreefold && moves >> move; ++halfMove) {
+            Play(board, move);
+            EXPECT_EQ(board.CheckForThreefoldPosition(), halfMove == c.firstThreefold) << "after " << move;
+        }
+    }
 }
 
 } // namespace

@@ -332,11 +332,11 @@ TEST(ComputerPlayer, ARefusedEngineMoveIsReportedOnceAndNotRetried)
     board.set_ComputerPlaysBlack(true);
     Nudge(board);
     ASSERT_TRUE(WaitFor([&] { return e.messages == 2 && !board.Thinking(); }));
-    // Going back a move is a new situation: White's engine move is accepted.
+    // Going back a move is a new situation: asked to move there, White's engine move is accepted.
     board.set_ComputerPlaysBlack(false);
     ASSERT_TRUE(board.MoveBackward());
     board.set_ComputerPlaysWhite(true);
-    Nudge(board);
+    ASSERT_TRUE(board.MoveNow());
     ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove() && !board.Thinking(); }));
     EXPECT_EQ(e.messages, 2);
 }
