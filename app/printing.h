@@ -23,7 +23,6 @@ public:
 // Screen pixels per inch the window's images are made for.
 inline constexpr int ScreenPixelsPerInch = 96;
 
-
 // The rectangle, in printer dots from the printable area's top-left corner, that an image of this
 // size covers so that it keeps its physical size on paper.
 QRect PrintedImageRect(const QSize& imageSize, const QPrinter& printer);

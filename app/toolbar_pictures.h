@@ -16,4 +16,3 @@ QImage ToolbarImage(ToolPicture picture);
 QImage GreyedImage(const QImage& picture);
 // A paint bucket above a 16 x 4 strip of the colour.
 QImage PaintBucketImage(TColor color);
-

@@ -100,6 +100,7 @@ public:
     QAction* Exit1;
     QAction* ExportGame1;
     QAction* ImportGame1;
+    QAction* ExportFinishedGame1; // available while a finished game is kept
     QMenu* Edit1;
     QAction* Back1;
     QAction* Forward1;
@@ -131,6 +132,7 @@ public:
     void PrintMoves1Click(QObject* Sender);
     void PrintSetup1Click(QObject* Sender);
     void ExportGame1Click(QObject* Sender);
+    void ExportFinishedGame1Click(QObject* Sender);
     void ImportGame1Click(QObject* Sender);
     void CopyPosition1Click(QObject* Sender);
     void PastePosition1Click(QObject* Sender);
@@ -153,9 +155,12 @@ public:
     void ChessBrd1ThreefoldPosition(QObject* Sender);
     void ChessBrd1OnlyTwoKingsLeft(QObject* Sender);
 
-    // The game that Export Game and Copy Game write: the one that just ended, until the next move of
-    // the new game, else the game on the board, with the tags of an imported game.
+    // The game that Export Game and Copy Game write, the one the move list shows: the game that just
+    // ended until the list is next refreshed (by any move, New Game, Back, ...), else the game on the
+    // board, with the tags of an imported game.
     notation::Game GameToExport() const;
+    // The last game that ended by the rules, kept until another one ends.
+    const std::optional<notation::Game>& FinishedGame() const { return FFinishedGame; }
     // Opens a file named on the command line: a PGN file is imported, any other is a game file.
     void OpenFile(const QString& fileName);
     // The date of the games written; replaceable so that tests fix it.
@@ -192,6 +197,7 @@ private:
     // unit1_games.cpp
     notation::Game CurrentGame() const;
     void KeepFinishedGame();
+    void ExportGameTo(const notation::Game& game, const QString& doneText);
     void ImportGames(const std::vector<notation::Game>& games);
     void ImportGameText(const QByteArray& text, const QString& source);
     void ShowImportedGame();
@@ -203,8 +209,10 @@ private:
     std::unique_ptr<QPrinter> FPrinter1;
     // The one text area of the status bar.
     QLabel* StatusPanel;
-    // The game that just ended, kept for export until the next move of the new game.
-    std::optional<notation::Game> FinishedGame;
+    std::optional<notation::Game> FFinishedGame;
+    // True from the end of a game until the move list is refreshed: the list still shows that game,
+    // which FFinishedGame then holds.
+    bool ListShowsFinishedGame = false;
     // The last game imported, whose tags and result go with it while the board plays it.
     std::optional<notation::Game> ImportedGame;
 };

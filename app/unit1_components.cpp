@@ -170,6 +170,9 @@ void TForm1::CreateMenu()
         &TForm1::ExportGame1Click);
     ImportGame1 = MenuItem(File1, "ImportGame1", tr("&Import Game (PGN)..."), QKeySequence(Qt::CTRL | Qt::Key_I),
         &TForm1::ImportGame1Click);
+    ExportFinishedGame1 = MenuItem(
+        File1, "ExportFinishedGame1", tr("Export &Finished Game (PGN)..."), {}, &TForm1::ExportFinishedGame1Click);
+    ExportFinishedGame1->setEnabled(false);
 
     Edit1 = menuBar()->addMenu(tr("&Edit"));
     Back1 = MenuItem(Edit1, "Back1", tr("&Back"), QKeySequence(Qt::CTRL | Qt::Key_B), &TForm1::Back1Click);

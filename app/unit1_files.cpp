@@ -10,13 +10,33 @@
 #include "printing.h"
 #include "text_files.h"
 
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 
-// A game file holds the position's 64 square letters and nothing else.
+// A game file holds the position's 64 square letters, a line break at most, and nothing else.
 constexpr qint64 GameFileBytes = 64;
+constexpr qint64 LongestGameFile = GameFileBytes + 2;
+
+// The position text of a game file without its line break, or nothing when the bytes are no game
+// file: what the program writes, or one of the two words that stand for the starting position.
+std::optional<QByteArray> GameFileText(QByteArray bytes)
+{
+    if (bytes.endsWith("\r\n"))
+        bytes.chop(2);
+    else if (bytes.endsWith('\n'))
+        bytes.chop(1);
+    const QByteArray word = bytes.toLower();
+    const bool letters = bytes.size() == GameFileBytes && std::all_of(bytes.begin(), bytes.end(), IsPositionLetter);
+    if (!letters && word != "init" && word != "newgame")
+        return std::nullopt;
+    return bytes;
+}
 
 TFileDialogOptions SaveDialog2()
 {
@@ -48,15 +68,19 @@ void TForm1::OpenGame1Click(QObject*)
     OpenGameFile(fileName);
 }
 
-// Only the squares change: side to move, castling, move number, record, list and clocks stay. The
-// game the board held is no longer the one on it, so no earlier game is kept for export.
+// Only the squares change: side to move, castling, move number, record, list and clocks stay. Any
+// other file (text, a picture, a game file cut short) is refused before the board is touched: its
+// bytes would make a board of random pieces or without kings.
 void TForm1::OpenGameFile(const QString& fileName)
 {
-    // Characters after the 64th fill no square, so nothing beyond them is read.
-    const QByteArray bytes = ReadFileStart(fileName, GameFileBytes);
-    RichEdit1->setPlainText(QString::fromLatin1(bytes));
+    // One byte more than the longest game file tells a longer file apart without reading it all.
+    const std::optional<QByteArray> text = GameFileText(ReadFileStart(fileName, LongestGameFile + 1));
+    if (!text)
+        throw TFileError(tr("%1 is not a game file: a game file holds the 64 squares of a position, a8 to h1, "
+                            "as piece letters and blanks")
+                             .arg(QFileInfo(fileName).fileName()));
+    RichEdit1->setPlainText(QString::fromLatin1(*text));
     ChessBrd1->set_PosStr(RichEdit1->toPlainText().toLatin1().toStdString());
-    FinishedGame.reset();
     ImportedGame.reset();
 }
 

@@ -18,6 +18,7 @@ void TForm1::SetStatus(const QString& text) { StatusPanel->setText(text); }
 
 void TForm1::UpdateMoveList()
 {
+    ListShowsFinishedGame = false;
     QStringList lines;
     for (const std::string& line : ChessBrd1->GetMoveList())
         lines.append(QString::fromStdString(line));
@@ -41,12 +42,6 @@ void TForm1::ListBox1Click(QObject*)
 
 void TForm1::ChessBrd1LegalMove(QObject*, Square, Square newSq)
 {
-    // The game that ended before is offered until the player makes a move in the new one; a computer
-    // that opens the new game at once does not take it away before the player could export it.
-    const bool moverIsComputer
-        = ChessBrd1->WhiteToMove() ? ChessBrd1->ComputerPlaysBlack() : ChessBrd1->ComputerPlaysWhite();
-    if (!moverIsComputer)
-        FinishedGame.reset();
     UpdateMoveList();
     SetStatus(QStringLiteral("Move %1 : %2").arg(ChessBrd1->CurrentMove()).arg(SquareIndex(newSq)));
     SwitchClocks();
@@ -80,7 +75,7 @@ void TForm1::ChessBrd1OnlyTwoKingsLeft(QObject*)
 }
 
 // Runs inside the board's move: the new game starts at once, while the move list keeps the finished
-// game until the next move refreshes it, and export offers it until then.
+// game until the next move refreshes it.
 void TForm1::EndGame(const QString& status, const QString& message)
 {
     KeepFinishedGame();

@@ -84,7 +84,7 @@ bool SameStartApartFromClock(notation::Position a, notation::Position b)
 
 } // namespace
 
-notation::Game TForm1::GameToExport() const { return FinishedGame ? *FinishedGame : CurrentGame(); }
+notation::Game TForm1::GameToExport() const { return ListShowsFinishedGame ? *FFinishedGame : CurrentGame(); }
 
 // The tags and the result of an imported game stay with it while the board's record starts where
 // it started; the result only as long as its moves are unchanged.
@@ -114,24 +114,38 @@ notation::Game TForm1::CurrentGame() const
 void TForm1::KeepFinishedGame()
 {
     try {
-        FinishedGame = CurrentGame();
+        FFinishedGame = CurrentGame();
     } catch (const notation::NotationError&) {
         // The board held no legal game (a position was written over it): there is nothing to keep.
-        FinishedGame.reset();
+        FFinishedGame.reset();
     }
+    ListShowsFinishedGame = FFinishedGame.has_value();
+    ExportFinishedGame1->setEnabled(ListShowsFinishedGame);
     ImportedGame.reset();
 }
 
 void TForm1::ExportGame1Click(QObject*)
 {
     // Before the dialog: a board that holds no legal game is refused without asking for a name.
-    const notation::Game game = GameToExport();
+    ExportGameTo(
+        GameToExport(), ListShowsFinishedGame ? tr("Finished game exported to %1") : tr("Game exported to %1"));
+}
+
+// Also after the next game has begun, by the computer's opening move for one.
+void TForm1::ExportFinishedGame1Click(QObject*)
+{
+    if (FFinishedGame)
+        ExportGameTo(*FFinishedGame, tr("Finished game exported to %1"));
+}
+
+void TForm1::ExportGameTo(const notation::Game& game, const QString& doneText)
+{
     const TFileDialogOptions options = ExportDialog();
     const QString fileName = WithDefaultExtension(FDialogs.SaveFileName(this, options), options.DefaultExt);
     if (fileName.isEmpty())
         return;
     WriteWholeFile(fileName, QByteArray::fromStdString(notation::WritePgn(game)));
-    SetStatus(tr("Game exported to %1").arg(QFileInfo(fileName).fileName()));
+    SetStatus(doneText.arg(QFileInfo(fileName).fileName()));
 }
 
 void TForm1::ImportGame1Click(QObject*)
@@ -145,7 +159,7 @@ void TForm1::ImportGame1Click(QObject*)
 void TForm1::CopyGame1Click(QObject*)
 {
     QGuiApplication::clipboard()->setText(PgnText(notation::WritePgn(GameToExport())));
-    SetStatus(tr("Game copied"));
+    SetStatus(ListShowsFinishedGame ? tr("Finished game copied") : tr("Game copied"));
 }
 
 // A position copied as FEN is taken as a game without moves: Ctrl+V then serves both.
@@ -224,7 +238,6 @@ void TForm1::ImportGames(const std::vector<notation::Game>& games)
             return;
     }
     const TReplay replay = ReplayOnBoard(*ChessBrd1, games[static_cast<std::size_t>(chosen)]);
-    FinishedGame.reset();
     ImportedGame = replay.Imported;
     UpdateMoveList();
     ResetClocks();

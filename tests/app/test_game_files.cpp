@@ -79,44 +79,54 @@ TEST_F(GameFiles, SaveMovesWritesEachLineWithCrLfUnderTheNameAsTyped)
     EXPECT_TRUE(dialogs.Boxes.empty());
 }
 
-TEST_F(GameFiles, OpenGameFillsOnlyTheSquaresFromWhateverTheFileHolds)
+TEST_F(GameFiles, OpenGameTakesGameFilesAndRefusesAnyOtherFile)
 {
     const std::string start = StartPosition;
     const std::string midgame = Placement("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R");
     QByteArray binary(300, '\0');
     for (int i = 0; i < binary.size(); ++i)
         binary[i] = static_cast<char>(i * 37);
+    QByteArray oneBadLetter(midgame.c_str());
+    oneBadLetter[10] = 'x';
     const struct {
         QByteArray file;
-        std::string position;
+        std::string position; // "" when the file is refused
     } cases[] = {
-        { "rnbqkbnrpp", "rnbqkbnrpp" + std::string(54, ' ') },
-        { "newgame", start },
-        { "INIT", start },
+        { QByteArray(midgame.c_str()), midgame },
         { QByteArray(midgame.c_str()) + "\r\n", midgame },
-        { QByteArray(midgame.c_str()) + "trailing text is ignored", midgame },
-        { "", std::string(64, ' ') },
-        { binary,
-            [&] {
-                std::string squares;
-                for (int i = 0; i < 64; ++i)
-                    squares += std::strchr("PNBRQKpnbrqk ", binary[i]) && binary[i] ? binary[i] : ' ';
-                return squares;
-            }() },
+        { QByteArray(midgame.c_str()) + "\n", midgame },
+        { "newgame", start },
+        { "INIT\n", start },
+        { "rnbqkbnrpp", "" },
+        { QByteArray(midgame.c_str()) + "trailing text", "" },
+        { QByteArray(midgame.c_str()) + "\n\n", "" },
+        { oneBadLetter, "" },
+        { "", "" },
+        { binary, "" },
     };
     Play(Board(), "e2e4 e7e5");
     const QStringList lines = ListLines();
     const QString status = form->StatusText();
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.left(20).toStdString());
+        dialogs.Clear();
+        Board().set_PosStr(start);
         Write(Path("game.zgw"), c.file);
         Run(form->OpenGame1, Path("game.zgw"));
-        EXPECT_EQ(Board().Position(), c.position) << c.file.left(20).toStdString();
+        if (c.position.empty()) {
+            ASSERT_EQ(dialogs.Boxes.size(), 1u);
+            EXPECT_TRUE(dialogs.Boxes[0].text.startsWith("game.zgw is not a game file"))
+                << dialogs.Boxes[0].text.toStdString();
+            EXPECT_EQ(Board().Position(), start) << "the board stays as it was";
+        } else {
+            EXPECT_TRUE(dialogs.Boxes.empty());
+            EXPECT_EQ(Board().Position(), c.position);
+        }
         EXPECT_TRUE(Board().WhiteToMove()) << "the side to move stays";
         EXPECT_EQ(Board().CurrentMove(), 2);
         EXPECT_EQ(ListLines(), lines);
         EXPECT_EQ(form->StatusText(), status);
     }
-    EXPECT_TRUE(dialogs.Boxes.empty());
     EXPECT_EQ(dialogs.FileDialogs.back().Title, "Open Game");
 }
 
@@ -127,10 +137,9 @@ TEST_F(GameFiles, OpenGameReadsOnlyTheStartOfAHugeFile)
     huge.write(QByteArray(StartPosition));
     ASSERT_TRUE(huge.resize(100 * 1024 * 1024)); // sparse: written in no time
     huge.close();
-    Board().set_PosStr("");
     Run(form->OpenGame1, Path("huge.zgw"));
-    EXPECT_EQ(Board().Position(), StartPosition);
-    EXPECT_EQ(form->RichEdit1->toPlainText().size(), 64);
+    ASSERT_EQ(dialogs.Boxes.size(), 1u) << "refused without reading it all";
+    EXPECT_TRUE(dialogs.Boxes[0].text.startsWith("huge.zgw is not a game file"));
 }
 
 TEST_F(GameFiles, WhatCannotBeOpenedOrCreatedReachesTheErrorBoxAndChangesNothing)

@@ -180,4 +180,87 @@ TEST_F(GameFlow, AFullRecordIsExplainedInsteadOfRefusedSilently)
     EXPECT_EQ(Board().CurrentMove(), TChessBoard::LastMoveNumber);
 }
 
+// The computer plays Black. Looking back through the game (list clicks, Back) never makes it move
+// from an earlier position; taking back a pair of moves leaves the player to move; a move made there
+// cuts the game and the computer answers it.
+TEST_F(GameFlow, ReviewingAGameAgainstTheComputerLosesNothingAndBackTwiceTakesBack)
+{
+    Board().set_SearchDepth(1);
+    ClickRadio(*form->RadioGroup1, 1);
+    for (const char* move : { "e2e4", "d2d4" }) {
+        Play(Board(), move);
+        ASSERT_TRUE(WaitFor([&] { return Board().WhiteToMove() && !Board().Thinking(); }));
+    }
+    const QStringList game = ListLines();
+    ASSERT_EQ(game.size(), 4);
+
+    const auto idleThere = [&](int moveNumber, bool whiteToMove) {
+        Nudge(Board());
+        QCoreApplication::processEvents();
+        return !Board().Thinking() && Board().CurrentMove() == moveNumber && Board().WhiteToMove() == whiteToMove
+            && ListLines() == game;
+    };
+    ClickListLine(0); // after 1. e4: Black, the computer, is to move
+    EXPECT_TRUE(idleThere(1, false));
+    ClickListLine(2); // after 2. d4
+    EXPECT_TRUE(idleThere(2, false));
+    form->Back1->trigger();
+    EXPECT_TRUE(idleThere(2, true));
+    form->Back1->trigger();
+    EXPECT_TRUE(idleThere(1, false));
+    form->Forward1->trigger();
+    form->Forward1->trigger();
+    form->Forward1->trigger();
+    EXPECT_TRUE(idleThere(3, true)) << "the end of the game again, the player to move";
+
+    // Takeback: Back twice, and the player plays another move.
+    form->Back1->trigger();
+    form->Back1->trigger();
+    EXPECT_TRUE(idleThere(2, true));
+    Play(Board(), "g1f3");
+    ASSERT_TRUE(WaitFor([&] { return Board().WhiteToMove() && !Board().Thinking(); }));
+    const QStringList after = ListLines();
+    ASSERT_EQ(after.size(), 4);
+    EXPECT_EQ(after.mid(0, 2), game.mid(0, 2));
+    EXPECT_EQ(after[2], "2. G1-F3");
+}
+
+// Who plays is decided by a click; the computer starts without the pointer crossing the board.
+// Forward at the end of the game leaves its search alone; Forward onto the end starts it again.
+TEST_F(GameFlow, TheComputerStartsAtOnceWhenItIsToMoveAndNotBeforeTheEndOfTheGame)
+{
+    Arrange(Board(), Middlegame, true);
+    Board().set_SearchDepth(10);
+    QTest::mouseMove(form->RadioGroup2); // the pointer stays away from the board from now on
+    ClickRadio(*form->RadioGroup2, 1);
+    EXPECT_TRUE(WaitFor([&] { return Board().Thinking(); }, 5000)) << "White is to move: the computer starts";
+    form->Forward1->trigger();
+    EXPECT_TRUE(Board().Thinking()) << "a refused Forward leaves the search alone";
+    ClickRadio(*form->RadioGroup1, 1);
+    ClickRadio(*form->RadioGroup1, 0); // switching Black about cancels, and the computer takes up again
+    EXPECT_TRUE(WaitFor([&] { return Board().Thinking(); }, 5000));
+
+    ClickRadio(*form->RadioGroup2, 0);
+    Play(Board(), "a2a3");
+    ClickRadio(*form->RadioGroup1, 1);
+    ASSERT_TRUE(WaitFor([&] { return Board().Thinking(); }, 5000)) << "Black, the computer, is to move";
+    form->Back1->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Board().Thinking()) << "an earlier position: the computer waits";
+    form->Forward1->trigger();
+    EXPECT_TRUE(WaitFor([&] { return Board().Thinking(); }, 5000)) << "back at the end, Black's computer goes on";
+    form->Stop1->trigger();
+    ClickRadio(*form->RadioGroup1, 0);
+}
+
+// Kings walking out and back: the first position had castling rights, so it is not the same; the
+// true third occurrence still ends the game.
+TEST_F(GameFlow, RepetitionCountsOnlyPositionsWithTheSameCastlingRights)
+{
+    Play(Board(), "e2e4 e7e5 e1e2 e8e7 e2e1 e7e8 e1e2 e8e7 e2e1 e7e8");
+    EXPECT_TRUE(dialogs.Boxes.empty()) << "the start-like placement stands a third time, but not the position";
+    Play(Board(), "e1e2 e8e7");
+    EXPECT_EQ(dialogs.Texts(), std::vector<QString> { "Draw!  3-time repetition of position." });
+}
+
 } // namespace

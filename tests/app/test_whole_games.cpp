@@ -66,25 +66,34 @@ const std::string FoolsMate = "[Event \"Casual game\"]\n[Site \"?\"]\n[Date \"20
                               "[White \"Human\"]\n[Black \"Human\"]\n[Result \"0-1\"]\n\n"
                               "1. f3 e5 2. g4 Qh4# {Checkmate} 0-1\n";
 
-TEST_F(WholeGames, TheFinishedGameIsExportedUntilTheNextMoveOfTheNewGame)
+TEST_F(WholeGames, ExportWritesTheGameTheMoveListShowsAndTheFinishedGameStaysAtHand)
 {
+    EXPECT_FALSE(form->ExportFinishedGame1->isEnabled()) << "no game has ended yet";
     Play(Board(), "f2f3 e7e5 g2g4 d8h4");
     ASSERT_EQ(dialogs.Texts(), std::vector<QString> { "Mate!" });
     ASSERT_EQ(Board().Position(), std::string(StartPosition)) << "the board has started the next game";
 
+    // The list still shows the finished game: that is the game written.
     EXPECT_EQ(Exported(), FoolsMate);
+    EXPECT_EQ(form->StatusText(), "Finished game exported to exported.pgn");
     EXPECT_EQ(dialogs.FileDialogs.back().Title, "Export Game");
     EXPECT_EQ(dialogs.FileDialogs.back().Filter, "PGN Game (*.pgn)");
     Run(form->CopyGame1);
     EXPECT_EQ(Clipboard(), FoolsMate);
-    Run(form->New1); // a new game started by hand is no move of it yet
-    EXPECT_EQ(Exported(), FoolsMate);
 
-    // The new game replaces it with its first move.
+    // Once the list shows the new game, Export writes that one; the finished one has its own item.
+    Run(form->New1);
+    const std::string empty = "[Event \"Casual game\"]\n[Site \"?\"]\n[Date \"2024.03.09\"]\n[Round \"-\"]\n"
+                              "[White \"Human\"]\n[Black \"Human\"]\n[Result \"*\"]\n\n*\n";
+    EXPECT_EQ(Exported(), empty);
+    EXPECT_EQ(form->StatusText(), "Game exported to exported.pgn");
     Play(Board(), "e2e4");
-    EXPECT_EQ(Exported(),
-        "[Event \"Casual game\"]\n[Site \"?\"]\n[Date \"2024.03.09\"]\n[Round \"-\"]\n"
-        "[White \"Human\"]\n[Black \"Human\"]\n[Result \"*\"]\n\n1. e4 *\n");
+    ASSERT_TRUE(form->ExportFinishedGame1->isEnabled());
+    RunWithFile(form->ExportFinishedGame1, Path("finished.pgn"));
+    QFile finished(Path("finished.pgn"));
+    ASSERT_TRUE(finished.open(QIODevice::ReadOnly));
+    EXPECT_EQ(finished.readAll().toStdString(), FoolsMate);
+    EXPECT_NE(Exported().find("1. e4 *"), std::string::npos);
     EXPECT_TRUE(dialogs.Boxes.size() == 1) << "no box but the mate's";
 }
 
@@ -364,9 +373,9 @@ TEST_F(WholeGames, MoveListLinesOfAGameFromALaterMoveGoToTheirPositions)
     }
 }
 
-// When the computer opens the next game at once, the game that just ended must still reach export:
-// the user had no chance to export it between the box and the computer's move.
-TEST_F(WholeGames, TheFinishedGameOutlastsTheComputersOpeningMoveOfTheNextGame)
+// Computer against computer, games follow each other at once: Export always writes the game on the
+// board, and Export Finished Game the one that ended last.
+TEST_F(WholeGames, WhileTheComputerPlaysOnExportWritesTheBoardsGameAndTheFinishedOneStaysKept)
 {
     Play(Board(), "f2f3 e7e5 g2g4");
     Board().set_ComputerPlaysWhite(true); // Black is to move: the computer waits
@@ -375,12 +384,16 @@ TEST_F(WholeGames, TheFinishedGameOutlastsTheComputersOpeningMoveOfTheNextGame)
     ASSERT_TRUE(WaitFor([&] { return Board().GetMoveList().size() == 1; })) << "the computer opened the new game";
     Board().set_ComputerPlaysWhite(false);
     const std::string exported = Exported();
-    EXPECT_NE(exported.find("[White \"Zugwerk! 2.0 (depth 3)\"]\n"), std::string::npos) << "who played at the end";
-    EXPECT_NE(exported.find("\n1. f3 e5 2. g4 Qh4# {Checkmate} 0-1\n"), std::string::npos) << exported;
-    Play(Board(), "e7e5"); // a move of the player's takes it away
-    const std::string next = Exported();
-    EXPECT_EQ(next.find("Qh4#"), std::string::npos) << next;
-    EXPECT_NE(next.find(" e5 *\n"), std::string::npos) << next;
+    EXPECT_EQ(exported.find("Qh4#"), std::string::npos) << exported;
+    EXPECT_NE(exported.find("[Result \"*\"]"), std::string::npos) << exported;
+
+    Play(Board(), "e7e5");
+    RunWithFile(form->ExportFinishedGame1, Path("finished.pgn"));
+    QFile file(Path("finished.pgn"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string finished = file.readAll().toStdString();
+    EXPECT_NE(finished.find("[White \"Zugwerk! 2.0 (depth 3)\"]\n"), std::string::npos) << "who played at the end";
+    EXPECT_NE(finished.find("\n1. f3 e5 2. g4 Qh4# {Checkmate} 0-1\n"), std::string::npos) << finished;
 }
 
 } // namespace
