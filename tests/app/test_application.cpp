@@ -56,4 +56,44 @@ TEST_F(ApplicationTest, AnExceptionFromAHandlerReachesTheErrorBoxAndTheProgramGo
     EXPECT_EQ(form->StatusText(), "Move 1 : 37");
 }
 
+// A handler that throws is stopped where the program takes the call from Qt: an action, the board's
+// mouse, the engine's hand-off. Nothing unwinds through Qt's dispatch to the application's last net.
+TEST_F(ApplicationTest, HandlersThatThrowAreStoppedAtTheProgramsOwnEntryPoints)
+{
+    const int unstoppedBefore = TZugwerkApplication::Instance()->UnstoppedExceptions();
+    dialogs.OnBox = [](const ShownBox& box) {
+        if (box.icon != QMessageBox::Critical)
+            throw std::runtime_error("No display for the box");
+    };
+    form->About1->trigger();
+
+    // A piece dragged from e2 to e4; the move list cannot be refreshed.
+    const auto showMove = Board().OnLegalMove;
+    Board().OnLegalMove = [](QObject*, Square, Square) { throw std::runtime_error("Move list full"); };
+    const auto centre = [&](Square sq) {
+        const int size = Board().SizeOfSquare();
+        return QPoint(Board().SizeOfBorder() + (TChessBoard::XPos(sq) - 1) * size + size / 2,
+            Board().SizeOfBorder() + (8 - TChessBoard::YPos(sq)) * size + size / 2);
+    };
+    QTest::mousePress(&Board(), Qt::LeftButton, {}, centre(Square::E2));
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(&Board(), centre(Square::E2) + (centre(Square::E4) - centre(Square::E2)) * step / 4);
+    QTest::mouseRelease(&Board(), Qt::LeftButton, {}, centre(Square::E4));
+    EXPECT_EQ(Board().PieceAt(Square::E4), 'P');
+
+    // The computer's answer, made through the hand-off.
+    Board().set_SearchDepth(1);
+    Board().set_ComputerPlaysBlack(true);
+    ASSERT_TRUE(WaitFor([&] { return Board().WhiteToMove() && !Board().Thinking(); }));
+    Board().set_ComputerPlaysBlack(false);
+    Board().OnLegalMove = showMove;
+
+    std::vector<QString> errors;
+    for (const ShownBox& box : dialogs.Boxes)
+        if (box.icon == QMessageBox::Critical)
+            errors.push_back(box.text);
+    EXPECT_EQ(errors, (std::vector<QString> { "No display for the box.", "Move list full.", "Move list full." }));
+    EXPECT_EQ(TZugwerkApplication::Instance()->UnstoppedExceptions(), unstoppedBefore);
+}
+
 } // namespace
