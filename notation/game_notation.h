@@ -69,10 +69,11 @@ Position PositionAfter(const Position& position, Move move);
 
 // --- FEN -----------------------------------------------------------------------------------------
 
-// Reads all six fields (the two counters may be left out) and refuses any position that cannot stand
-// on a board: ranks that do not sum to 8, a bad side to move, castling rights without king and rook
-// on their squares, an en passant square that no pawn can have passed, pawns on the first or last
-// rank, not exactly one king per side, the side not to move in check, a move number below 1.
+// Reads all six fields (the two counters may be left out, but only both together) and refuses any
+// position that cannot stand on a board: ranks that do not sum to 8 or write two digits in a row, a
+// bad side to move, castling rights without king and rook on their squares, an en passant square
+// that no pawn can have passed, pawns on the first or last rank, not exactly one king per side, the
+// side not to move in check, a move number below 1.
 Position ReadFen(std::string_view fen);
 // Castling rights only where king and rook still stand on their squares; the en passant square
 // after every double step, whether or not a pawn can take (ReadFen accepts both forms).
