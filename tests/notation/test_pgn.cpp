@@ -138,6 +138,47 @@ namespace {
         }
     }
 
+    // What cannot show is escaped, printable UTF-8 stays, a long text is cut; Text() keeps the bytes.
+    TEST(Pgn, QuotesFailingTextVisiblyAndShort)
+    {
+        std::string longToken = "a";
+        for (int i = 0; i < 50000; ++i)
+            longToken += "\xC3\xA4"; // two bytes each: the cut must not split one
+        const struct {
+            std::string Text;
+            std::string Message;
+        } cases[] = {
+            { "1. N\xFF\xFE"
+              "f3 *",
+                R"(Game 1, line 1, column 4 (move 1, White): "N\xFF\xFEf3" is not a move)" },
+            { "1. e4\x01\x7F\xC2\x85 *",
+                R"(Game 1, line 1, column 4 (move 1, White): "e4\x01\x7F\xC2\x85" is not a move)" },
+            { "1. e4\xC3", R"(Game 1, line 1, column 4 (move 1, White): "e4\xC3" is not a move)" },
+            { "1. \x80\x80 *", R"(Game 1, line 1, column 4: unexpected character "\x80")" },
+            { "[White \"M\xC3\xBCller\n",
+                "Game 1, line 1, column 1: tag value not closed with a double quote: \"[White \"M\xC3\xBCller\"" },
+            { "1. e4 " + longToken,
+                "Game 1, line 1, column 7 (move 1, Black): \"a" + longToken.substr(1, 78)
+                    + "...\" (100001 bytes) is not a move" },
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.Message);
+            try {
+                ReadPgn(c.Text);
+                ADD_FAILURE() << "accepted";
+            } catch (const NotationError& error) {
+                EXPECT_EQ(error.what(), c.Message);
+            }
+        }
+        try {
+            ReadFen("4k3/8/8/8/8/8/8/4K2\xFF w - - 0 1");
+            ADD_FAILURE() << "accepted";
+        } catch (const NotationError& error) {
+            EXPECT_STREQ(error.what(), R"(invalid FEN: unexpected character '\xFF' in the piece placement)");
+            EXPECT_EQ(error.Text(), "4k3/8/8/8/8/8/8/4K2\xFF w - - 0 1");
+        }
+    }
+
     // Mutated files and positions get a NotationError or are read; nothing else may happen (ASan and
     // UBSan watch the reads in the sanitizer build).
     TEST(Pgn, DamagedTextIsRefusedOrRead)
