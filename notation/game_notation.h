@@ -6,10 +6,12 @@
 //
 // Squares are the board's Square values: 1 = a8, 2 = b8, ... 8 = h8, 9 = a7, ... 64 = h1, and 0 for
 // none. Every reader checks the whole text before it returns anything: it either returns a complete
-// result or throws NotationError, never a half-read game.
+// result or throws NotationError, never a half-read game (ReadPgnGames gives a damaged game back as
+// its tags alone, with the error).
 
 #include "fen.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -140,6 +142,18 @@ std::string ResultOf(const Game& game);
 // and a UTF-8 byte order mark. Comments, variations and marks are not kept. Throws on the first error,
 // naming the game, line and column and the text that failed.
 std::vector<Game> ReadPgn(std::string_view text);
+
+// One game of a PGN text, read on its own.
+struct PgnGameRead {
+    Game Read; // complete when Error is empty; otherwise only the tags read before the damage
+    std::optional<NotationError> Error; // why this game was refused, placed at game, line and column
+};
+// Reads a PGN text as ReadPgn does, but game by game: one damaged game does not hide the others.
+// After a damaged game reading goes on at the next tag line that follows a blank line or movetext,
+// so the good games after it are found too; text between games that is no game comes back as a
+// damaged game of its own. Games are numbered in the text's order, damaged ones included. A text
+// without any game gives an empty list.
+std::vector<PgnGameRead> ReadPgnGames(std::string_view text);
 // One game in PGN export format: the Seven Tag Roster first, SetUp and FEN when the game does not
 // start from the initial position, the other tags, then the movetext in lines of fewer than 80
 // characters, with a comment that names the game's end (mate, stalemate, ...) and the result. The

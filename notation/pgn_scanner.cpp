@@ -121,10 +121,12 @@ void PgnScanner::SkipIgnored()
         } else if (c == '%' && Column == 1) {
             SkipLine();
         } else if (c == '{') {
+            MarkConstruct();
             SkipComment();
         } else if (c == ';') {
             SkipLine();
         } else if (c == '(') {
+            MarkConstruct();
             SkipVariation();
         } else if (c == '$') {
             Advance();
@@ -193,6 +195,7 @@ PgnToken PgnScanner::ReadTag()
 PgnToken PgnScanner::Next()
 {
     SkipIgnored();
+    MarkConstruct();
     if (AtEnd())
         return { PgnToken::Kind::End, {}, {}, Line, Column };
     const char c = Peek();
@@ -217,6 +220,23 @@ PgnToken PgnScanner::Next()
     if (IsResult(token.Text))
         token.Type = PgnToken::Kind::Result;
     return token;
+}
+
+void PgnScanner::SkipDamagedGame()
+{
+    Pos = Construct.Pos;
+    Line = Construct.Line;
+    Column = Construct.Column;
+    bool separated = Peek() != '[';
+    SkipLine();
+    while (!AtEnd()) {
+        while (Peek() == ' ' || Peek() == '\t')
+            Advance();
+        if (Peek() == '[' && separated)
+            return;
+        separated |= Peek() != '['; // a blank line, movetext or the end
+        SkipLine();
+    }
 }
 
 } // namespace notation
