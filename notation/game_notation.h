@@ -11,6 +11,7 @@
 
 #include "fen.h"
 
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -35,7 +36,9 @@ struct Move {
 };
 
 // Why a text was refused. The message names the place (game, line and column in a PGN text) and
-// quotes the text that failed; the fields give the same facts to callers that want them apart.
+// quotes the text that failed, made printable and cut short; the fields give the same facts to
+// callers that want them apart, Text() as the raw bytes. Copies share the text, which can be as
+// large as the whole input.
 class NotationError : public std::runtime_error {
 public:
     explicit NotationError(const std::string& reason, std::string text = {});
@@ -44,7 +47,7 @@ public:
     NotationError At(int game, int line, int column, const std::string& moveContext = {}) const;
 
     const std::string& Reason() const { return FReason; }
-    const std::string& Text() const { return FText; }
+    const std::string& Text() const { return *FText; }
     int Game() const { return FGame; }
     int Line() const { return FLine; }
     int Column() const { return FColumn; }
@@ -53,7 +56,7 @@ private:
     NotationError(const std::string& message, const NotationError& cause, int game, int line, int column);
 
     std::string FReason;
-    std::string FText;
+    std::shared_ptr<const std::string> FText;
     int FGame = 0;
     int FLine = 0;
     int FColumn = 0;
