@@ -104,8 +104,10 @@ struct Tag {
 };
 
 // How a game ended by the rules this program plays by. The first that applies after the last move
-// counts, in this order: mate, stalemate, only the two kings left, and the placement of the pieces
-// standing for the third time in the game (whoever is to move).
+// counts, in this order: mate, stalemate, only the two kings left, and the same position standing for
+// the third time in the game. Positions are the same with the same placement, side to move, castling
+// rights and en passant capture (only one that is legal counts: a double step that no pawn can take
+// changes nothing); the move counters do not count.
 enum class GameEnd { None, Mate, Stalemate, OnlyKings, Repetition };
 
 struct Game {
