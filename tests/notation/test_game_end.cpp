@@ -8,14 +8,13 @@ namespace {
     // The number of half-moves after which the game first ends by repetition, 0 if it never does.
     std::size_t FirstRepetition(const Position& start, std::initializer_list<const char*> sans)
     {
-        Game game;
-        game.Start = start;
-        Position position = start;
-        for (const char* san : sans) {
-            game.Moves.push_back(SanToMove(position, san));
-            position = PositionAfter(position, game.Moves.back());
-            if (EndOfGame(game) == GameEnd::Repetition)
-                return game.Moves.size();
+        const Game game = GameOf(start, sans);
+        Game played = game;
+        played.Moves.clear();
+        for (const Move move : game.Moves) {
+            played.Moves.push_back(move);
+            if (EndOfGame(played) == GameEnd::Repetition)
+                return played.Moves.size();
         }
         return 0;
     }
