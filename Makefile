@@ -63,6 +63,7 @@ bench: build
 	./$(BUILD_DIR)/thread-bench
 	./$(BUILD_DIR)/zugwerk-engine bench
 	./$(BUILD_DIR)/pgn-bench $(BUILD_DIR)/pgn-bench.pgn
+	./$(BUILD_DIR)/pgn-bench --single-token $(BUILD_DIR)/pgn-bench-token.pgn
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/pgn-import-bench $(BUILD_DIR)/pgn-import-bench.pgn
 
 clean:

@@ -34,6 +34,7 @@ namespace {
     {
         int rank = 0;
         int file = 0;
+        char previous = 0;
         for (const char c : field) {
             if (c == '/') {
                 if (file != 8) {
@@ -46,6 +47,12 @@ namespace {
                 }
                 file = 0;
             } else if (c >= '1' && c <= '8') {
+                // "44" would sum to 8 squares, but a run of empty squares is always one digit.
+                if (previous >= '1' && previous <= '8') {
+                    error = std::string("the piece placement has two digits in a row (\"") + previous + c
+                        + "\") on rank " + std::to_string(8 - rank);
+                    return false;
+                }
                 const int run = c - '0';
                 if (file + run > 8) {
                     error = "rank " + std::to_string(8 - rank) + " has more than 8 squares";
@@ -63,6 +70,7 @@ namespace {
                 error = std::string("unexpected character '") + c + "' in the piece placement";
                 return false;
             }
+            previous = c;
         }
         if (rank != 7 || file != 8) {
             error = "the piece placement must describe 8 ranks of 8 squares";
@@ -78,6 +86,10 @@ bool ParseFen(std::string_view fen, RootPosition& position, std::string& error)
     const std::vector<std::string_view> fields = SplitFields(fen);
     if (fields.size() < 4 || fields.size() > 6) {
         error = "a FEN has 4 to 6 fields, this one has " + std::to_string(fields.size());
+        return false;
+    }
+    if (fields.size() == 5) {
+        error = "the fullmove number (the sixth field) is missing: give both move counters or neither";
         return false;
     }
     RootPosition parsed {};
@@ -104,8 +116,15 @@ bool ParseFen(std::string_view fen, RootPosition& position, std::string& error)
 
     const std::string_view ep = fields[3];
     if (ep != "-") {
-        if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || (ep[1] != '3' && ep[1] != '6')) {
-            error = "en passant square must be '-' or a square on rank 3 or 6";
+        if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] < '1' || ep[1] > '8') {
+            error = "en passant square must be '-' or a square such as e3";
+            return false;
+        }
+        // The square a pawn of the side that moved last has just passed.
+        const char skippedRank = parsed.WhiteToMove ? '6' : '3';
+        if (ep[1] != skippedRank) {
+            error = "en passant square " + std::string(ep) + " is on the wrong rank: after a "
+                + (parsed.WhiteToMove ? "Black" : "White") + " move it must be on rank " + skippedRank;
             return false;
         }
         const int row = '8' - ep[1];

@@ -28,8 +28,10 @@ struct RootPosition {
 inline constexpr std::string_view StartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
 // Parses placement, side to move, castling and en passant square and the two move counters, which
-// may be left out (they then keep 0 and 1). Only the form of each field is checked, not whether the
-// position could arise in a game. On failure returns false and says why in `error`.
+// may both be left out (they then keep 0 and 1), but not one alone. Only the form of each field is
+// checked (a run of empty squares is one digit, the en passant square lies on the rank that the side
+// to move implies), not whether the position could arise in a game. On failure returns false and
+// says why in `error`.
 bool ParseFen(std::string_view fen, RootPosition& position, std::string& error);
 
 void LoadRootPosition(Engine& engine, const RootPosition& position);

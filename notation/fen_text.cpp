@@ -3,6 +3,7 @@
 
 #include "game_notation.h"
 #include "move_rules.h"
+#include "quoted_text.h"
 
 #include "engine_types.h"
 
@@ -104,8 +105,9 @@ Position ReadFen(std::string_view fen)
                                           : fen.substr(first, fen.find_last_not_of(" \t\r\n") - first + 1);
     Position position;
     std::string error;
+    // The engine's reason may quote a byte of the text, which need not be printable.
     if (!engine::ParseFen(fen, position, error))
-        throw NotationError("invalid FEN: " + error, std::string(fen));
+        throw NotationError("invalid FEN: " + Printable(error), std::string(fen));
     if (const std::string flaw = Flaw(position); !flaw.empty())
         throw NotationError("invalid FEN: " + flaw, std::string(fen));
     return position;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace notation {
 
@@ -74,18 +75,48 @@ std::vector<Position> Replay(const Game& game)
 
 namespace {
 
+    // The square of an en passant capture that is legal in the position, or 0. A double step that no
+    // pawn can take leaves its en passant square behind, but no capture: it changes nothing.
+    int EnPassantCapture(const Position& position, MoveRules& rules)
+    {
+        if (position.EnPassantSquare == 0)
+            return 0;
+        rules.Load(position);
+        for (const LegalMove& legal : rules.Legal())
+            if (legal.Piece == 'P' && legal.Move.To == position.EnPassantSquare)
+                return position.EnPassantSquare;
+        return 0;
+    }
+
+    // How often the last position stands in the game. Two positions are the same with the same
+    // placement, side to move, castling rights and en passant capture; the move counters do not count.
+    long TimesLastPositionStands(const std::vector<Position>& positions, MoveRules& rules)
+    {
+        const Position& last = positions.back();
+        std::optional<int> lastCapture; // found only when a position differs from the last in its square
+        const auto sameAsLast = [&](const Position& p) {
+            if (!std::equal(std::begin(p.Squares), std::end(p.Squares), last.Squares)
+                || p.WhiteToMove != last.WhiteToMove || p.CastlingBits != last.CastlingBits)
+                return false;
+            if (p.EnPassantSquare == last.EnPassantSquare)
+                return true;
+            if (!lastCapture)
+                lastCapture = EnPassantCapture(last, rules);
+            return EnPassantCapture(p, rules) == *lastCapture;
+        };
+        return std::count_if(positions.begin(), positions.end(), sameAsLast);
+    }
+
     GameEnd EndAfter(const std::vector<Position>& positions)
     {
         const Position& last = positions.back();
-        const MoveRules rules(last);
+        MoveRules rules(last);
         if (rules.Legal().empty())
             return rules.InCheck() ? GameEnd::Mate : GameEnd::Stalemate;
         const auto onlyKings = [](char c) { return c == 'K' || c == 'k' || c == ' '; };
         if (std::all_of(std::begin(last.Squares), std::end(last.Squares), onlyKings))
             return GameEnd::OnlyKings;
-        const auto samePlacement
-            = [&](const Position& p) { return std::equal(std::begin(p.Squares), std::end(p.Squares), last.Squares); };
-        if (std::count_if(positions.begin(), positions.end(), samePlacement) >= 3)
+        if (TimesLastPositionStands(positions, rules) >= 3)
             return GameEnd::Repetition;
         return GameEnd::None;
     }

@@ -6,10 +6,13 @@
 //
 // Squares are the board's Square values: 1 = a8, 2 = b8, ... 8 = h8, 9 = a7, ... 64 = h1, and 0 for
 // none. Every reader checks the whole text before it returns anything: it either returns a complete
-// result or throws NotationError, never a half-read game.
+// result or throws NotationError, never a half-read game (ReadPgnGames gives a damaged game back as
+// its tags alone, with the error).
 
 #include "fen.h"
 
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -33,7 +36,9 @@ struct Move {
 };
 
 // Why a text was refused. The message names the place (game, line and column in a PGN text) and
-// quotes the text that failed; the fields give the same facts to callers that want them apart.
+// quotes the text that failed, made printable and cut short; the fields give the same facts to
+// callers that want them apart, Text() as the raw bytes. Copies share the text, which can be as
+// large as the whole input.
 class NotationError : public std::runtime_error {
 public:
     explicit NotationError(const std::string& reason, std::string text = {});
@@ -42,7 +47,7 @@ public:
     NotationError At(int game, int line, int column, const std::string& moveContext = {}) const;
 
     const std::string& Reason() const { return FReason; }
-    const std::string& Text() const { return FText; }
+    const std::string& Text() const { return *FText; }
     int Game() const { return FGame; }
     int Line() const { return FLine; }
     int Column() const { return FColumn; }
@@ -51,7 +56,7 @@ private:
     NotationError(const std::string& message, const NotationError& cause, int game, int line, int column);
 
     std::string FReason;
-    std::string FText;
+    std::shared_ptr<const std::string> FText;
     int FGame = 0;
     int FLine = 0;
     int FColumn = 0;
@@ -69,10 +74,11 @@ Position PositionAfter(const Position& position, Move move);
 
 // --- FEN -----------------------------------------------------------------------------------------
 
-// Reads all six fields (the two counters may be left out) and refuses any position that cannot stand
-// on a board: ranks that do not sum to 8, a bad side to move, castling rights without king and rook
-// on their squares, an en passant square that no pawn can have passed, pawns on the first or last
-// rank, not exactly one king per side, the side not to move in check, a move number below 1.
+// Reads all six fields (the two counters may be left out, but only both together) and refuses any
+// position that cannot stand on a board: ranks that do not sum to 8 or write two digits in a row, a
+// bad side to move, castling rights without king and rook on their squares, an en passant square
+// that no pawn can have passed, pawns on the first or last rank, not exactly one king per side, the
+// side not to move in check, a move number below 1.
 Position ReadFen(std::string_view fen);
 // Castling rights only where king and rook still stand on their squares; the en passant square
 // after every double step, whether or not a pawn can take (ReadFen accepts both forms).
@@ -98,8 +104,10 @@ struct Tag {
 };
 
 // How a game ended by the rules this program plays by. The first that applies after the last move
-// counts, in this order: mate, stalemate, only the two kings left, and the placement of the pieces
-// standing for the third time in the game (whoever is to move).
+// counts, in this order: mate, stalemate, only the two kings left, and the same position standing for
+// the third time in the game. Positions are the same with the same placement, side to move, castling
+// rights and en passant capture (only one that is legal counts: a double step that no pawn can take
+// changes nothing); the move counters do not count.
 enum class GameEnd { None, Mate, Stalemate, OnlyKings, Repetition };
 
 struct Game {
@@ -139,6 +147,18 @@ std::string ResultOf(const Game& game);
 // and a UTF-8 byte order mark. Comments, variations and marks are not kept. Throws on the first error,
 // naming the game, line and column and the text that failed.
 std::vector<Game> ReadPgn(std::string_view text);
+
+// One game of a PGN text, read on its own.
+struct PgnGameRead {
+    Game Read; // complete when Error is empty; otherwise only the tags read before the damage
+    std::optional<NotationError> Error; // why this game was refused, placed at game, line and column
+};
+// Reads a PGN text as ReadPgn does, but game by game: one damaged game does not hide the others.
+// After a damaged game reading goes on at the next tag line that follows a blank line or movetext,
+// so the good games after it are found too; text between games that is no game comes back as a
+// damaged game of its own. Games are numbered in the text's order, damaged ones included. A text
+// without any game gives an empty list.
+std::vector<PgnGameRead> ReadPgnGames(std::string_view text);
 // One game in PGN export format: the Seven Tag Roster first, SetUp and FEN when the game does not
 // start from the initial position, the other tags, then the movetext in lines of fewer than 80
 // characters, with a comment that names the game's end (mate, stalemate, ...) and the result. The

@@ -5,6 +5,7 @@
 
 #include "engine.h"
 #include "notation.h"
+#include "quoted_text.h"
 
 #include <cctype>
 
@@ -70,7 +71,7 @@ void MoveRules::Play(Move move)
     const LegalMove* legal = Find(move);
     if (!legal) {
         const std::string text = CoordinateText(move);
-        throw NotationError("\"" + text + "\" is not a legal move", text);
+        throw NotationError(Quoted(text) + " is not a legal move", text);
     }
     const engine::EngineMove m = legal->Encoded;
     const bool quiet = !engine::MoveHas(m, engine::mfCapture | engine::mfPawnMove);

@@ -7,7 +7,7 @@ namespace notation {
 NotationError::NotationError(const std::string& reason, std::string text)
     : std::runtime_error(reason)
     , FReason(reason)
-    , FText(std::move(text))
+    , FText(std::make_shared<const std::string>(std::move(text)))
 {
 }
 

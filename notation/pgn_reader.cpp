@@ -5,12 +5,16 @@
 #include "pgn_scanner.h"
 #include "san.h"
 
+#include <optional>
+
 namespace notation {
 
 namespace {
 
-    // Builds the games of one text. A game is its tags followed by its movetext; it ends with a result
-    // token, or where the next game's tags begin, or with the text.
+    // Builds the games of one text, one at a time. A game is its tags followed by its movetext; it ends
+    // with a result token, or where the next game's tags begin, or with the text. A damaged game is
+    // given back with its error and the tags read before the damage, and reading goes on at the next
+    // game's tags.
     class PgnReader {
     public:
         explicit PgnReader(std::string_view text)
@@ -18,39 +22,51 @@ namespace {
         {
         }
 
-        std::vector<Game> ReadAll()
+        // The next game, complete or refused; nothing after the last.
+        std::optional<PgnGameRead> ReadGame()
         {
+            Current = Game();
+            TagPlaces.clear();
+            InMovetext = false;
             try {
-                for (;;) {
-                    const PgnToken token = Scanner.Next();
-                    switch (token.Type) {
-                    case PgnToken::Kind::Tag: AddTag(token); break;
-                    case PgnToken::Kind::Move: PlayMove(token); break;
-                    case PgnToken::Kind::Result: FinishGame(token.Text); break;
-                    case PgnToken::Kind::End:
-                        if (Started)
-                            FinishGame({});
-                        return std::move(Games);
-                    }
-                }
+                return ReadTokens();
             } catch (const NotationError& error) {
+                Scanner.SkipDamagedGame();
+                PgnGameRead damaged;
+                damaged.Read.Tags = std::move(Current.Tags);
                 // The scanner knows the place but not the game.
-                if (error.Game() == 0)
-                    throw error.At(GameNumber(), error.Line(), error.Column());
-                throw;
+                damaged.Error = error.Game() == 0 ? error.At(GameNumber(), error.Line(), error.Column()) : error;
+                ++GamesRead;
+                return damaged;
             }
         }
 
     private:
-        int GameNumber() const { return static_cast<int>(Games.size()) + 1; }
+        int GameNumber() const { return GamesRead + 1; }
 
-        void AddTag(const PgnToken& token)
+        std::optional<PgnGameRead> ReadTokens()
         {
-            if (InMovetext)
-                FinishGame({});
-            Current.Tags.push_back({ std::string(token.Text), token.Value });
-            TagPlaces.push_back({ token.Line, token.Column });
-            Started = true;
+            for (;;) {
+                PgnToken token = Pending ? std::move(*Pending) : Scanner.Next();
+                Pending.reset();
+                switch (token.Type) {
+                case PgnToken::Kind::Tag:
+                    // Tags after movetext begin the next game.
+                    if (InMovetext) {
+                        Pending = std::move(token);
+                        return FinishGame({});
+                    }
+                    Current.Tags.push_back({ std::string(token.Text), std::move(token.Value) });
+                    TagPlaces.push_back({ token.Line, token.Column });
+                    break;
+                case PgnToken::Kind::Move: PlayMove(token); break;
+                case PgnToken::Kind::Result: return FinishGame(token.Text);
+                case PgnToken::Kind::End:
+                    if (Current.Tags.empty() && !InMovetext)
+                        return std::nullopt;
+                    return FinishGame({});
+                }
+            }
         }
 
         // Where the tag that TagValue reads (the first of that name) starts.
@@ -81,7 +97,6 @@ namespace {
             }
             Rules.Load(Current.Start);
             InMovetext = true;
-            Started = true;
         }
 
         void PlayMove(const PgnToken& token)
@@ -99,30 +114,46 @@ namespace {
         }
 
         // The result token ends the game; without one the Result tag stands, else "*".
-        void FinishGame(std::string_view resultToken)
+        PgnGameRead FinishGame(std::string_view resultToken)
         {
             if (!InMovetext)
                 BeginMovetext();
             const std::string tagged = Current.TagValue("Result");
             Current.Result = !resultToken.empty() ? std::string(resultToken) : IsResult(tagged) ? tagged : "*";
-            Games.push_back(std::move(Current));
-            Current = Game();
-            TagPlaces.clear();
-            InMovetext = false;
-            Started = false;
+            ++GamesRead;
+            return { std::move(Current), std::nullopt };
         }
 
         PgnScanner Scanner;
         MoveRules Rules;
-        std::vector<Game> Games;
+        int GamesRead = 0; // complete and damaged
+        std::optional<PgnToken> Pending; // the tag that ended the last game and begins this one
         Game Current;
-        bool Started = false; // the current game has a tag or movetext
         bool InMovetext = false;
         std::vector<std::pair<int, int>> TagPlaces; // line and column of each tag of the current game
     };
 
 } // namespace
 
-std::vector<Game> ReadPgn(std::string_view text) { return PgnReader(text).ReadAll(); }
+std::vector<PgnGameRead> ReadPgnGames(std::string_view text)
+{
+    PgnReader reader(text);
+    std::vector<PgnGameRead> games;
+    while (std::optional<PgnGameRead> game = reader.ReadGame())
+        games.push_back(std::move(*game));
+    return games;
+}
+
+std::vector<Game> ReadPgn(std::string_view text)
+{
+    PgnReader reader(text);
+    std::vector<Game> games;
+    while (std::optional<PgnGameRead> game = reader.ReadGame()) {
+        if (game->Error)
+            throw *game->Error;
+        games.push_back(std::move(game->Read));
+    }
+    return games;
+}
 
 } // namespace notation

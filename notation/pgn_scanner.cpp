@@ -3,16 +3,13 @@
 #include "pgn_scanner.h"
 
 #include "game_notation.h"
-
-#include <algorithm>
+#include "quoted_text.h"
 
 namespace notation {
 
 namespace {
 
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-    // How much of the text an error quotes when the trouble is a whole construct.
-    constexpr std::size_t ExcerptLength = 30;
 
     bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
     bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -21,6 +18,13 @@ namespace {
     bool IsSymbolChar(char c)
     {
         return IsLetterOrDigit(c) || std::string_view("_+#=:-/").find(c) != std::string_view::npos;
+    }
+    // Bytes outside printable ASCII never end a token that a letter or digit has begun, so that the
+    // refusal of "N\xFF\xFEf3" quotes all of it rather than "N".
+    bool IsForeignByte(char c)
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x7F || (byte < 0x20 && !IsBlank(c));
     }
 
 } // namespace
@@ -57,13 +61,10 @@ void PgnScanner::Fail(const std::string& reason, std::string_view text, int line
 
 void PgnScanner::FailQuoting(const std::string& reason, std::size_t from, int line, int column) const
 {
-    // The construct's start, up to its line's end, cut at a character boundary.
-    std::size_t end = std::min(Text.size(), from + ExcerptLength);
-    while (end < Text.size() && (static_cast<unsigned char>(Text[end]) & 0xC0) == 0x80)
-        --end;
-    std::string_view excerpt = Text.substr(from, end - from);
+    // The construct's start, up to its line's end; the message quotes the beginning of it.
+    std::string_view excerpt = Text.substr(from);
     excerpt = excerpt.substr(0, excerpt.find_first_of("\r\n"));
-    Fail(reason + ": \"" + std::string(excerpt) + "\"", excerpt, line, column);
+    Fail(reason + ": " + Quoted(excerpt), excerpt, line, column);
 }
 
 void PgnScanner::SkipComment()
@@ -120,10 +121,12 @@ void PgnScanner::SkipIgnored()
         } else if (c == '%' && Column == 1) {
             SkipLine();
         } else if (c == '{') {
+            MarkConstruct();
             SkipComment();
         } else if (c == ';') {
             SkipLine();
         } else if (c == '(') {
+            MarkConstruct();
             SkipVariation();
         } else if (c == '$') {
             Advance();
@@ -141,7 +144,7 @@ void PgnScanner::SkipIgnored()
 std::string_view PgnScanner::ReadSymbol()
 {
     const std::size_t start = Pos;
-    while (IsSymbolChar(Peek()))
+    while (!AtEnd() && (IsSymbolChar(Peek()) || IsForeignByte(Peek())))
         Advance();
     return Text.substr(start, Pos - start);
 }
@@ -192,6 +195,7 @@ PgnToken PgnScanner::ReadTag()
 PgnToken PgnScanner::Next()
 {
     SkipIgnored();
+    MarkConstruct();
     if (AtEnd())
         return { PgnToken::Kind::End, {}, {}, Line, Column };
     const char c = Peek();
@@ -210,16 +214,29 @@ PgnToken PgnScanner::Next()
                 Advance();
         }
     } else {
-        // The whole character, however many bytes it takes.
-        std::size_t end = Pos + 1;
-        while (end < Text.size() && (static_cast<unsigned char>(Text[end]) & 0xC0) == 0x80)
-            ++end;
-        const std::string_view what = Text.substr(Pos, end - Pos);
-        Fail("unexpected character \"" + std::string(what) + "\"", what, Line, Column);
+        const std::string_view what = Text.substr(Pos, CharacterLength(Text.substr(Pos)));
+        Fail("unexpected character " + Quoted(what), what, Line, Column);
     }
     if (IsResult(token.Text))
         token.Type = PgnToken::Kind::Result;
     return token;
+}
+
+void PgnScanner::SkipDamagedGame()
+{
+    Pos = Construct.Pos;
+    Line = Construct.Line;
+    Column = Construct.Column;
+    bool separated = Peek() != '[';
+    SkipLine();
+    while (!AtEnd()) {
+        while (Peek() == ' ' || Peek() == '\t')
+            Advance();
+        if (Peek() == '[' && separated)
+            return;
+        separated |= Peek() != '['; // a blank line, movetext or the end
+        SkipLine();
+    }
 }
 
 } // namespace notation

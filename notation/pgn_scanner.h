@@ -26,6 +26,11 @@ class PgnScanner {
 public:
     explicit PgnScanner(std::string_view text);
     PgnToken Next();
+    // After damage (a Next that threw, or a token the reader refused): moves on to where the next
+    // game can begin, the first tag line after the damaged construct's line that follows a blank
+    // line or a line of movetext. Damage in movetext counts its own line as movetext; damage in a
+    // tag skips the rest of its tag section.
+    void SkipDamagedGame();
 
 private:
     bool AtEnd() const { return Pos >= Text.size(); }
@@ -42,10 +47,18 @@ private:
     // Fail, quoting the text from `from` on.
     [[noreturn]] void FailQuoting(const std::string& reason, std::size_t from, int line, int column) const;
 
+    struct Place {
+        std::size_t Pos = 0;
+        int Line = 1;
+        int Column = 1;
+    };
+    void MarkConstruct() { Construct = { Pos, Line, Column }; }
+
     std::string_view Text;
     std::size_t Pos = 0;
     int Line = 1;
     int Column = 1;
+    Place Construct; // the start of the last token, comment or variation begun: where damage lies
 };
 
 } // namespace notation

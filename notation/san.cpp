@@ -3,6 +3,7 @@
 #include "san.h"
 
 #include "engine_types.h"
+#include "quoted_text.h"
 
 #include <algorithm>
 #include <optional>
@@ -138,8 +139,6 @@ namespace {
             && (parts.FromRank < 0 || RankOfSquare(move.From) == parts.FromRank)
             && (parts.Promotion == 0 || move.Promotion == parts.Promotion);
     }
-
-    std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 } // namespace
 

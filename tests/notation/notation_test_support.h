@@ -1,12 +1,13 @@
 #pragma once
 
-// Helpers shared by the notation tests: moves from coordinate text, and random legal games.
+// Helpers shared by the notation tests: moves from coordinate text and SAN, and random legal games.
 
 #include "../../tools/random_game.h"
 #include "game_notation.h"
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,19 @@ inline Move Coord(std::string_view text)
     if (text.size() == 5)
         move.Promotion = static_cast<char>(text[4] - 'a' + 'A');
     return move;
+}
+
+// The game of the SAN moves from the start position.
+inline Game GameOf(const Position& start, std::initializer_list<const char*> sans)
+{
+    Game game;
+    game.Start = start;
+    Position position = start;
+    for (const char* san : sans) {
+        game.Moves.push_back(SanToMove(position, san));
+        position = PositionAfter(position, game.Moves.back());
+    }
+    return game;
 }
 
 } // namespace notation::test

@@ -5,16 +5,15 @@
 namespace notation::test {
 namespace {
 
-    Game GameOf(const Position& start, std::initializer_list<const char*> sans)
+    // The message of ReadPgn's refusal, or "accepted".
+    std::string PgnRefusal(const std::string& text)
     {
-        Game game;
-        game.Start = start;
-        Position position = start;
-        for (const char* san : sans) {
-            game.Moves.push_back(SanToMove(position, san));
-            position = PositionAfter(position, game.Moves.back());
+        try {
+            ReadPgn(text);
+        } catch (const NotationError& error) {
+            return error.what();
         }
-        return game;
+        return "accepted";
     }
 
     TEST(Pgn, ExportsAPlayedGameByteForByte)
@@ -127,19 +126,92 @@ namespace {
                 "Game 2, line 3, column 1: invalid FEN: White must have exactly one king, not 0" },
             { "[SetUp \"1\"]\n1. e4", "Game 1, line 1, column 1: SetUp tag \"1\" without a FEN tag" },
         };
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.Text);
-            try {
-                ReadPgn(c.Text);
-                ADD_FAILURE() << "accepted";
-            } catch (const NotationError& error) {
-                EXPECT_STREQ(error.what(), c.Message);
-            }
+        for (const auto& c : cases)
+            EXPECT_EQ(PgnRefusal(c.Text), c.Message) << c.Text;
+    }
+
+    // Good games around damage of every kind: an illegal move, text that is no game, a tag not closed,
+    // a comment not closed that runs over the next games, and a last game cut off.
+    TEST(Pgn, ReadsGameByGamePastDamagedOnes)
+    {
+        const std::string text = "[Event \"one\"]\n[White \"Anna\"]\n[Black \"Bert\"]\n\n1. e4 e5 2. Nf3 Nc6 1-0\n\n"
+                                 "this is no game\n\n"
+                                 "[Event \"two\"]\n[White \"Carl\"]\n[Black \"Dora\"]\n\n1. d4 d5 2. Ke3 Nf6 *\n\n"
+                                 "[Event \"four\"]\n[White \"Emil\n[Black \"Fritz\"]\n\n1. c4 *\n\n"
+                                 "[Event \"five\"]\n\n1. e4 {never closed\n\n"
+                                 "[Event \"six\"]\n\n1. Nf3 d5 *\n\n"
+                                 "[Event \"seven\"]\n[White \"Gina\"]\n[Black \"Hans\"]\n\n1. e4 e5 2. Nf3 {trunc";
+        const struct {
+            const char* Event;
+            const char* White;
+            std::size_t Moves;
+            const char* Error;
+        } expected[] = {
+            { "one", "Anna", 4, "" },
+            { "", "", 0, "Game 2, line 7, column 1 (move 1, White): \"this\" is not a move" },
+            { "two", "Carl", 0, "Game 3, line 13, column 13 (move 2, White): \"Ke3\" is not a legal move" },
+            { "four", "", 0, "Game 4, line 16, column 1: tag value not closed with a double quote: \"[White \"Emil\"" },
+            { "five", "", 0, "Game 5, line 23, column 7: comment not closed with \"}\": \"{never closed\"" },
+            { "six", "", 2, "" },
+            { "seven", "Gina", 0, "Game 7, line 33, column 17: comment not closed with \"}\": \"{trunc\"" },
+        };
+        const std::vector<PgnGameRead> games = ReadPgnGames(text);
+        ASSERT_EQ(games.size(), std::size(expected));
+        for (std::size_t i = 0; i < games.size(); ++i) {
+            SCOPED_TRACE(i + 1);
+            const PgnGameRead& game = games[i];
+            EXPECT_EQ(game.Read.TagValue("Event"), expected[i].Event);
+            EXPECT_EQ(game.Read.TagValue("White"), expected[i].White);
+            EXPECT_EQ(game.Read.Moves.size(), expected[i].Moves);
+            EXPECT_EQ(game.Error ? game.Error->what() : std::string(), expected[i].Error);
+        }
+        EXPECT_EQ(games[0].Read.Result, "1-0");
+        EXPECT_EQ(games[6].Error->Game(), 7);
+        EXPECT_EQ(games[6].Error->Line(), 33);
+        EXPECT_EQ(games[6].Error->Column(), 17);
+
+        // The strict reader stops at the first damage with the same message.
+        EXPECT_EQ(PgnRefusal(text), expected[1].Error);
+        EXPECT_TRUE(ReadPgnGames("").empty());
+        EXPECT_TRUE(ReadPgnGames("\xEF\xBB\xBF  {just a comment}\n").empty());
+    }
+
+    // What cannot show is escaped, printable UTF-8 stays, a long text is cut; Text() keeps the bytes.
+    TEST(Pgn, QuotesFailingTextVisiblyAndShort)
+    {
+        std::string longToken = "a";
+        for (int i = 0; i < 50000; ++i)
+            longToken += "\xC3\xA4"; // two bytes each: the cut must not split one
+        const struct {
+            std::string Text;
+            std::string Message;
+        } cases[] = {
+            { "1. N\xFF\xFE"
+              "f3 *",
+                R"(Game 1, line 1, column 4 (move 1, White): "N\xFF\xFEf3" is not a move)" },
+            { "1. e4\x01\x7F\xC2\x85 *",
+                R"(Game 1, line 1, column 4 (move 1, White): "e4\x01\x7F\xC2\x85" is not a move)" },
+            { "1. e4\xC3", R"(Game 1, line 1, column 4 (move 1, White): "e4\xC3" is not a move)" },
+            { "1. \x80\x80 *", R"(Game 1, line 1, column 4: unexpected character "\x80")" },
+            { "[White \"M\xC3\xBCller\n",
+                "Game 1, line 1, column 1: tag value not closed with a double quote: \"[White \"M\xC3\xBCller\"" },
+            { "1. e4 " + longToken,
+                "Game 1, line 1, column 7 (move 1, Black): \"a" + longToken.substr(1, 78)
+                    + "...\" (100001 bytes) is not a move" },
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(PgnRefusal(c.Text), c.Message);
+        try {
+            ReadFen("4k3/8/8/8/8/8/8/4K2\xFF w - - 0 1");
+            ADD_FAILURE() << "accepted";
+        } catch (const NotationError& error) {
+            EXPECT_STREQ(error.what(), R"(invalid FEN: unexpected character '\xFF' in the piece placement)");
+            EXPECT_EQ(error.Text(), "4k3/8/8/8/8/8/8/4K2\xFF w - - 0 1");
         }
     }
 
     // Mutated files and positions get a NotationError or are read; nothing else may happen (ASan and
-    // UBSan watch the reads in the sanitizer build).
+    // UBSan watch the reads in the sanitizer build). Both PGN readers agree on the first damage.
     TEST(Pgn, DamagedTextIsRefusedOrRead)
     {
         std::mt19937 random(7);
@@ -156,13 +228,26 @@ namespace {
                 default: text.erase(at, 1 + random() % 8); break;
                 }
             }
-            try {
-                if (round % 2)
+            if (round % 2) {
+                try {
                     WriteFen(ReadFen(text));
-                else
-                    for (const Game& game : ReadPgn(text))
-                        WritePgn(game);
-            } catch (const NotationError&) {
+                } catch (const NotationError&) {
+                }
+                continue;
+            }
+            // The strict reader stops at the first damage that the reader game by game gives back.
+            const std::vector<PgnGameRead> games = ReadPgnGames(text);
+            const auto damaged = std::find_if(
+                games.begin(), games.end(), [](const PgnGameRead& game) { return game.Error.has_value(); });
+            for (const PgnGameRead& game : games)
+                if (!game.Error)
+                    WritePgn(game.Read);
+            try {
+                ReadPgn(text);
+                EXPECT_EQ(damaged, games.end()) << text;
+            } catch (const NotationError& error) {
+                ASSERT_NE(damaged, games.end()) << text;
+                EXPECT_STREQ(error.what(), damaged->Error->what());
             }
         }
     }
