@@ -13,7 +13,7 @@
 namespace notation {
 
 // Plays random legal moves from `start` until the game ends by the rules this program plays by (mate,
-// stalemate, only the kings, a placement standing for the third time) or after maxPlies half-moves.
+// stalemate, only the kings, a position standing for the third time) or after maxPlies half-moves.
 inline Game RandomGame(std::mt19937& random, const Position& start, int maxPlies)
 {
     Game game;
@@ -22,8 +22,10 @@ inline Game RandomGame(std::mt19937& random, const Position& start, int maxPlies
     std::vector<std::string> placements { std::string(start.Squares, 64) };
     const auto ended = [&] {
         const std::string& now = placements.back();
-        return rules.Legal().empty() || now.find_first_not_of("Kk ") == std::string::npos
-            || std::count(placements.begin(), placements.end(), now) >= 3;
+        if (rules.Legal().empty() || now.find_first_not_of("Kk ") == std::string::npos)
+            return true;
+        // A placement seen three times is rare; only then is the whole position compared.
+        return std::count(placements.begin(), placements.end(), now) >= 3 && EndOfGame(game) == GameEnd::Repetition;
     };
     while (static_cast<int>(game.Moves.size()) < maxPlies && !ended()) {
         const Move move = rules.Legal()[random() % rules.Legal().size()].Move;
