@@ -28,6 +28,7 @@ struct TGameListEntry {
     QString Result;
     QString Date;
     int Moves = 0; // full moves, a half-move started counting as one
+    QString Damage; // why the game cannot be imported (game, line, column, what failed); empty when it can
 };
 
 class TDialogs {

@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -16,6 +17,23 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignL
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     item->setTextAlignment(alignment);
     return item;
+}
+
+// Says which games cannot be imported and why: the first few in full, then how many more.
+QLabel* DamageNote(const QStringList& damage)
+{
+    constexpr int Shown = 3;
+    QString text = damage.size() == 1
+        ? TGameListDialog::tr("1 game is damaged and cannot be imported:")
+        : TGameListDialog::tr("%1 games are damaged and cannot be imported:").arg(damage.size());
+    for (const QString& error : damage.mid(0, Shown))
+        text += QLatin1Char('\n') + error;
+    if (damage.size() > Shown)
+        text += QLatin1Char('\n') + TGameListDialog::tr("... and %1 more").arg(damage.size() - Shown);
+    auto* note = new QLabel(text);
+    note->setObjectName(QStringLiteral("DamageNote"));
+    note->setWordWrap(true);
+    return note;
 }
 
 } // namespace
@@ -33,22 +51,34 @@ TGameListDialog::TGameListDialog(const QList<TGameListEntry>& games, QWidget* pa
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setWordWrap(false);
     const Qt::Alignment numbers = Qt::AlignRight | Qt::AlignVCenter;
+    QStringList damage;
+    int firstGood = -1;
     for (int row = 0; row < games.size(); ++row) {
         const TGameListEntry& game = games[row];
-        Table->setItem(row, 0, Cell(QString::number(row + 1), numbers));
-        Table->setItem(row, 1, Cell(game.White));
-        Table->setItem(row, 2, Cell(game.Black));
-        Table->setItem(row, 3, Cell(game.Result, Qt::AlignCenter));
-        Table->setItem(row, 4, Cell(game.Date));
-        Table->setItem(row, 5, Cell(QString::number(game.Moves), numbers));
+        const bool damaged = !game.Damage.isEmpty();
+        const QList<QTableWidgetItem*> cells { Cell(QString::number(row + 1), numbers), Cell(game.White),
+            Cell(game.Black), Cell(damaged ? tr("damaged") : game.Result, Qt::AlignCenter), Cell(game.Date),
+            Cell(damaged ? QString() : QString::number(game.Moves), numbers) };
+        for (int column = 0; column < cells.size(); ++column) {
+            // A damaged game is listed with its error, greyed out; it cannot be selected.
+            if (damaged) {
+                cells[column]->setFlags(Qt::NoItemFlags);
+                cells[column]->setToolTip(game.Damage);
+            }
+            Table->setItem(row, column, cells[column]);
+        }
+        if (damaged)
+            damage.append(game.Damage);
+        else if (firstGood < 0)
+            firstGood = row;
     }
     // The players' names take the room the numbers, the result and the date leave.
     QHeaderView* header = Table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     header->setSectionResizeMode(2, QHeaderView::Stretch);
-    if (!games.isEmpty())
-        Table->selectRow(0);
+    if (firstGood >= 0)
+        Table->selectRow(firstGood);
     connect(Table, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -58,6 +88,8 @@ TGameListDialog::TGameListDialog(const QList<TGameListEntry>& games, QWidget* pa
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Table);
+    if (!damage.isEmpty())
+        layout->addWidget(DamageNote(damage));
     layout->addWidget(buttons);
     resize(560, 360);
 }

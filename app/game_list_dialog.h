@@ -1,8 +1,9 @@
 #pragma once
 
 // TGameListDialog: the list of the games in a PGN file, one line each with the players, the result,
-// the date and the number of moves, from which the user picks the game to import. The first game
-// is selected; a double click or Enter imports the selected one.
+// the date and the number of moves, from which the user picks the game to import. A damaged game is
+// listed greyed out with its error and cannot be picked; a note under the list says what is wrong.
+// The first good game is selected; a double click or Enter imports the selected one.
 
 #include "dialogs.h"
 

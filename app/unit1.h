@@ -198,8 +198,10 @@ private:
     notation::Game CurrentGame() const;
     void KeepFinishedGame();
     void ExportGameTo(const notation::Game& game, const QString& doneText);
-    void ImportGames(const std::vector<notation::Game>& games);
+    void ImportGames(const std::vector<notation::PgnGameRead>& games);
+    void ImportGame(const notation::Game& game);
     void ImportGameText(const QByteArray& text, const QString& source);
+    void ImportGameFile(const QString& fileName);
     void ShowImportedGame();
     // unit1_clocks.cpp
     void ResetClocks();

@@ -13,7 +13,6 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QScopeGuard>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -62,11 +61,20 @@ int FullMoves(const notation::Game& game)
     return game.Start.WhiteToMove ? (halfMoves + 1) / 2 : (halfMoves + 2) / 2;
 }
 
-TGameListEntry ListEntry(const notation::Game& game)
+TGameListEntry ListEntry(const notation::PgnGameRead& read)
 {
+    const notation::Game& game = read.Read;
     return { PgnText(game.TagValue("White")), PgnText(game.TagValue("Black")), PgnText(game.Result),
-        PgnText(game.TagValue("Date")), FullMoves(game) };
+        PgnText(game.TagValue("Date")), FullMoves(game), read.Error ? PgnText(read.Error->what()) : QString() };
 }
+
+// A text of thousands of games takes a moment to read.
+struct TWaitCursor {
+    TWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+};
 
 // A game of no moves from the position, as a pasted FEN starts one.
 notation::Game GameFrom(const notation::Position& position)
@@ -153,7 +161,7 @@ void TForm1::ImportGame1Click(QObject*)
     const QString fileName = FDialogs.OpenFileName(this, ImportDialog());
     if (fileName.isEmpty())
         return;
-    ImportGameText(ReadPgnFile(fileName), QFileInfo(fileName).fileName());
+    ImportGameFile(fileName);
 }
 
 void TForm1::CopyGame1Click(QObject*)
@@ -173,7 +181,7 @@ void TForm1::PasteGame1Click(QObject*)
         // No FEN: read it as PGN, whose errors say what is wrong.
     }
     if (position)
-        ImportGames({ GameFrom(*position) });
+        ImportGame(GameFrom(*position));
     else
         ImportGameText(text.toUtf8(), tr("the clipboard"));
 }
@@ -203,41 +211,67 @@ void TForm1::PastePosition1Click(QObject*)
     } catch (const notation::NotationError& error) {
         Refuse(tr("The clipboard holds no position in FEN:\n%1").arg(QString::fromUtf8(error.what())));
     }
-    ImportGames({ GameFrom(position) });
+    ImportGame(GameFrom(position));
 }
 
+// Text pasted from the clipboard is read whole: one damaged game refuses it.
 void TForm1::ImportGameText(const QByteArray& text, const QString& source)
 {
-    std::vector<notation::Game> games;
-    {
-        // A file of thousands of games takes a moment to read.
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-        try {
-            games = notation::ReadPgn(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-        } catch (const notation::NotationError& error) {
-            Refuse(tr("Cannot import from %1:\n%2").arg(source, QString::fromUtf8(error.what())));
-        }
+    std::vector<notation::PgnGameRead> games;
+    try {
+        const TWaitCursor reading;
+        for (notation::Game& game :
+            notation::ReadPgn(std::string_view(text.constData(), static_cast<std::size_t>(text.size()))))
+            games.push_back({ std::move(game), std::nullopt });
+    } catch (const notation::NotationError& error) {
+        Refuse(tr("Cannot import from %1:\n%2").arg(source, QString::fromUtf8(error.what())));
     }
     if (games.empty())
         Refuse(tr("Cannot import from %1: it holds no game in PGN").arg(source));
     ImportGames(games);
 }
 
-// A single game goes on the board at once; of several, the user picks one.
-void TForm1::ImportGames(const std::vector<notation::Game>& games)
+// A file is read game by game: its good games are offered even when some are damaged. A file
+// without a single good game is refused with the first damage found.
+void TForm1::ImportGameFile(const QString& fileName)
+{
+    const QString source = QFileInfo(fileName).fileName();
+    const QByteArray text = ReadPgnFile(fileName);
+    std::vector<notation::PgnGameRead> games;
+    {
+        const TWaitCursor reading;
+        games = notation::ReadPgnGames(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    }
+    if (games.empty())
+        Refuse(tr("Cannot import from %1: it holds no game in PGN").arg(source));
+    const auto good = [](const notation::PgnGameRead& read) { return !read.Error; };
+    if (std::none_of(games.begin(), games.end(), good))
+        Refuse(tr("Cannot import from %1:\n%2").arg(source, PgnText(games.front().Error->what())));
+    ImportGames(games);
+}
+
+// A single game goes on the board at once; of several, the user picks one of the good ones.
+void TForm1::ImportGames(const std::vector<notation::PgnGameRead>& games)
 {
     int chosen = 0;
     if (games.size() > 1) {
         QList<TGameListEntry> list;
         list.reserve(static_cast<qsizetype>(games.size()));
-        for (const notation::Game& game : games)
+        for (const notation::PgnGameRead& game : games)
             list.append(ListEntry(game));
         chosen = FDialogs.ChooseGame(this, list);
         if (chosen < 0 || chosen >= static_cast<int>(games.size()))
             return;
     }
-    const TReplay replay = ReplayOnBoard(*ChessBrd1, games[static_cast<std::size_t>(chosen)]);
+    const notation::PgnGameRead& read = games[static_cast<std::size_t>(chosen)];
+    if (read.Error)
+        Refuse(tr("This game cannot be imported:\n%1").arg(PgnText(read.Error->what())));
+    ImportGame(read.Read);
+}
+
+void TForm1::ImportGame(const notation::Game& game)
+{
+    const TReplay replay = ReplayOnBoard(*ChessBrd1, game);
     ImportedGame = replay.Imported;
     UpdateMoveList();
     ResetClocks();
@@ -246,11 +280,11 @@ void TForm1::ImportGames(const std::vector<notation::Game>& games)
     QStringList notes;
     if (replay.Renumbered)
         notes.append(tr("The game starts at move %1, beyond the board's move %2: here it starts at move 1.")
-                         .arg(games[static_cast<std::size_t>(chosen)].Start.FullmoveNumber)
+                         .arg(game.Start.FullmoveNumber)
                          .arg(TChessBoard::LastSetUpMoveNumber));
     if (replay.Cut != TReplay::TCut::None) {
         const QString why = replay.Cut == TReplay::TCut::OnlyKings ? tr("only the two kings are left")
-            : replay.Cut == TReplay::TCut::Repetition              ? tr("the same placement stands for the third time")
+            : replay.Cut == TReplay::TCut::Repetition              ? tr("the same position stands for the third time")
                                                                    : tr("the game record holds no more moves");
         const QString leftOut = replay.MovesLeftOut == 1
             ? tr("The remaining half-move was left out.")
@@ -295,7 +329,7 @@ void TForm1::OpenFile(const QString& fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QStringLiteral("pgn")) {
-        ImportGameText(ReadPgnFile(fileName), QFileInfo(fileName).fileName());
+        ImportGameFile(fileName);
     } else {
         OpenGameFile(fileName);
     }

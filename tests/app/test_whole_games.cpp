@@ -3,6 +3,7 @@
 // random games played through the board.
 
 #include "app_test_support.h"
+#include "game_list_dialog.h"
 #include "game_transfer.h"
 
 #include "../../tools/random_game.h"
@@ -10,6 +11,8 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <set>
@@ -214,6 +217,64 @@ TEST_F(WholeGames, RefusedImportsSayWhereAndChangeNothing)
     EXPECT_EQ(Board().Position(), before);
 }
 
+// A file is read game by game: damaged games are listed with their errors and cannot be picked, the
+// good ones around them import; the same text pasted is refused whole.
+TEST_F(WholeGames, ADamagedGameInAFileLeavesTheOthersImportable)
+{
+    const std::string file = "[White \"Anna\"]\n\n1. e4 e5 *\n\n"
+                             "[White \"Bert\"]\n\n1. e4 e5 2. Ke3 *\n\n"
+                             "[White \"Carl\"]\n\n1. d4 d5 2. c4 *\n\n"
+                             "[White \"Dora\"]\n\n1. e4 e";
+    Write("db.pgn", file);
+    dialogs.GameChoices = { 1, 2 };
+    RunWithFile(form->ImportGame1, Path("db.pgn"));
+    ASSERT_EQ(dialogs.GameLists.size(), 1u);
+    const QList<TGameListEntry>& list = dialogs.GameLists.front();
+    ASSERT_EQ(list.size(), 4);
+    EXPECT_EQ(list[1].White, "Bert");
+    EXPECT_TRUE(list[1].Damage.startsWith("Game 2, line 7, column 13")) << list[1].Damage.toStdString();
+    EXPECT_EQ(list[3].White, "Dora");
+    EXPECT_FALSE(list[3].Damage.isEmpty());
+    EXPECT_TRUE(list[0].Damage.isEmpty() && list[2].Damage.isEmpty());
+    ASSERT_EQ(dialogs.Boxes.size(), 1u) << "a damaged game picked is refused";
+    EXPECT_TRUE(dialogs.Boxes[0].text.startsWith("This game cannot be imported:\nGame 2, line 7"));
+    EXPECT_TRUE(ListLines().isEmpty());
+
+    RunWithFile(form->ImportGame1, Path("db.pgn"));
+    EXPECT_EQ(ListLines().size(), 3) << "Carl's game";
+
+    dialogs.Clear();
+    Paste(form->PasteGame1, file);
+    ASSERT_EQ(dialogs.Boxes.size(), 1u);
+    EXPECT_TRUE(dialogs.Boxes[0].text.startsWith("Cannot import from the clipboard:\nGame 2, line 7"));
+    EXPECT_EQ(ListLines().size(), 3);
+    Write("bad.pgn", "1. e4 e5 2. Ke3 *\n");
+    dialogs.Clear();
+    RunWithFile(form->ImportGame1, Path("bad.pgn"));
+    ASSERT_EQ(dialogs.Boxes.size(), 1u);
+    EXPECT_TRUE(dialogs.Boxes[0].text.startsWith("Cannot import from bad.pgn:\nGame 1, line 1"));
+    EXPECT_TRUE(dialogs.GameLists.empty());
+}
+
+TEST(GameList, DamagedGamesAreGreyedOutWithTheirErrorAndCannotBePicked)
+{
+    const QList<TGameListEntry> games { { "Bert", "?", "*", "", 0, "Game 1, line 3: \"Ke3\" is not a legal move" },
+        { "Carl", "?", "*", "", 3, "" }, { "Dora", "?", "*", "", 0, "Game 3, line 12: \"e\" is not a move" } };
+    TGameListDialog dialog(games);
+    EXPECT_EQ(dialog.ChosenGame(), 1) << "the first good game is selected";
+    auto* table = dialog.findChild<QTableWidget*>();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->item(0, 3)->text(), "damaged");
+    EXPECT_FALSE(table->item(0, 1)->flags() & Qt::ItemIsSelectable);
+    EXPECT_EQ(table->item(2, 1)->toolTip(), games[2].Damage);
+    dialog.show();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(2, 1)).center());
+    EXPECT_EQ(dialog.ChosenGame(), 1) << "a click on a damaged game leaves the choice";
+    auto* note = dialog.findChild<QLabel*>("DamageNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().startsWith("2 games are damaged and cannot be imported:\nGame 1, line 3"));
+}
+
 TEST_F(WholeGames, FenCopyAndPasteKeepSideCastlingEnPassantAndCounters)
 {
     Play(Board(), "e2e4");
@@ -254,7 +315,7 @@ TEST_F(WholeGames, ImportStopsWhereTheBoardEndsTheGameAndSaysWhy)
     Paste(form->PasteGame1, repeated);
     ASSERT_EQ(dialogs.Boxes.size(), 1u);
     EXPECT_EQ(dialogs.Boxes[0].text,
-        "The game was imported up to move 5 with White to move: the same placement stands for the third time, "
+        "The game was imported up to move 5 with White to move: the same position stands for the third time, "
         "which ends the game here. The remaining half-move was left out.");
     EXPECT_EQ(RecordedMoves().size(), 8u);
     EXPECT_EQ(form->StatusText(), "Imported: 4 moves, 3-time repetition of position");
