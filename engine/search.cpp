@@ -197,15 +197,20 @@ int Engine::QuiescenceSearch(int alpha, int beta)
     if (OnPvPath)
         MarkPvMove();
 
-    // 5. As at a full-width node, without history and without looking at the stop request.
+    // 5. As at a full-width node, without history, and abandoned on a stop request the same way:
+    //    with many heavy pieces and pawns about to promote, the captures alone can run for minutes.
     bool anyLegal = false;
     for (int i = PlyStart[ply]; i < PlyEnd[ply]; ++i) {
         PickMove(i);
         const EngineMove m = MoveStack[i].Move;
         if (!MakeMove(m))
             continue;
+        if (StopIsRequested())
+            return -1;
         anyLegal = true;
         const int x = -QuiescenceSearch(-beta, -alpha);
+        if (StopIsRequested())
+            return -1;
         UnmakeMove();
         if (x > alpha) {
             if (x >= beta)

@@ -1,7 +1,9 @@
 // The computer player through the board alone: a real engine thread searches and hands its moves
 // back on the main thread, while the tests play the part of the event loop.
 
+#include "bench.h"
 #include "board_test_support.h"
+#include "bounded_waits.h"
 #include "chess_thread.h"
 #include "test_application.h"
 
@@ -153,6 +155,24 @@ TEST(ComputerPlayer, CancelStopsWithoutAMoveAndTheEngineRestartsWhenDue)
     EXPECT_FALSE(board.Thinking());
     Nudge(board);
     EXPECT_FALSE(board.Thinking());
+    EXPECT_TRUE(e.log.events.empty());
+}
+
+TEST(ComputerPlayer, CancelEndsASearchLostInCapturesAtOnce)
+{
+    // After any move here the captures and promotions alone take minutes to search.
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    const std::string fen = engine::QuiescenceStormFen;
+    Arrange(board, fen.substr(0, fen.find(' ')), true);
+    ASSERT_TRUE(board.MoveNow());
+    EXPECT_TRUE(WaitForOtherThreadsToWork(20ms));
+    {
+        const Watchdog watchdog(5s, "CancelThinking");
+        board.CancelThinking();
+    }
+    EXPECT_FALSE(board.Thinking());
+    QCoreApplication::processEvents();
     EXPECT_TRUE(e.log.events.empty());
 }
 
