@@ -258,14 +258,13 @@ void UciSession::CommandGo(const std::vector<std::string_view>& words)
 
     LoadRootPosition(*SearchEngine, Root);
     SearchPlan plan { {}, History.ThirdRepetitionMoves(*SearchEngine),
-        request.Nodes.value_or(std::numeric_limits<std::uint64_t>::max()), NoMove };
+        request.Nodes.value_or(std::numeric_limits<std::uint64_t>::max()) };
     for (const std::string& text : request.SearchMoves) {
         const EngineMove m = FindLegalUciMove(*SearchEngine, text, error);
         if (m == NoMove)
             return refuse("searchmoves: " + error);
         plan.RootMoves.push_back(m);
     }
-    plan.Fallback = SearchEngine->FirstLegalRootMove(plan.RootMoves);
 
     // A mate in n moves lies n + n - 1 plies deep.
     int depth = request.Depth ? *request.Depth : request.Mate ? 2 * *request.Mate - 1 : OptionSearchDepth;
@@ -331,8 +330,7 @@ void UciSession::RunSearchJob(const SearchPlan& plan)
         Write("info string " + std::to_string(SearchEngine->LimitCutoffs())
             + " nodes reached the end of the ply or move list and were scored statically");
     // A stopped search still owes the interface a move: that of the last completed iteration.
-    const EngineMove best = SearchEngine->HasBestMove() ? SearchEngine->BestMove() : plan.Fallback;
-    Write("bestmove " + MoveToUci(best));
+    Write("bestmove " + MoveToUci(SearchEngine->BestMoveSoFar()));
 }
 
 void UciSession::ReportIteration(const IterationReport& report)
