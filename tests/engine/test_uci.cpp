@@ -166,4 +166,32 @@ TEST(Uci, TheClockIsSharedSensibly)
     EXPECT_FALSE(AllotTime(GoRequest {}, 0, std::chrono::milliseconds(30)).has_value());
 }
 
+TEST(Uci, GoNumbersOfAnySizeAreClampedOrRefused)
+{
+    // Times beyond any clock are clamped, so that no share of them overflows in milliseconds or in
+    // the timer's nanoseconds; counts outside their range are refused. Either way one bestmove.
+    struct Case {
+        const char* Go;
+        bool Accepted;
+    };
+    const Case cases[] = {
+        { "go movetime 10000000000000", true },
+        { "go wtime 9223372036854775807 btime 9223372036854775807", true },
+        { "go wtime 1000 btime 1000 winc 9223372036854775807 binc 9223372036854775807", true },
+        { "go wtime 99999999999999999999 btime -99999999999999999999 movestogo 1", true },
+        { "go nodes 99999999999999999999", true },
+        { "go movetime -9223372036854775808", false },
+        { "go depth 9223372036854775807", false },
+        { "go mate -99999999999999999999", false },
+    };
+    Uci uci;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Go);
+        const Lines lines = uci.Send({ c.Go, "stop" });
+        ASSERT_FALSE(lines.empty());
+        EXPECT_TRUE(StartsWith(lines.back(), "bestmove ")) << lines.back();
+        EXPECT_EQ(lines.back() != "bestmove 0000", c.Accepted) << lines.back();
+    }
+}
+
 } // namespace
