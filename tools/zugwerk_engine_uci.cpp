@@ -6,6 +6,7 @@
 #include "zugwerk_engine_uci.h"
 
 #include "bench.h"
+#include "game_notation.h"
 #include "notation.h"
 #include "perft.h"
 #include "uci_go.h"
@@ -209,8 +210,12 @@ void UciSession::CommandPosition(const std::vector<std::string_view>& words)
     if (words.size() >= 2 && words[1] == "startpos" && movesIndex == 2) {
         ParseFen(StartFen, position, error);
     } else if (words.size() >= 2 && words[1] == "fen") {
-        if (!ParseFen(Join(words, 2, movesIndex), position, error)) {
-            Error("bad FEN: " + error);
+        // Only a position that can stand on a board, as the notation library judges it: the search
+        // assumes one king a side and the side not to move out of check.
+        try {
+            position = notation::ReadFen(Join(words, 2, movesIndex));
+        } catch (const notation::NotationError& refusal) {
+            Error(refusal.Reason());
             return;
         }
     } else {

@@ -1,5 +1,6 @@
 // The UCI protocol of zugwerk-engine, driven through its session object with string streams.
 
+#include "game_notation.h"
 #include "uci_go.h"
 #include "zugwerk_engine_uci.h"
 
@@ -192,6 +193,32 @@ TEST(Uci, GoNumbersOfAnySizeAreClampedOrRefused)
         EXPECT_TRUE(StartsWith(lines.back(), "bestmove ")) << lines.back();
         EXPECT_EQ(lines.back() != "bestmove 0000", c.Accepted) << lines.back();
     }
+}
+
+TEST(Uci, PositionsTheNotationLibraryRefusesAreRefusedWithItsReason)
+{
+    const char* refused[] = {
+        "8/8/8/8/8/8/8/4K3 w - - 0 1", // no black king
+        "4k3/8/8/8/8/8/8/4KP2 w - - 0 1", // a pawn on the first rank
+        "4k3/8/8/8/8/8/8/4R1K1 w - - 0 1", // Black in check, White to move
+        "4k3/8/8/8/8/8/8/4K3 w K - 0 1", // a castling right without its rook
+    };
+    Uci uci;
+    uci.Send({ "position fen 4k3/8/8/8/8/8/8/4K2R w K - 0 1" });
+    for (const char* fen : refused) {
+        SCOPED_TRACE(fen);
+        std::string reason;
+        try {
+            notation::ReadFen(fen);
+            ADD_FAILURE() << "the notation library takes this position";
+        } catch (const notation::NotationError& refusal) {
+            reason = refusal.Reason();
+        }
+        const std::string command = std::string("position fen ") + fen;
+        EXPECT_EQ(uci.Send({ command.c_str() }), Lines { "info string error: " + reason });
+    }
+    // Still the position before: king and rook with the right to castle.
+    EXPECT_EQ(uci.Send({ "go perft 1" }).back(), "Nodes searched: 15");
 }
 
 } // namespace
