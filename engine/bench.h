@@ -24,6 +24,11 @@ inline constexpr int BenchDepth = 5;
 
 extern const std::array<BenchPosition, 14> BenchPositions;
 
+// Eight rooks and sixteen pawns about to promote: after any root move the captures and promotions
+// alone run for minutes, so a stop request must end the search inside the quiescence search. The
+// stop-latency checks of the tests and of thread-bench search it.
+inline constexpr const char* QuiescenceStormFen = "1r1r1r1r/PPPPPPPP/8/k7/7K/8/pppppppp/1R1R1R1R w - - 0 1";
+
 struct BenchOutcome {
     bool Completed; // false when `stop` ended the search, or when the FEN of the suite itself is refused
     EngineMove Move;

@@ -1,6 +1,8 @@
 #include "chess_thread.h"
 #include "scope_exit.h"
 
+#include <utility>
+
 ChessThread::ChessThread(BoardLink link)
     : Link(std::move(link))
     , Engine(std::make_unique<engine::Engine>())
@@ -35,26 +37,32 @@ void ChessThread::Execute()
         // 2. Search the board's position as it is now; the board does not change it meanwhile.
         ApplyPriority();
         Link.LoadPosition(*Engine);
-        const bool completed = Engine->RunSearch(Link.SearchDepth, StopRequested) && Engine->HasBestMove();
+        const bool completed = Engine->RunSearch(Link.SearchDepth, StopRequested);
 
         lock.lock();
         Searching = false;
-        if (!completed) {
+        // A search stopped by PlayBestMoveNow plays what it has, like a completed one.
+        const bool playNow = std::exchange(PlayNowRequested, false);
+        const engine::EngineMove move = completed || playNow ? Engine->BestMoveSoFar() : engine::NoMove;
+        if (move == engine::NoMove) {
             // 3a. Stopped: no move. CancelThinking waits for exactly this.
             Link.Thinking.store(false);
             Signal.notify_all();
             continue;
         }
 
-        // 3b. Completed: the move is made on the main thread while this thread waits.
+        // 3b. A move: it is made on the main thread while this thread waits.
         HandOff = HandOffState::Pending;
+        PostingHandOff = true;
         const unsigned ticket = ++HandOffTicket;
-        HandOffFrom = Engine->BestMoveFrom() + 1;
-        HandOffTo = Engine->BestMoveTo() + 1;
+        HandOffFrom = engine::MoveFrom(move) + 1;
+        HandOffTo = engine::MoveTo(move) + 1;
         Signal.notify_all();
         lock.unlock();
         Link.RunOnMainThread([this, ticket] { HandOffMove(ticket); });
         lock.lock();
+        PostingHandOff = false;
+        Signal.notify_all();
         Signal.wait(lock, [this] { return HandOff == HandOffState::None || Terminated(); });
     }
 }
@@ -84,6 +92,25 @@ void ChessThread::HandOffMove(unsigned ticket)
     Link.Thinking.store(false);
     if (!Link.Move(from, to))
         Link.MoveRefused();
+}
+
+bool ChessThread::PlayBestMoveNow()
+{
+    // Whatever happens here, a hand-off that the thread is posting is in the main thread's queue by
+    // the time this returns, so that the caller's event loop finds it.
+    const auto handOffPosted = [this] { return !PostingHandOff; };
+    std::unique_lock lock(Mutex);
+    Signal.wait(lock, handOffPosted);
+    // A request not yet taken up has nothing to play; a completed search's move is on its way.
+    if (!Searching)
+        return false;
+    PlayNowRequested = true;
+    StopRequested.store(true);
+    // The search ends within moments; the thread then posts the hand-off or, without a legal move,
+    // clears Thinking.
+    Signal.wait(lock, [&] { return !Searching && handOffPosted(); });
+    StopRequested.store(false);
+    return true;
 }
 
 void ChessThread::CancelThinking()

@@ -7,10 +7,12 @@
 // Protocol (two atomic flags, plus a mutex and condition variable for waiting):
 // - Thinking belongs to the board: set by the board to request a search; cleared by this thread
 //   after a stopped search, by the hand-off just before the move is made, or by CancelThinking.
-// - StopRequested is set and cleared by CancelThinking on the main thread; the search polls it.
+// - StopRequested is set and cleared on the main thread, by CancelThinking and PlayBestMoveNow;
+//   the search polls it.
 // - The idle thread blocks on the condition variable; MoveNow and Terminate wake it.
 // - After a completed search the hand-off is posted to the main thread and the thread waits until it
-//   has run or has been discarded by CancelThinking, so CancelThinking always returns.
+//   has run or has been discarded by CancelThinking, so CancelThinking always returns. A search
+//   stopped by PlayBestMoveNow is handed off the same way, with the best move it has found so far.
 // The board owns the thread; it cancels thinking, terminates and joins it before it goes away.
 
 #include "engine.h"
@@ -45,6 +47,12 @@ public:
     void CancelThinking();
     // Main thread, after the board has set Thinking: wakes the idle thread.
     void ThinkingRequested();
+    // Main thread. Ends a running search at once and hands off, as for a completed search, the best
+    // move of its last completed iteration, or the first legal move when not even depth 1 has
+    // completed. Returns once the search has ended and its hand-off is posted (CancelThinking still
+    // discards it); false, changing nothing, when no search is running: none requested, one
+    // requested but not yet taken up, or one already completed.
+    bool PlayBestMoveNow();
 
     std::atomic<bool> StopRequested { false };
 
@@ -63,6 +71,8 @@ private:
     std::mutex Mutex;
     std::condition_variable Signal;
     bool Searching = false;
+    bool PlayNowRequested = false; // the running search is to hand off what it has when stopped
+    bool PostingHandOff = false; // from Pending until RunOnMainThread has returned
     HandOffState HandOff = HandOffState::None;
     unsigned HandOffTicket = 0;
     int HandOffFrom = 0;

@@ -131,8 +131,8 @@ public:
 
     // Searches the position loaded by LoadPosition (call it before every search) by iterative
     // deepening from depth 1 up to searchDepth, which is read (and kept within 1..10) before every
-    // iteration. stopRequested is read after every legal move made at a full-width node and after
-    // every iteration. Returns false when stopped; the position is then undefined.
+    // iteration. stopRequested is read after every legal move made, in the quiescence search too,
+    // and after every iteration. Returns false when stopped; the position is then undefined.
     bool RunSearch(
         const std::atomic<int>& searchDepth, const std::atomic<bool>& stopRequested, const SearchOptions& options = {});
 
@@ -160,6 +160,9 @@ public:
     // Nodes of the last search cut short by the end of the ply arrays or of the move list.
     std::uint64_t LimitCutoffs() const { return LimitCutoffCount; }
     std::span<const EngineMove> PrincipalVariation() const { return { CompletedPv, CompletedPv + CompletedPvLength }; }
+    // The move to play however the last search ended: BestMove, or when no iteration completed the
+    // first legal root move (among the search's root moves); NoMove only when the root has none.
+    EngineMove BestMoveSoFar() const { return HasBestMove() ? BestMove() : RootFallback; }
 
 private:
     // Moves and their undo records.
@@ -204,7 +207,7 @@ private:
     int LimitCutoff();
     bool StopIsRequested() const { return StopFlag->load(std::memory_order_relaxed) || Nodes >= Options.NodeLimit; }
     int ScoreDrawnRootMove();
-    void RecordIteration(int depth, int score, EngineMove fallback);
+    void RecordIteration(int depth, int score);
 
     EnginePosition Pos {};
     SquareSet PieceSet[ColorCount][PieceTypeCount] {};
@@ -234,6 +237,8 @@ private:
     int DeepestPly = 0;
     std::uint64_t LimitCutoffCount = 0;
 
+    // What the last search plays when no iteration completed (FirstLegalRootMove).
+    EngineMove RootFallback = NoMove;
     // Results of the last completed iteration.
     EngineMove CompletedPv[MaxPly] {};
     int CompletedPvLength = 0;

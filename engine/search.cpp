@@ -46,8 +46,9 @@ bool Engine::RunSearch(
     // 2. History counters grow over all iterations of this search and start afresh for the next.
     std::memset(HistoryTable, 0, sizeof HistoryTable);
     // A root whose every move fails low at -Infinity (possible only when the evaluation leaves the
-    // score range in a position of absurd material) still needs a move to hand back.
-    const EngineMove fallback = FirstLegalRootMove(Options.RootMoves);
+    // score range in a position of absurd material), and a search stopped before its first
+    // iteration, still need a move to hand back.
+    RootFallback = FirstLegalRootMove(Options.RootMoves);
 
     // 3. Deepen one ply at a time; each iteration's line orders the next one. The requested depth
     //    may change while we search and is honoured from the next iteration on.
@@ -59,7 +60,7 @@ bool Engine::RunSearch(
         const int score = SearchNode(-Infinity, Infinity, depth);
         if (StopIsRequested())
             break;
-        RecordIteration(depth, score, fallback);
+        RecordIteration(depth, score);
     }
 
     // 4. A stopped search has no move, however many iterations completed.
@@ -81,10 +82,10 @@ EngineMove Engine::FirstLegalRootMove(std::span<const EngineMove> among)
     return NoMove;
 }
 
-void Engine::RecordIteration(int depth, int score, EngineMove fallback)
+void Engine::RecordIteration(int depth, int score)
 {
-    if (PvLength[0] == 0 && fallback != NoMove) {
-        PvTable[0][0] = fallback;
+    if (PvLength[0] == 0 && RootFallback != NoMove) {
+        PvTable[0][0] = RootFallback;
         PvLength[0] = 1;
     }
     CompletedPvLength = PvLength[0];
@@ -197,15 +198,20 @@ int Engine::QuiescenceSearch(int alpha, int beta)
     if (OnPvPath)
         MarkPvMove();
 
-    // 5. As at a full-width node, without history and without looking at the stop request.
+    // 5. As at a full-width node, without history, and abandoned on a stop request the same way:
+    //    with many heavy pieces and pawns about to promote, the captures alone can run for minutes.
     bool anyLegal = false;
     for (int i = PlyStart[ply]; i < PlyEnd[ply]; ++i) {
         PickMove(i);
         const EngineMove m = MoveStack[i].Move;
         if (!MakeMove(m))
             continue;
+        if (StopIsRequested())
+            return -1;
         anyLegal = true;
         const int x = -QuiescenceSearch(-beta, -alpha);
+        if (StopIsRequested())
+            return -1;
         UnmakeMove();
         if (x > alpha) {
             if (x >= beta)

@@ -4,14 +4,26 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace {
 
-template <typename Number> bool ParseNumber(std::string_view text, Number& value)
+// A whole number; one beyond the 64-bit range reads as the nearer end of it, which the ranges of
+// the parameters then clamp or refuse.
+bool ParseNumber(std::string_view text, std::int64_t& value)
 {
     const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return err == std::errc() && end == text.data() + text.size();
+    if (text.empty() || end != text.data() + text.size())
+        return false;
+    if (err == std::errc::result_out_of_range) {
+        using Limits = std::numeric_limits<std::int64_t>;
+        value = text.front() == '-' ? Limits::min() : Limits::max();
+        return true;
+    }
+    return err == std::errc();
 }
+
+std::int64_t ClampTime(std::int64_t ms) { return std::clamp<std::int64_t>(ms, 0, MaxGoTimeMs); }
 
 constexpr std::string_view Keywords[] = { "depth", "nodes", "mate", "movetime", "wtime", "btime", "winc", "binc",
     "movestogo", "infinite", "ponder", "searchmoves" };
@@ -61,7 +73,7 @@ bool ParseGo(const std::vector<std::string_view>& words, GoRequest& request, std
             return false;
         }
         const std::string_view text = i + 1 < words.size() ? words[++i] : std::string_view {};
-        const auto refuse = [&](const char* what) {
+        const auto refuse = [&](const std::string& what) {
             error = std::string(word) + " needs " + what;
             return false;
         };
@@ -70,21 +82,21 @@ bool ParseGo(const std::vector<std::string_view>& words, GoRequest& request, std
             return refuse("a whole number");
         if (word == "wtime" || word == "btime") {
             // A GUI may report a fallen flag as a negative time.
-            parsed.TimeLeft[word == "wtime" ? 0 : 1] = std::max<std::int64_t>(value, 0);
+            parsed.TimeLeft[word == "wtime" ? 0 : 1] = ClampTime(value);
         } else if (word == "winc" || word == "binc") {
-            parsed.Increment[word == "winc" ? 0 : 1] = std::max<std::int64_t>(value, 0);
+            parsed.Increment[word == "winc" ? 0 : 1] = ClampTime(value);
         } else if (word == "movetime") {
             if (value < 0)
                 return refuse("a time of 0 or more");
-            parsed.MoveTime = value;
+            parsed.MoveTime = ClampTime(value);
         } else if (word == "nodes") {
             if (value < 1)
                 return refuse("a count of 1 or more");
             parsed.Nodes = static_cast<std::uint64_t>(value);
         } else {
             // depth, mate, movestogo: small counts.
-            if (value < 1 || value > 1000)
-                return refuse("a whole number from 1 to 1000");
+            if (value < 1 || value > MaxGoCount)
+                return refuse("a whole number from 1 to " + std::to_string(MaxGoCount));
             (word == "depth"         ? parsed.Depth
                     : word == "mate" ? parsed.Mate
                                      : parsed.MovesToGo)

@@ -6,6 +6,7 @@
 #include "zugwerk_engine_uci.h"
 
 #include "bench.h"
+#include "game_notation.h"
 #include "notation.h"
 #include "perft.h"
 #include "uci_go.h"
@@ -209,8 +210,12 @@ void UciSession::CommandPosition(const std::vector<std::string_view>& words)
     if (words.size() >= 2 && words[1] == "startpos" && movesIndex == 2) {
         ParseFen(StartFen, position, error);
     } else if (words.size() >= 2 && words[1] == "fen") {
-        if (!ParseFen(Join(words, 2, movesIndex), position, error)) {
-            Error("bad FEN: " + error);
+        // Only a position that can stand on a board, as the notation library judges it: the search
+        // assumes one king a side and the side not to move out of check.
+        try {
+            position = notation::ReadFen(Join(words, 2, movesIndex));
+        } catch (const notation::NotationError& refusal) {
+            Error(refusal.Reason());
             return;
         }
     } else {
@@ -258,14 +263,13 @@ void UciSession::CommandGo(const std::vector<std::string_view>& words)
 
     LoadRootPosition(*SearchEngine, Root);
     SearchPlan plan { {}, History.ThirdRepetitionMoves(*SearchEngine),
-        request.Nodes.value_or(std::numeric_limits<std::uint64_t>::max()), NoMove };
+        request.Nodes.value_or(std::numeric_limits<std::uint64_t>::max()) };
     for (const std::string& text : request.SearchMoves) {
         const EngineMove m = FindLegalUciMove(*SearchEngine, text, error);
         if (m == NoMove)
             return refuse("searchmoves: " + error);
         plan.RootMoves.push_back(m);
     }
-    plan.Fallback = SearchEngine->FirstLegalRootMove(plan.RootMoves);
 
     // A mate in n moves lies n + n - 1 plies deep.
     int depth = request.Depth ? *request.Depth : request.Mate ? 2 * *request.Mate - 1 : OptionSearchDepth;
@@ -331,8 +335,7 @@ void UciSession::RunSearchJob(const SearchPlan& plan)
         Write("info string " + std::to_string(SearchEngine->LimitCutoffs())
             + " nodes reached the end of the ply or move list and were scored statically");
     // A stopped search still owes the interface a move: that of the last completed iteration.
-    const EngineMove best = SearchEngine->HasBestMove() ? SearchEngine->BestMove() : plan.Fallback;
-    Write("bestmove " + MoveToUci(best));
+    Write("bestmove " + MoveToUci(SearchEngine->BestMoveSoFar()));
 }
 
 void UciSession::ReportIteration(const IterationReport& report)

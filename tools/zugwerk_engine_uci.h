@@ -40,13 +40,11 @@ public:
 
 private:
     // What a search job needs besides the position: the root moves it may play (empty for all),
-    // those that repeat a position for the third time, its node limit, and a move for a search
-    // stopped before its first iteration.
+    // those that repeat a position for the third time, and its node limit.
     struct SearchPlan {
         std::vector<engine::EngineMove> RootMoves;
         std::vector<engine::EngineMove> DrawnRootMoves;
         std::uint64_t NodeLimit;
-        engine::EngineMove Fallback;
     };
 
     void Write(const std::string& line);

@@ -1,7 +1,9 @@
 // The computer player through the board alone: a real engine thread searches and hands its moves
 // back on the main thread, while the tests play the part of the event loop.
 
+#include "bench.h"
 #include "board_test_support.h"
+#include "bounded_waits.h"
 #include "chess_thread.h"
 #include "test_application.h"
 
@@ -156,6 +158,24 @@ TEST(ComputerPlayer, CancelStopsWithoutAMoveAndTheEngineRestartsWhenDue)
     EXPECT_TRUE(e.log.events.empty());
 }
 
+TEST(ComputerPlayer, CancelEndsASearchLostInCapturesAtOnce)
+{
+    // After any move here the captures and promotions alone take minutes to search.
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    const std::string fen = engine::QuiescenceStormFen;
+    Arrange(board, fen.substr(0, fen.find(' ')), true);
+    ASSERT_TRUE(board.MoveNow());
+    EXPECT_TRUE(WaitForOtherThreadsToWork(20ms));
+    {
+        const Watchdog watchdog(5s, "CancelThinking");
+        board.CancelThinking();
+    }
+    EXPECT_FALSE(board.Thinking());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(e.log.events.empty());
+}
+
 TEST(ComputerPlayer, LoweringTheDepthWhileThinkingEndsTheSearchWithAMove)
 {
     EngineBoard e;
@@ -241,6 +261,81 @@ TEST(ComputerPlayer, ACompletedSearchWhoseHandOffIsPendingIsDiscardedByCancel)
     EXPECT_FALSE(thinking.load());
     thread.Terminate();
     thread.WaitFor();
+}
+
+// An engine thread for a board, linked to it as the board links its own, with the flags in the
+// test's hands so that the thread's own calls can be driven directly.
+struct EngineThreadOf {
+    std::atomic<bool> thinking { false };
+    std::atomic<int> depth;
+    ChessThread thread;
+
+    EngineThreadOf(TChessBoard& board, int searchDepth)
+        : depth(searchDepth)
+        , thread({
+              thinking,
+              depth,
+              [&board](engine::Engine& engine) {
+                  engine.LoadPosition(board.Position().c_str(), board.WhiteToMove(), board.CastlingAllowed().Bits(),
+                      SquareIndex(board.EnPassant()));
+              },
+              [&board](std::function<void()> call) {
+                  QMetaObject::invokeMethod(&board, std::move(call), Qt::QueuedConnection);
+              },
+              [&board](int from, int to) { return board.Move(SquareAt(from), SquareAt(to)); },
+              [] { ADD_FAILURE() << "the board refused the engine's move"; },
+          })
+    {
+        thread.Start();
+    }
+    ~EngineThreadOf()
+    {
+        thread.CancelThinking();
+        thread.Terminate();
+        thread.WaitFor();
+    }
+    void RequestSearch()
+    {
+        thinking.store(true);
+        thread.ThinkingRequested();
+    }
+};
+
+TEST(ComputerPlayer, PlayBestMoveNowEndsTheSearchWithItsMoveSoFar)
+{
+    TChessBoard board(nullptr, TChessBoard::Mode::Designer);
+    Arrange(board, Middlegame, true);
+    EngineThreadOf engine(board, 10);
+    EXPECT_FALSE(engine.thread.PlayBestMoveNow()) << "nothing to play while idle";
+
+    // A depth-10 search would run for minutes; the call ends it, and its move arrives as any other
+    // (the board accepts only a legal one).
+    engine.RequestSearch();
+    ASSERT_TRUE(WaitFor([&] { return engine.thread.PlayBestMoveNow(); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }, 5000));
+    EXPECT_FALSE(engine.thinking.load());
+    EXPECT_EQ(board.GetMoveList().size(), 1u);
+
+    // A plain cancel still ends the next search without a move.
+    engine.RequestSearch();
+    EXPECT_TRUE(WaitForOtherThreadsToWork(20ms));
+    engine.thread.CancelThinking();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(engine.thinking.load());
+    EXPECT_EQ(board.GetMoveList().size(), 1u);
+
+    // Called at any moment of a search of a few milliseconds, before it is taken up, while it runs,
+    // as it completes by itself or after, it lets exactly one move arrive.
+    engine.depth = 3;
+    for (int round = 0; round < 30; ++round) {
+        Arrange(board, Middlegame, true);
+        engine.RequestSearch();
+        std::this_thread::sleep_for(round * 100us);
+        engine.thread.PlayBestMoveNow();
+        ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }, 5000)) << "round " << round;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(board.GetMoveList().size(), 1u) << "round " << round;
+    }
 }
 
 TEST(ComputerPlayer, GoesOnPlayingAfterAHandlerThrowsDuringItsMove)

@@ -3,6 +3,9 @@
 
 #include "engine_test_support.h"
 
+#include "bench.h"
+#include "bounded_waits.h"
+
 #include <chrono>
 #include <thread>
 
@@ -148,6 +151,27 @@ namespace {
             EXPECT_FALSE(completed);
             EXPECT_TRUE(engine->PositionIsConsistent()) << "round " << round;
         }
+    }
+
+    TEST(Search, AStopEndsTheQuiescenceSearchAtOnce)
+    {
+        // A single root move's captures and promotions take minutes here; the stop request ends the
+        // search all the same, wherever it finds it.
+        using namespace std::chrono_literals;
+        auto engine = EngineAt(QuiescenceStormFen);
+        const std::atomic<int> depth { MaxSearchDepth };
+        std::atomic<bool> stop { false };
+        bool completed = true;
+        std::thread searcher([&] { completed = engine->RunSearch(depth, stop); });
+        EXPECT_TRUE(WaitForOtherThreadsToWork(20ms));
+        stop = true;
+        {
+            const Watchdog watchdog(5s, "a search stopped in its quiescence search");
+            searcher.join();
+        }
+        EXPECT_FALSE(completed);
+        EXPECT_EQ(engine->CompletedDepth(), 0) << "the stop came after the first iteration, not inside it";
+        EXPECT_TRUE(engine->PositionIsConsistent());
     }
 
 } // namespace

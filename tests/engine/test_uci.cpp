@@ -1,5 +1,6 @@
 // The UCI protocol of zugwerk-engine, driven through its session object with string streams.
 
+#include "game_notation.h"
 #include "uci_go.h"
 #include "zugwerk_engine_uci.h"
 
@@ -164,6 +165,60 @@ TEST(Uci, TheClockIsSharedSensibly)
         EXPECT_LE(budget->SoftLimit, budget->HardLimit);
     }
     EXPECT_FALSE(AllotTime(GoRequest {}, 0, std::chrono::milliseconds(30)).has_value());
+}
+
+TEST(Uci, GoNumbersOfAnySizeAreClampedOrRefused)
+{
+    // Times beyond any clock are clamped, so that no share of them overflows in milliseconds or in
+    // the timer's nanoseconds; counts outside their range are refused. Either way one bestmove.
+    struct Case {
+        const char* Go;
+        bool Accepted;
+    };
+    const Case cases[] = {
+        { "go movetime 10000000000000", true },
+        { "go wtime 9223372036854775807 btime 9223372036854775807", true },
+        { "go wtime 1000 btime 1000 winc 9223372036854775807 binc 9223372036854775807", true },
+        { "go wtime 99999999999999999999 btime -99999999999999999999 movestogo 1", true },
+        { "go nodes 99999999999999999999", true },
+        { "go movetime -9223372036854775808", false },
+        { "go depth 9223372036854775807", false },
+        { "go mate -99999999999999999999", false },
+    };
+    Uci uci;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Go);
+        const Lines lines = uci.Send({ c.Go, "stop" });
+        ASSERT_FALSE(lines.empty());
+        EXPECT_TRUE(StartsWith(lines.back(), "bestmove ")) << lines.back();
+        EXPECT_EQ(lines.back() != "bestmove 0000", c.Accepted) << lines.back();
+    }
+}
+
+TEST(Uci, PositionsTheNotationLibraryRefusesAreRefusedWithItsReason)
+{
+    const char* refused[] = {
+        "8/8/8/8/8/8/8/4K3 w - - 0 1", // no black king
+        "4k3/8/8/8/8/8/8/4KP2 w - - 0 1", // a pawn on the first rank
+        "4k3/8/8/8/8/8/8/4R1K1 w - - 0 1", // Black in check, White to move
+        "4k3/8/8/8/8/8/8/4K3 w K - 0 1", // a castling right without its rook
+    };
+    Uci uci;
+    uci.Send({ "position fen 4k3/8/8/8/8/8/8/4K2R w K - 0 1" });
+    for (const char* fen : refused) {
+        SCOPED_TRACE(fen);
+        std::string reason;
+        try {
+            notation::ReadFen(fen);
+            ADD_FAILURE() << "the notation library takes this position";
+        } catch (const notation::NotationError& refusal) {
+            reason = refusal.Reason();
+        }
+        const std::string command = std::string("position fen ") + fen;
+        EXPECT_EQ(uci.Send({ command.c_str() }), Lines { "info string error: " + reason });
+    }
+    // Still the position before: king and rook with the right to castle.
+    EXPECT_EQ(uci.Send({ "go perft 1" }).back(), "Nodes searched: 15");
 }
 
 } // namespace
