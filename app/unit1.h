@@ -111,6 +111,7 @@ public:
     QAction* PastePosition1;
     QAction* CopyGame1;
     QAction* PasteGame1;
+    QAction* MoveNow1;
     QAction* About1;
 
     // True while Chr1 is the clock that runs.
@@ -138,6 +139,7 @@ public:
     void PastePosition1Click(QObject* Sender);
     void CopyGame1Click(QObject* Sender);
     void PasteGame1Click(QObject* Sender);
+    void MoveNow1Click(QObject* Sender);
     void RadioGroup1Click(QObject* Sender);
     void RadioGroup2Click(QObject* Sender);
     void ListBox1Click(QObject* Sender);

@@ -192,6 +192,8 @@ void TForm1::CreateMenu()
         Edit1, "CopyGame1", tr("&Copy Game (PGN)"), QKeySequence(Qt::CTRL | Qt::Key_C), &TForm1::CopyGame1Click);
     PasteGame1 = MenuItem(
         Edit1, "PasteGame1", tr("Paste &Game (PGN)"), QKeySequence(Qt::CTRL | Qt::Key_V), &TForm1::PasteGame1Click);
+    Edit1->addSeparator();
+    MoveNow1 = MenuItem(Edit1, "MoveNow1", tr("Move &Now"), QKeySequence(Qt::CTRL | Qt::Key_M), &TForm1::MoveNow1Click);
 
     // A menu-bar item of its own, without sub-items.
     About1 = menuBar()->addAction(tr("About..."));

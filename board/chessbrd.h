@@ -133,6 +133,11 @@ public:
     void set_ThinkingPriority(TThreadPriority value);
     void CancelThinking();
     bool MoveNow();
+    // "Move Now" for the side the computer plays: a running search ends at once and its best move so
+    // far (of its last completed depth) is made; a computer that waits because the board shows an
+    // earlier position starts there. False when there is nothing to do: a human is to move, or no
+    // move is left.
+    bool ComputerMoveNow();
     void FinishedThread(QObject* Sender);
     // Shows the engine's "illegal move" message: caption, text. Replaceable so that tests see it.
     std::function<void(const QString& caption, const QString& text)> EngineMessageBox;

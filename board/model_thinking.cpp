@@ -80,6 +80,13 @@ bool TChessBoard::MoveNow()
     return true;
 }
 
+bool TChessBoard::ComputerMoveNow()
+{
+    if (FThinking.load())
+        return FEngineThread && FEngineThread->PlayBestMoveNow();
+    return ComputerIsToMove() && MoveNow();
+}
+
 void TChessBoard::FinishedThread(QObject*) { }
 
 void TChessBoard::EngineMoveRefused()

@@ -263,4 +263,32 @@ TEST_F(GameFlow, RepetitionCountsOnlyPositionsWithTheSameCastlingRights)
     EXPECT_EQ(dialogs.Texts(), std::vector<QString> { "Draw!  3-time repetition of position." });
 }
 
+// Move Now while the computer thinks plays what it has found; while it waits at an earlier position
+// it starts there; on a human's turn it only says why it does nothing.
+TEST_F(GameFlow, MoveNowPlaysAtOnceOrStartsTheWaitingComputer)
+{
+    Arrange(Board(), Middlegame, true);
+    Board().set_SearchDepth(10); // minutes of thinking
+    ClickRadio(*form->RadioGroup2, 1);
+    ASSERT_TRUE(WaitFor([&] { return Board().Thinking(); }, 5000));
+    form->MoveNow1->trigger();
+    ASSERT_TRUE(WaitFor([&] { return !Board().WhiteToMove(); }, 10000)) << "the move comes at once";
+    EXPECT_EQ(ListLines().size(), 1);
+    EXPECT_TRUE(Board().ComputerPlaysWhite());
+
+    form->MoveNow1->trigger();
+    EXPECT_EQ(form->StatusText(), "Move Now: the side to move is played by a human");
+    EXPECT_FALSE(Board().Thinking());
+
+    // Reviewing: back at White's turn, the computer waits until asked.
+    Board().set_SearchDepth(1);
+    form->Back1->trigger();
+    Nudge(Board());
+    EXPECT_FALSE(Board().Thinking());
+    form->MoveNow1->trigger();
+    ASSERT_TRUE(WaitFor([&] { return !Board().WhiteToMove() && !Board().Thinking(); }));
+    EXPECT_EQ(ListLines().size(), 1) << "its move replaces the one after it";
+    ClickRadio(*form->RadioGroup2, 0);
+}
+
 } // namespace

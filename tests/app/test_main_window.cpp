@@ -109,6 +109,8 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
         { form->PastePosition1, "Paste Position (FEN)", Qt::CTRL | Qt::SHIFT | Qt::Key_V },
         { form->CopyGame1, "&Copy Game (PGN)", Qt::CTRL | Qt::Key_C },
         { form->PasteGame1, "Paste &Game (PGN)", Qt::CTRL | Qt::Key_V },
+        { form->ExportFinishedGame1, "Export &Finished Game (PGN)...", {} },
+        { form->MoveNow1, "Move &Now", Qt::CTRL | Qt::Key_M },
     };
     for (const Item& item : items) {
         EXPECT_EQ(item.action->text(), item.caption);
@@ -117,10 +119,10 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
     EXPECT_EQ(form->File1->title(), "&File");
     EXPECT_EQ(form->Edit1->title(), "&Edit");
     // The whole-game items come after the others, behind a separator of their own.
-    EXPECT_EQ(form->File1->actions().size(), 14);
+    EXPECT_EQ(form->File1->actions().size(), 15);
     EXPECT_EQ(form->File1->actions().indexOf(form->Exit1), 10);
     EXPECT_EQ(form->File1->actions().indexOf(form->ExportGame1), 12);
-    EXPECT_EQ(form->Edit1->actions().size(), 12);
+    EXPECT_EQ(form->Edit1->actions().size(), 14);
     EXPECT_EQ(form->Edit1->actions().indexOf(form->Options1), 6);
     EXPECT_EQ(form->Edit1->actions().indexOf(form->CopyPosition1), 8);
     EXPECT_EQ(form->menuBar()->actions().back(), form->About1);
