@@ -3,6 +3,7 @@
 // PGN game or a game file) is opened once the window shows.
 
 #include "application.h"
+#include "entry_point.h"
 #include "unit1.h"
 #include "unit2.h"
 
@@ -21,10 +22,13 @@ int main(int argc, char* argv[])
         Form2 = form2.get();
         const auto forget = qScopeGuard([] { Form1 = nullptr, Form2 = nullptr; });
         form1->show();
-        // Queued, so that the event loop runs it and a file that cannot be read reaches the error box.
+        // Queued, so that it runs in the event loop and a file that cannot be read reaches the error box.
         if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1)
             QMetaObject::invokeMethod(
-                form1.get(), [form = form1.get(), fileName = arguments.at(1)] { form->OpenFile(fileName); },
+                form1.get(),
+                [form = form1.get(), fileName = arguments.at(1)] {
+                    CatchAtEntryPoint([&] { form->OpenFile(fileName); });
+                },
                 Qt::QueuedConnection);
         return application.exec();
     } catch (const std::exception& e) {
