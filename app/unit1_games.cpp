@@ -23,6 +23,9 @@ namespace {
 
 // Larger files are refused rather than read in part; 64 MB hold about 100,000 games.
 constexpr qint64 MaxPgnFileBytes = 64 * 1024 * 1024;
+// A list of more games than a full-size file of real games holds would take gigabytes to show (a
+// file of nothing but result tokens is millions of empty games).
+constexpr std::size_t MaxListedGames = 200'000;
 
 TFileDialogOptions ExportDialog()
 {
@@ -244,6 +247,11 @@ void TForm1::ImportGameFile(const QString& fileName)
     }
     if (games.empty())
         Refuse(tr("Cannot import from %1: it holds no game in PGN").arg(source));
+    if (games.size() > MaxListedGames)
+        Refuse(tr("Cannot import from %1: it holds %2 games, more than the %3 the game list can show")
+                   .arg(source)
+                   .arg(games.size())
+                   .arg(MaxListedGames));
     const auto good = [](const notation::PgnGameRead& read) { return !read.Error; };
     if (std::none_of(games.begin(), games.end(), good))
         Refuse(tr("Cannot import from %1:\n%2").arg(source, PgnText(games.front().Error->what())));
