@@ -161,8 +161,6 @@ public:
     // ended until the list is next refreshed (by any move, New Game, Back, ...), else the game on the
     // board, with the tags of an imported game.
     notation::Game GameToExport() const;
-    // The last game that ended by the rules, kept until another one ends.
-    const std::optional<notation::Game>& FinishedGame() const { return FFinishedGame; }
     // Opens a file named on the command line: a PGN file is imported, any other is a game file.
     void OpenFile(const QString& fileName);
     // The date of the games written; replaceable so that tests fix it.
@@ -213,9 +211,10 @@ private:
     std::unique_ptr<QPrinter> FPrinter1;
     // The one text area of the status bar.
     QLabel* StatusPanel;
-    std::optional<notation::Game> FFinishedGame;
+    // The last game that ended by the rules, kept until another one ends.
+    std::optional<notation::Game> FinishedGame;
     // True from the end of a game until the move list is refreshed: the list still shows that game,
-    // which FFinishedGame then holds.
+    // which FinishedGame then holds.
     bool ListShowsFinishedGame = false;
     // The last game imported, whose tags and result go with it while the board plays it.
     std::optional<notation::Game> ImportedGame;

@@ -39,11 +39,9 @@ void TForm1::Stop1Click(QObject*) { ChessBrd1->CancelThinking(); }
 // The computer plays at once what it has found, or starts where it waits; a human's turn is theirs.
 void TForm1::MoveNow1Click(QObject*)
 {
-    const bool computerToMove
-        = ChessBrd1->WhiteToMove() ? ChessBrd1->ComputerPlaysWhite() : ChessBrd1->ComputerPlaysBlack();
     if (ChessBrd1->ComputerMoveNow())
         return;
-    if (!computerToMove)
+    if (!ChessBrd1->ComputerIsToMove())
         SetStatus(tr("Move Now: the side to move is played by a human"));
     else if (!ChessBrd1->Thinking())
         SetStatus(tr("Move Now: there is no move to make"));

@@ -95,7 +95,7 @@ bool SameStartApartFromClock(notation::Position a, notation::Position b)
 
 } // namespace
 
-notation::Game TForm1::GameToExport() const { return ListShowsFinishedGame ? *FFinishedGame : CurrentGame(); }
+notation::Game TForm1::GameToExport() const { return ListShowsFinishedGame ? *FinishedGame : CurrentGame(); }
 
 // The tags and the result of an imported game stay with it while the board's record starts where
 // it started; the result only as long as its moves are unchanged.
@@ -125,12 +125,12 @@ notation::Game TForm1::CurrentGame() const
 void TForm1::KeepFinishedGame()
 {
     try {
-        FFinishedGame = CurrentGame();
+        FinishedGame = CurrentGame();
     } catch (const notation::NotationError&) {
         // The board held no legal game (a position was written over it): there is nothing to keep.
-        FFinishedGame.reset();
+        FinishedGame.reset();
     }
-    ListShowsFinishedGame = FFinishedGame.has_value();
+    ListShowsFinishedGame = FinishedGame.has_value();
     ExportFinishedGame1->setEnabled(ListShowsFinishedGame);
     ImportedGame.reset();
 }
@@ -145,8 +145,8 @@ void TForm1::ExportGame1Click(QObject*)
 // Also after the next game has begun, by the computer's opening move for one.
 void TForm1::ExportFinishedGame1Click(QObject*)
 {
-    if (FFinishedGame)
-        ExportGameTo(*FFinishedGame, tr("Finished game exported to %1"));
+    if (FinishedGame)
+        ExportGameTo(*FinishedGame, tr("Finished game exported to %1"));
 }
 
 void TForm1::ExportGameTo(const notation::Game& game, const QString& doneText)

@@ -127,6 +127,8 @@ public:
     void set_ComputerPlaysWhite(bool value);
     bool ComputerPlaysBlack() const { return FComputerPlaysBlack; }
     void set_ComputerPlaysBlack(bool value);
+    // Whether the computer plays the side to move.
+    bool ComputerIsToMove() const;
     int SearchDepth() const { return FSearchDepth.load(); }
     void set_SearchDepth(int value);
     TThreadPriority ThinkingPriority() const { return FThinkingPriority; }
@@ -312,7 +314,6 @@ private:
     void PostAutomaticStartCheck();
     // model_moves.cpp
     void RemoveCastlingRights(Square sq);
-    bool ComputerIsToMove() const;
     // model_record.cpp
     // Positions in game order: (m, White) < (m, Black) < (m + 1, White).
     static int PositionOrder(int moveNumber, bool whiteToMove) { return 2 * moveNumber + (whiteToMove ? 0 : 1); }
