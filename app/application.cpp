@@ -1,9 +1,9 @@
 // The application object: its error box for exceptions that escape a handler.
 
-#include "application.h"
+#include "app/application.h"
 
-#include "dialogs.h"
-#include "entry_point.h"
+#include "app/dialogs.h"
+#include "board/entry_point.h"
 
 TZugwerkApplication::TZugwerkApplication(int& argc, char** argv)
     : QApplication(argc, argv)

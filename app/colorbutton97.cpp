@@ -1,8 +1,8 @@
 // The colour button and its drop-down grid.
 
-#include "colorbutton97.h"
+#include "app/colorbutton97.h"
 
-#include "toolbar_pictures.h"
+#include "app/toolbar_pictures.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

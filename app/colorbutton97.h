@@ -7,7 +7,7 @@
 // TColorGrid is the drop-down: a popup window of colour swatches, five to a row, in the order of
 // the button's colour list. Both live on the main thread; the grid is owned by its button.
 
-#include "chesstypes.h"
+#include "board/chesstypes.h"
 
 #include <QFrame>
 #include <QToolButton>

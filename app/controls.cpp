@@ -1,6 +1,6 @@
 // The radio group and the list box of the main window.
 
-#include "controls.h"
+#include "app/controls.h"
 
 #include <QButtonGroup>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 // The numeric spin edit of the options dialog.
 
-#include "cspinedit.h"
+#include "app/cspinedit.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>

@@ -1,9 +1,9 @@
 // The real dialogs of the platform.
 
-#include "dialogs.h"
+#include "app/dialogs.h"
 
-#include "game_list_dialog.h"
-#include "toolbar_pictures.h"
+#include "app/game_list_dialog.h"
+#include "app/toolbar_pictures.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

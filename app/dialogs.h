@@ -4,7 +4,7 @@
 // application object call them only through it, so that tests answer every box without a modal
 // loop. TQtDialogs shows the real ones.
 
-#include "chesstypes.h"
+#include "board/chesstypes.h"
 
 #include <QList>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 // The game list of a PGN file with several games.
 
-#include "game_list_dialog.h"
+#include "app/game_list_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

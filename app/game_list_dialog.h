@@ -5,7 +5,7 @@
 // listed greyed out with its error and cannot be picked; a note under the list says what is wrong.
 // The first good game is selected; a double click or Enter imports the selected one.
 
-#include "dialogs.h"
+#include "app/dialogs.h"
 
 #include <QDialog>
 

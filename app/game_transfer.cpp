@@ -1,9 +1,9 @@
 // Games off the board's record and onto the board through its Move.
 
-#include "game_transfer.h"
+#include "app/game_transfer.h"
 
-#include "chessbrd.h"
-#include "move_rules.h"
+#include "board/chessbrd.h"
+#include "notation/move_rules.h"
 
 #include <algorithm>
 #include <cctype>

@@ -6,7 +6,7 @@
 // move through the board's own Move, so that the record, the move list, navigation and the computer
 // player work on it as on a game played by hand.
 
-#include "game_notation.h"
+#include "notation/game_notation.h"
 
 #include <string>
 

@@ -2,10 +2,10 @@
 // dialog, then the event loop until the main window ends it. A file named on the command line (a
 // PGN game or a game file) is opened once the window shows.
 
-#include "application.h"
-#include "entry_point.h"
-#include "unit1.h"
-#include "unit2.h"
+#include "app/application.h"
+#include "app/unit1.h"
+#include "app/unit2.h"
+#include "board/entry_point.h"
 
 #include <QScopeGuard>
 

@@ -1,4 +1,4 @@
-#include "piece_sets.h"
+#include "app/piece_sets.h"
 
 #include <QFile>
 

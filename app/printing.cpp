@@ -1,6 +1,6 @@
 // Printing an image and paged plain text.
 
-#include "printing.h"
+#include "app/printing.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 // pages as it needs. Each is one print job with an empty title. A printer that cannot start the job
 // is reported by a thrown TPrintError with the text the user sees in the application's error box.
 
-#include "view_types.h"
+#include "board/view_types.h"
 
 #include <QRect>
 

@@ -1,6 +1,6 @@
 // The stopwatch: laps, their total and the text form of a time.
 
-#include "qvchrono.h"
+#include "app/qvchrono.h"
 
 #include <algorithm>
 #include <cmath>

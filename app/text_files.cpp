@@ -1,6 +1,6 @@
 // Atomic whole-file writes and bounded reads.
 
-#include "text_files.h"
+#include "app/text_files.h"
 
 #include <QCoreApplication>
 #include <QFile>

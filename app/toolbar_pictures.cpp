@@ -1,7 +1,7 @@
 // Toolbar pictures. Most are pixel maps: one character per pixel, looked up in a small palette,
 // which keeps them crisp at 16 x 16. The curved arrow is drawn with antialiased shapes.
 
-#include "toolbar_pictures.h"
+#include "app/toolbar_pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

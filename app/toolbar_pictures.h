@@ -2,7 +2,7 @@
 
 // The 16 x 16 pictures of the toolbar, drawn here as pixel maps and shapes; nothing is loaded.
 
-#include "view_types.h"
+#include "board/view_types.h"
 
 #include <QIcon>
 #include <QImage>

@@ -18,8 +18,8 @@
 // parts, so that tests drive them. Everything runs on the main thread: board events caused by the
 // computer's moves arrive there too.
 
-#include "chesstypes.h"
-#include "game_notation.h"
+#include "board/chesstypes.h"
+#include "notation/game_notation.h"
 
 #include <QDate>
 #include <QImage>

@@ -1,10 +1,10 @@
 // The player clocks: Chr1 runs while the first player is on move, Chr2 while the second is, and
 // both are shown once a second. Only a legal move switches them; navigation leaves them alone.
 
-#include "unit1.h"
+#include "app/unit1.h"
 
-#include "entry_point.h"
-#include "qvchrono.h"
+#include "app/qvchrono.h"
+#include "board/entry_point.h"
 
 #include <QLabel>
 #include <QShowEvent>

@@ -1,13 +1,13 @@
 // The commands of the menu and the toolbar, the player groups and the colour buttons.
 
-#include "unit1.h"
+#include "app/unit1.h"
 
-#include "application.h"
-#include "chessbrd.h"
-#include "colorbutton97.h"
-#include "controls.h"
-#include "dialogs.h"
-#include "unit2.h"
+#include "app/application.h"
+#include "app/colorbutton97.h"
+#include "app/controls.h"
+#include "app/dialogs.h"
+#include "app/unit2.h"
+#include "board/chessbrd.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,14 +1,14 @@
 // The main window's components at their places, the menu, the toolbar and the board's settings.
 
-#include "unit1.h"
+#include "app/unit1.h"
 
-#include "chessbrd.h"
-#include "colorbutton97.h"
-#include "controls.h"
-#include "entry_point.h"
-#include "piece_sets.h"
-#include "qvchrono.h"
-#include "toolbar_pictures.h"
+#include "app/colorbutton97.h"
+#include "app/controls.h"
+#include "app/piece_sets.h"
+#include "app/qvchrono.h"
+#include "app/toolbar_pictures.h"
+#include "board/chessbrd.h"
+#include "board/entry_point.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -2,13 +2,13 @@
 // the application's error box; a command stops where its error occurred and leaves the board as
 // it was.
 
-#include "unit1.h"
+#include "app/unit1.h"
 
-#include "chessbrd.h"
-#include "controls.h"
-#include "dialogs.h"
-#include "printing.h"
-#include "text_files.h"
+#include "app/controls.h"
+#include "app/dialogs.h"
+#include "app/printing.h"
+#include "app/text_files.h"
+#include "board/chessbrd.h"
 
 #include <QFileInfo>
 #include <QMenuBar>

@@ -1,12 +1,12 @@
 // The game as the window shows it: the board's events as status texts and game-end boxes, the move
 // list, and going to a move by clicking its line.
 
-#include "unit1.h"
+#include "app/unit1.h"
 
-#include "application.h"
-#include "chessbrd.h"
-#include "controls.h"
-#include "dialogs.h"
+#include "app/application.h"
+#include "app/controls.h"
+#include "app/dialogs.h"
+#include "board/chessbrd.h"
 
 #include <QLabel>
 

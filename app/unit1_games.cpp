@@ -2,13 +2,13 @@
 // just ended, and files named on the command line. Errors are thrown and reach the user in the
 // application's error box; a refused import leaves the board as it was.
 
-#include "unit1.h"
+#include "app/unit1.h"
 
-#include "application.h"
-#include "chessbrd.h"
-#include "dialogs.h"
-#include "game_transfer.h"
-#include "text_files.h"
+#include "app/application.h"
+#include "app/dialogs.h"
+#include "app/game_transfer.h"
+#include "app/text_files.h"
+#include "board/chessbrd.h"
 
 #include <QClipboard>
 #include <QFileInfo>

@@ -1,14 +1,14 @@
 // The options dialog: its controls at their places and what each change does to the board.
 
-#include "unit2.h"
+#include "app/unit2.h"
 
-#include "chessbrd.h"
-#include "colorbutton97.h"
-#include "controls.h"
-#include "cspinedit.h"
-#include "dialogs.h"
-#include "entry_point.h"
-#include "unit1.h"
+#include "app/colorbutton97.h"
+#include "app/controls.h"
+#include "app/cspinedit.h"
+#include "app/dialogs.h"
+#include "app/unit1.h"
+#include "board/chessbrd.h"
+#include "board/entry_point.h"
 
 #include <QCheckBox>
 #include <QComboBox>

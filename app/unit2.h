@@ -5,7 +5,7 @@
 // start to program end next to the main window it acts on, and is shown without being modal. Its
 // colour dialog goes through the main window's dialogs seam. Main thread only.
 
-#include "chesstypes.h"
+#include "board/chesstypes.h"
 
 #include <QDialog>
 

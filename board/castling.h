@@ -2,7 +2,7 @@
 
 // The four castlings as the rules and the move maker see them.
 
-#include "chesstypes.h"
+#include "board/chesstypes.h"
 
 struct CastlingMove {
     Square kingFrom, kingTo;

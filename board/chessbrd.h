@@ -30,9 +30,9 @@
 // operation refuses squares outside 1..64 and move numbers outside the record with a plain false
 // (or the not-in-record entry), so no caller can make it read outside its arrays.
 
-#include "chesstypes.h"
-#include "tthread.h"
-#include "view_types.h"
+#include "board/chesstypes.h"
+#include "board/view_types.h"
+#include "engine/tthread.h"
 
 #include <QImage>
 #include <QPen>

@@ -1,4 +1,4 @@
-#include "drag_image.h"
+#include "board/drag_image.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "entry_point.h"
+#include "board/entry_point.h"
 
 #include <QtGlobal>
 

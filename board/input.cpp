@@ -2,8 +2,8 @@
 // and the mouse and drag events a user of the board may assign. Qt's mouse events drive a small
 // state machine of the board's own (no platform drag loop, so every step can be driven by tests).
 
-#include "chessbrd.h"
-#include "drag_image.h"
+#include "board/chessbrd.h"
+#include "board/drag_image.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

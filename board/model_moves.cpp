@@ -1,8 +1,8 @@
 // Making a half-move: the position, the special moves, castling rights, the en passant square, the
 // game events in their fixed order and the record of the game.
 
-#include "castling.h"
-#include "chessbrd.h"
+#include "board/castling.h"
+#include "board/chessbrd.h"
 
 #include <QScopeGuard>
 

@@ -1,6 +1,6 @@
 // Setting the position from outside a move, and the square and piece functions the rules use.
 
-#include "chessbrd.h"
+#include "board/chessbrd.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 // The record of the game: reading it back, moving about in it and the move list as text.
 
-#include "chessbrd.h"
+#include "board/chessbrd.h"
 
 #include <cassert>
 #include <cstring>

@@ -1,8 +1,8 @@
 // Move legality: the movement rule of each piece, the king-safety test, whether the side to move
 // can move at all, and the threefold repetition that ends a game. Nothing here changes the board.
 
-#include "castling.h"
-#include "chessbrd.h"
+#include "board/castling.h"
+#include "board/chessbrd.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,8 +1,8 @@
 // Construction and destruction of the board, the game record entry type and the overridable event
 // reactions.
 
-#include "chess_thread.h"
-#include "chessbrd.h"
+#include "board/chessbrd.h"
+#include "engine/chess_thread.h"
 
 #include <algorithm>
 #include <cstring>

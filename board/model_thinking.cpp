@@ -1,9 +1,9 @@
 // The computer player on the board's side: its settings, the engine thread that searches for it,
 // requesting and cancelling a search, and the rule by which the board starts the engine by itself.
 
-#include "chess_thread.h"
-#include "chessbrd.h"
-#include "entry_point.h"
+#include "board/chessbrd.h"
+#include "board/entry_point.h"
+#include "engine/chess_thread.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 // The board's size, its appearance settings and the conversion from pixels to squares.
 
-#include "chessbrd.h"
+#include "board/chessbrd.h"
 
 #include <algorithm>
 

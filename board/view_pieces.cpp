@@ -6,7 +6,7 @@
 // mask pixel is transparent, any other colour opaque. The built-in sets are BMP files compiled in as
 // Qt resources (board/resources, made by tools/make_piece_sets.cpp).
 
-#include "chessbrd.h"
+#include "board/chessbrd.h"
 
 #include <QFile>
 #include <QPainter>

@@ -5,7 +5,7 @@
 // The board lines take the width and style of LineStyle in black: the pen that DrawBorder leaves
 // behind, since every change of LineStyle repaints in full.
 
-#include "chessbrd.h"
+#include "board/chessbrd.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // Value types of the board's view: a font that carries its colour, as the toolkit's font objects do,
 // and the image list that holds the twelve masked piece images. Main thread only.
 
-#include "chesstypes.h"
+#include "board/chesstypes.h"
 
 #include <QColor>
 #include <QFont>

@@ -6,8 +6,8 @@
 // instead of walking every piece of the attacker towards the square, the test looks outward from
 // the square, using the precomputed square sets of board_tables.h; the answers are the same.
 
-#include "board_tables.h"
-#include "engine.h"
+#include "engine/board_tables.h"
+#include "engine/engine.h"
 
 namespace engine {
 

@@ -1,9 +1,9 @@
 // The benchmark suite and its runner.
 
-#include "bench.h"
+#include "engine/bench.h"
 
-#include "engine.h"
-#include "fen.h"
+#include "engine/engine.h"
+#include "engine/fen.h"
 
 #include <atomic>
 #include <string>

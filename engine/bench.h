@@ -5,7 +5,7 @@
 // node count, move and score, so a change that alters the search's results cannot go unnoticed;
 // the command-line tool's `bench` reports the speed.
 
-#include "engine_types.h"
+#include "engine/engine_types.h"
 
 #include <array>
 #include <atomic>

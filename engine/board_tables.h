@@ -3,7 +3,7 @@
 // Fixed tables of the engine board: the 10 x 12 mailbox, the piece movement directions and the
 // castling masks. They never change, so they are compile-time constants shared by every Engine.
 
-#include "engine_types.h"
+#include "engine/engine_types.h"
 
 #include <array>
 

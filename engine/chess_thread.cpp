@@ -1,5 +1,5 @@
-#include "chess_thread.h"
-#include "scope_exit.h"
+#include "engine/chess_thread.h"
+#include "engine/scope_exit.h"
 
 #include <utility>
 

@@ -15,8 +15,8 @@
 //   stopped by PlayBestMoveNow is handed off the same way, with the best move it has found so far.
 // The board owns the thread; it cancels thinking, terminates and joins it before it goes away.
 
-#include "engine.h"
-#include "tthread.h"
+#include "engine/engine.h"
+#include "engine/tthread.h"
 
 #include <condition_variable>
 #include <functional>

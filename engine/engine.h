@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine_types.h"
+#include "engine/engine_types.h"
 
 #include <array>
 #include <atomic>

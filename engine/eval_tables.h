@@ -5,7 +5,7 @@
 // White reads a table at square s, Black at FlipSquare(s). PrepareTables combines them with the
 // material values into the per-search PieceSquare table.
 
-#include "engine_types.h"
+#include "engine/engine_types.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 // Evaluation: material and piece placement from the per-search PieceSquare table, plus pawn
 // structure and rooks on open files.
 
-#include "engine.h"
-#include "eval_tables.h"
+#include "engine/engine.h"
+#include "engine/eval_tables.h"
 
 namespace engine {
 

@@ -1,9 +1,9 @@
 // FEN parsing. Every field is checked before anything is written, so a refused text leaves the
 // caller's position alone.
 
-#include "fen.h"
+#include "engine/fen.h"
 
-#include "engine.h"
+#include "engine/engine.h"
 
 #include <charconv>
 #include <vector>

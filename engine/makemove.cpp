@@ -1,8 +1,8 @@
 // Making and taking back moves. MakeMove also settles legality: a move that leaves the mover's own
 // king attacked, or a castling move through check, is refused and leaves the position as it was.
 
-#include "board_tables.h"
-#include "engine.h"
+#include "engine/board_tables.h"
+#include "engine/engine.h"
 
 namespace engine {
 

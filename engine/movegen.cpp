@@ -2,8 +2,8 @@
 // piece's directions in table order, then castling, then en passant); that order decides ties in
 // move ordering, so it must not change. Legality is settled later by MakeMove.
 
-#include "board_tables.h"
-#include "engine.h"
+#include "engine/board_tables.h"
+#include "engine/engine.h"
 
 namespace engine {
 

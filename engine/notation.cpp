@@ -1,9 +1,9 @@
 // Converting moves to and from UCI text.
 
-#include "notation.h"
+#include "engine/notation.h"
 
-#include "engine.h"
-#include "fen.h"
+#include "engine/engine.h"
+#include "engine/fen.h"
 
 namespace engine {
 

@@ -3,7 +3,7 @@
 // Moves as text in the coordinate notation of the UCI protocol: from square, to square and, for a
 // promotion, the new piece in lower case ("e2e4", "e7e8q", castling as the king's move "e1g1").
 
-#include "engine_types.h"
+#include "engine/engine_types.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
 // Perft by plain recursion over GenerateMoves / MakeMove / UnmakeMove: it exercises exactly the code
 // the search uses.
 
-#include "perft.h"
+#include "engine/perft.h"
 
-#include "engine.h"
+#include "engine/engine.h"
 
 namespace engine {
 

@@ -3,7 +3,7 @@
 // Perft: the number of leaf nodes of the legal move tree to a fixed depth. Comparing it with
 // published counts checks move generation, make and take-back against the rules of chess.
 
-#include "engine_types.h"
+#include "engine/engine_types.h"
 
 #include <atomic>
 #include <cstdint>

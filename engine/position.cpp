@@ -1,6 +1,6 @@
 // Loading, exporting and checking the engine position.
 
-#include "engine.h"
+#include "engine/engine.h"
 
 namespace engine {
 

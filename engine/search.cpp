@@ -2,7 +2,7 @@
 // a quiescence search at the leaves, and move ordering by capture value, history counters and the
 // previous iteration's principal variation.
 
-#include "engine.h"
+#include "engine/engine.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "tthread.h"
+#include "engine/tthread.h"
 
 #include <pthread.h>
 #include <sched.h>

@@ -1,11 +1,11 @@
 // FEN: the form of each field is engine::ParseFen's; here come the checks that the position can stand
 // on a board, and the writer.
 
-#include "game_notation.h"
-#include "move_rules.h"
-#include "quoted_text.h"
+#include "notation/game_notation.h"
+#include "notation/move_rules.h"
+#include "notation/quoted_text.h"
 
-#include "engine_types.h"
+#include "engine/engine_types.h"
 
 namespace notation {
 

@@ -1,7 +1,7 @@
 // Games: their tags, their positions and how they ended.
 
-#include "game_notation.h"
-#include "move_rules.h"
+#include "notation/game_notation.h"
+#include "notation/move_rules.h"
 
 #include <algorithm>
 #include <cstdio>

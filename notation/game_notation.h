@@ -9,7 +9,7 @@
 // result or throws NotationError, never a half-read game (ReadPgnGames gives a damaged game back as
 // its tags alone, with the error).
 
-#include "fen.h"
+#include "engine/fen.h"
 
 #include <memory>
 #include <optional>

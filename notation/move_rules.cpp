@@ -1,11 +1,11 @@
 // Legal moves and making them, through the engine. The engine plays every move at its root (Ply 0)
 // and is loaded afresh after each one, so a game of any length fits its ply arrays.
 
-#include "move_rules.h"
+#include "notation/move_rules.h"
 
-#include "engine.h"
-#include "notation.h"
-#include "quoted_text.h"
+#include "engine/engine.h"
+#include "engine/notation.h"
+#include "notation/quoted_text.h"
 
 #include <cctype>
 

@@ -4,8 +4,8 @@
 // judged by the engine's move generator. Used by the readers and writers of this library, and by
 // tests and tools that play many moves in a row (one engine serves a whole game).
 
-#include "engine_types.h"
-#include "game_notation.h"
+#include "engine/engine_types.h"
+#include "notation/game_notation.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
 // Refusals of the notation readers, with their place in the text.
 
-#include "game_notation.h"
+#include "notation/game_notation.h"
 
 namespace notation {
 

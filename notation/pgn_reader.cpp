@@ -1,9 +1,9 @@
 // Reading PGN: games from tokens, every move checked by replaying it.
 
-#include "game_notation.h"
-#include "move_rules.h"
-#include "pgn_scanner.h"
-#include "san.h"
+#include "notation/game_notation.h"
+#include "notation/move_rules.h"
+#include "notation/pgn_scanner.h"
+#include "notation/san.h"
 
 #include <optional>
 

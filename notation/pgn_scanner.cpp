@@ -1,9 +1,9 @@
 // Splitting PGN text into tokens, with line and column of each.
 
-#include "pgn_scanner.h"
+#include "notation/pgn_scanner.h"
 
-#include "game_notation.h"
-#include "quoted_text.h"
+#include "notation/game_notation.h"
+#include "notation/quoted_text.h"
 
 namespace notation {
 

@@ -1,8 +1,8 @@
 // Writing PGN export format.
 
-#include "game_notation.h"
-#include "move_rules.h"
-#include "san.h"
+#include "notation/game_notation.h"
+#include "notation/move_rules.h"
+#include "notation/san.h"
 
 #include <algorithm>
 

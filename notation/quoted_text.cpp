@@ -1,6 +1,6 @@
 // Quoting text in error messages: escapes for what would not show, and a cut for what is too long.
 
-#include "quoted_text.h"
+#include "notation/quoted_text.h"
 
 namespace notation {
 

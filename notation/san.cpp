@@ -1,9 +1,9 @@
 // Standard algebraic notation, both ways.
 
-#include "san.h"
+#include "notation/san.h"
 
-#include "engine_types.h"
-#include "quoted_text.h"
+#include "engine/engine_types.h"
+#include "notation/quoted_text.h"
 
 #include <algorithm>
 #include <optional>

@@ -2,7 +2,7 @@
 
 // SAN on a MoveRules, for the PGN reader and writer, which play whole games on one.
 
-#include "move_rules.h"
+#include "notation/move_rules.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 // main() for test programs that build widgets: the program's application object must exist first,
 // titled as the program titles it, with its boxes answered by the test dialogs.
 
-#include "test_application.h"
+#include "tests/test_application.h"
 
 #include <gtest/gtest.h>
 

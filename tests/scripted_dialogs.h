@@ -5,7 +5,7 @@
 // File, print, colour and game-list dialogs take the answers the test queued and are cancelled when none is
 // left; each one shown is recorded with its options.
 
-#include "dialogs.h"
+#include "app/dialogs.h"
 
 #include <deque>
 #include <functional>

@@ -3,7 +3,7 @@
 // The widget tests run in the program's own application object. Its message boxes, among them the
 // error box for an exception that escapes an event handler, go to TestDialogs(), which records them.
 
-#include "application.h"
-#include "scripted_dialogs.h"
+#include "app/application.h"
+#include "tests/scripted_dialogs.h"
 
 TScriptedDialogs& TestDialogs();

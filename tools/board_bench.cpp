@@ -1,8 +1,8 @@
 // Times LegalMoveAvailable in positions where the side to move has no legal move, the case in which
 // it must try every square pair. Run: build/board-bench
 
-#include "chessbrd.h"
-#include "placement.h"
+#include "board/chessbrd.h"
+#include "tools/placement.h"
 
 #include <QApplication>
 

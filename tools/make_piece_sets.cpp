@@ -12,8 +12,8 @@
 // Black pieces, their masks) of square cells. Pieces stand on white; a mask is the piece's
 // silhouette, black (or grey at anti-aliased edges) on white.
 
-#include "bmp_file.h"
-#include "piece_art.h"
+#include "tools/bmp_file.h"
+#include "tools/piece_art.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,8 +6,8 @@
 // must stay a small multiple of the file's size.
 // Run: build/pgn-bench [--single-token] [file]
 
-#include "game_notation.h"
-#include "random_game.h"
+#include "notation/game_notation.h"
+#include "tools/random_game.h"
 
 #include <chrono>
 #include <cstdio>

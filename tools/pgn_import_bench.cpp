@@ -4,9 +4,9 @@
 // the board's picture. The target is 20,000 games a minute.
 // Run: QT_QPA_PLATFORM=offscreen build/pgn-import-bench [file]
 
-#include "chessbrd.h"
-#include "game_transfer.h"
-#include "random_game.h"
+#include "app/game_transfer.h"
+#include "board/chessbrd.h"
+#include "tools/random_game.h"
 
 #include <QApplication>
 #include <QFile>

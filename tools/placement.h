@@ -2,7 +2,7 @@
 
 // Positions for the command-line tools, written as FEN placements.
 
-#include "chessbrd.h"
+#include "board/chessbrd.h"
 
 // Writes a FEN placement such as "7k/8/6QK/8/8/8/8/8" into a record entry.
 inline void FillPlacement(MoveInfo& info, const char* placement)

@@ -2,8 +2,8 @@
 
 // Random legal games for the notation tests and the PGN benchmarks.
 
-#include "game_notation.h"
-#include "move_rules.h"
+#include "notation/game_notation.h"
+#include "notation/move_rules.h"
 
 #include <algorithm>
 #include <random>

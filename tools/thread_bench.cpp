@@ -3,9 +3,9 @@
 // middlegame and in a position whose quiescence search alone runs for minutes.
 // Run: build/thread-bench [idle seconds, default 10]
 
-#include "bench.h"
-#include "chessbrd.h"
-#include "placement.h"
+#include "board/chessbrd.h"
+#include "engine/bench.h"
+#include "tools/placement.h"
 
 #include <QApplication>
 #include <QTimer>

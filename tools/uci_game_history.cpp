@@ -1,6 +1,6 @@
-#include "uci_game_history.h"
+#include "tools/uci_game_history.h"
 
-#include "engine.h"
+#include "engine/engine.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // The positions of the game that a GUI sends with `position ... moves`, kept so that the search
 // can see which root moves would repeat one of them for the third time.
 
-#include "engine_types.h"
-#include "fen.h"
+#include "engine/engine_types.h"
+#include "engine/fen.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 // Parsing `go` and sharing out the clock.
 
-#include "uci_go.h"
+#include "tools/uci_go.h"
 
 #include <algorithm>
 #include <charconv>

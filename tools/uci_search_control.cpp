@@ -1,4 +1,4 @@
-#include "uci_search_control.h"
+#include "tools/uci_search_control.h"
 
 SearchControl::~SearchControl()
 {

@@ -3,7 +3,7 @@
 // How a search of the UCI tool ends: at its depth, at its time, on `stop`, and when its answer may
 // be given (`go infinite` and `go ponder` hold it back).
 
-#include "uci_go.h"
+#include "tools/uci_go.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,7 +1,7 @@
 // Times the board's drawing into its backing image: a full Paint, and the partial redraw a move
 // makes (two ClearSquare and one DrawPiece), in CPU time of the drawing thread. Run: build/view-bench
 
-#include "chessbrd.h"
+#include "board/chessbrd.h"
 
 #include <QApplication>
 

@@ -8,9 +8,9 @@
 // The cases: each of the six piece sets on squares to fit, White at the bottom and on top, with board
 // lines and with textures.
 
-#include "chessbrd.h"
-#include "piece_sets.h"
-#include "placement.h"
+#include "app/piece_sets.h"
+#include "board/chessbrd.h"
+#include "tools/placement.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // zugwerk-engine: the search engine core as a UCI engine on standard input and output, with the
 // engine's self-checks `go perft N` and `bench`. `zugwerk-engine bench` runs the bench suite alone.
 
-#include "zugwerk_engine_uci.h"
+#include "tools/zugwerk_engine_uci.h"
 
 #include <iostream>
 #include <string>

@@ -3,13 +3,13 @@
 // ponderhit, quit, and bench. Each refused command answers one "info string error: ..." line and
 // leaves the session as it was; a refused `go` is answered by "bestmove 0000" as well.
 
-#include "zugwerk_engine_uci.h"
+#include "tools/zugwerk_engine_uci.h"
 
-#include "bench.h"
-#include "game_notation.h"
-#include "notation.h"
-#include "perft.h"
-#include "uci_go.h"
+#include "engine/bench.h"
+#include "engine/notation.h"
+#include "engine/perft.h"
+#include "notation/game_notation.h"
+#include "tools/uci_go.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,10 +2,10 @@
 
 // The UCI protocol of the zugwerk-engine command-line tool.
 
-#include "engine.h"
-#include "fen.h"
-#include "uci_game_history.h"
-#include "uci_search_control.h"
+#include "engine/engine.h"
+#include "engine/fen.h"
+#include "tools/uci_game_history.h"
+#include "tools/uci_search_control.h"
 
 #include <chrono>
 #include <cstdint>

@@ -3,12 +3,12 @@
 // Helpers for the main-window tests: a shown TForm1 whose clocks read a clock the test turns, whose
 // boxes are answered by the test dialogs, and ways to deliver input as the window system would.
 
-#include "board_test_support.h"
-#include "chessbrd.h"
-#include "controls.h"
-#include "qvchrono.h"
-#include "test_application.h"
-#include "unit1.h"
+#include "app/controls.h"
+#include "app/qvchrono.h"
+#include "app/unit1.h"
+#include "board/chessbrd.h"
+#include "tests/board/board_test_support.h"
+#include "tests/test_application.h"
 
 #include <QRadioButton>
 #include <QTest>

@@ -1,6 +1,6 @@
 // The application's error box, and the About box that shows how it looks to a user.
 
-#include "app_test_support.h"
+#include "tests/app/app_test_support.h"
 
 #include <QMenuBar>
 

@@ -1,6 +1,6 @@
 // The stopwatch and the window's two player clocks.
 
-#include "app_test_support.h"
+#include "tests/app/app_test_support.h"
 
 #include <QLabel>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // Game files and the move-list file: what is written byte for byte, what opening any file does to
 // the board, and that a failed save or open reaches the error box and changes nothing.
 
-#include "app_test_support.h"
+#include "tests/app/app_test_support.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // A game as the window shows it: status texts in the order of the board's events, the game-end
 // boxes followed by a new game, the computer on either side or both, Stop, and a full record.
 
-#include "app_test_support.h"
+#include "tests/app/app_test_support.h"
 
 #include <utility>
 

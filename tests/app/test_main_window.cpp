@@ -1,8 +1,8 @@
 // The main window as it starts, its menu, and the commands that move about in a game without
 // playing: Back, Forward, clicks in the move list, the player groups, Reverse board, Options, Exit.
 
-#include "app_test_support.h"
-#include "unit2.h"
+#include "app/unit2.h"
+#include "tests/app/app_test_support.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // The options dialog acting on the main window's board: orientation with the player groups,
 // piece sets, square colours with the colour dialog's memory, and the search-depth spin edit.
 
-#include "app_test_support.h"
+#include "tests/app/app_test_support.h"
 
-#include "colorbutton97.h"
-#include "cspinedit.h"
-#include "unit2.h"
+#include "app/colorbutton97.h"
+#include "app/cspinedit.h"
+#include "app/unit2.h"
 
 #include <QCheckBox>
 #include <QComboBox>

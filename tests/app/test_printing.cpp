@@ -1,9 +1,9 @@
 // The two printouts, made as PDF files and read back: the page count, and the size at which the
 // window's image lands on paper.
 
-#include "app_test_support.h"
+#include "tests/app/app_test_support.h"
 
-#include "printing.h"
+#include "app/printing.h"
 
 #include <QFile>
 #include <QPrinter>

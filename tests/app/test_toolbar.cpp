@@ -1,8 +1,8 @@
 // The toolbar: its buttons share the menu's actions, and the two colour buttons with their drop-down
 // grid.
 
-#include "app_test_support.h"
-#include "colorbutton97.h"
+#include "app/colorbutton97.h"
+#include "tests/app/app_test_support.h"
 
 #include <QToolBar>
 #include <QToolButton>

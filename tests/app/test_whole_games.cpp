@@ -2,11 +2,11 @@
 // FEN copy and paste, the game kept after its end, games the board cuts short, and round trips of
 // random games played through the board.
 
-#include "app_test_support.h"
-#include "game_list_dialog.h"
-#include "game_transfer.h"
+#include "app/game_list_dialog.h"
+#include "app/game_transfer.h"
+#include "tests/app/app_test_support.h"
 
-#include "../../tools/random_game.h"
+#include "tools/random_game.h"
 
 #include <QClipboard>
 #include <QFile>

@@ -3,7 +3,7 @@
 // Helpers for the board tests: square names, placements written as FEN rows, a board that logs
 // the drawing the model asks for, and a log of every event with the position its handler saw.
 
-#include "chessbrd.h"
+#include "board/chessbrd.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // picture and cursor, drags that end because the position changed or the mouse was lost, the
 // republished events, and the corner-resize gesture.
 
-#include "board_test_support.h"
-#include "drag_image.h"
+#include "board/drag_image.h"
+#include "tests/board/board_test_support.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // Making moves: the position after each kind of move, castling rights, the en passant square, and
 // the order and stages of the game events.
 
-#include "board_test_support.h"
+#include "tests/board/board_test_support.h"
 
 #include <stdexcept>
 

@@ -3,8 +3,8 @@
 // knight, bishop, rook, queen, king), the masks being solid silhouettes of their pieces. Also that
 // each loads through the toolkit and the board takes it.
 
-#include "piece_sets.h"
-#include "view_test_support.h"
+#include "app/piece_sets.h"
+#include "tests/board/view_test_support.h"
 
 #include <QFile>
 #include <QtEndian>

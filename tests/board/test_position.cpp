@@ -1,6 +1,6 @@
 // A new board, its property writers, and setting the position from outside a move.
 
-#include "board_test_support.h"
+#include "tests/board/board_test_support.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Seeded random play through Move, checking the invariants that every game must keep.
 
-#include "board_test_support.h"
+#include "tests/board/board_test_support.h"
 
 #include <random>
 

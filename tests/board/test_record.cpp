@@ -1,7 +1,7 @@
 // The game record: stepping back and forth, jumping to a move, replacing the rest of a game, and
 // the move list as text.
 
-#include "board_test_support.h"
+#include "tests/board/board_test_support.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Move legality: piece rules, king safety, castling, en passant, repetition and the thinking lock.
 
-#include "board_test_support.h"
+#include "tests/board/board_test_support.h"
 
 #include <climits>
 #include <sstream>

@@ -1,11 +1,11 @@
 // The computer player through the board alone: a real engine thread searches and hands its moves
 // back on the main thread, while the tests play the part of the event loop.
 
-#include "bench.h"
-#include "board_test_support.h"
-#include "bounded_waits.h"
-#include "chess_thread.h"
-#include "test_application.h"
+#include "engine/bench.h"
+#include "engine/chess_thread.h"
+#include "tests/board/board_test_support.h"
+#include "tests/bounded_waits.h"
+#include "tests/test_application.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

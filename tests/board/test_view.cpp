@@ -2,7 +2,7 @@
 // size rules, the frame with coordinates and outlines, squares, lines and textures, the pieces and
 // their masks, and which squares a move repaints.
 
-#include "view_test_support.h"
+#include "tests/board/view_test_support.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

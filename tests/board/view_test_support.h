@@ -3,7 +3,7 @@
 // Helpers for the view tests: reading the backing image, synthetic piece sets, boards that count
 // their drawing calls.
 
-#include "board_test_support.h"
+#include "tests/board/board_test_support.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,9 +3,9 @@
 // Helpers shared by the engine tests: loading FENs, finding generated moves by their UCI text,
 // and running fixed-depth searches.
 
-#include "engine.h"
-#include "fen.h"
-#include "notation.h"
+#include "engine/engine.h"
+#include "engine/fen.h"
+#include "engine/notation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Attack and check tests, against a plain reference that walks every piece's moves over the board.
 // The engine looks outward from the square instead; both must always agree.
 
-#include "engine_test_support.h"
+#include "tests/engine/engine_test_support.h"
 
-#include "board_tables.h"
+#include "engine/board_tables.h"
 
 #include <random>
 

@@ -2,9 +2,9 @@
 // generation order, ordering, evaluation or search that alters what the engine does shows up here;
 // a pure speed-up must leave every number as it is.
 
-#include "engine_test_support.h"
+#include "tests/engine/engine_test_support.h"
 
-#include "bench.h"
+#include "engine/bench.h"
 
 namespace engine::test {
 namespace {

@@ -1,7 +1,7 @@
 // Evaluation: hand-counted positions for each term and the king-table choice. (Every value the
 // search reaches in the bench suite is pinned by the bench test as well.)
 
-#include "engine_test_support.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace engine::test {
 namespace {

@@ -1,7 +1,7 @@
 // Making and taking back moves: castling conditions, refused moves, castling rights and the ply
 // limit. (Perft exercises every kind of move made and taken back.)
 
-#include "engine_test_support.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace engine::test {
 namespace {

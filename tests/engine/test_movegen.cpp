@@ -1,7 +1,7 @@
 // Move generation: the order of the moves (it breaks ties in the search), their flags and ordering
 // scores, the capture generator, and the move list limit.
 
-#include "engine_test_support.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace engine::test {
 namespace {

@@ -1,7 +1,7 @@
 // A search allocates nothing: every table is a fixed array inside the Engine. This test program
 // replaces the global allocation functions to count their calls while a search runs.
 
-#include "engine_test_support.h"
+#include "tests/engine/engine_test_support.h"
 
 // The replacements pair malloc with free; the compiler cannot see that they replace the standard
 // forms, and warns wherever it inlines them.

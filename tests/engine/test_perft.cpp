@@ -2,9 +2,9 @@
 // check generation, make and take-back against the rules of chess; the small hand-counted cases
 // check the positions that only a loaded game file can produce.
 
-#include "engine_test_support.h"
+#include "tests/engine/engine_test_support.h"
 
-#include "perft.h"
+#include "engine/perft.h"
 
 namespace engine::test {
 namespace {

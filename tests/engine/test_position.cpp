@@ -1,6 +1,6 @@
 // Loading positions: from the board's fields and from FEN text, including refused input.
 
-#include "engine_test_support.h"
+#include "tests/engine/engine_test_support.h"
 
 // The sanitizer builds run the engine's and the board's invariant checks.
 #if defined(ZUGWERK_SANITIZED) && defined(NDEBUG)

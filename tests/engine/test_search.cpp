@@ -1,10 +1,10 @@
 // The search: positions whose answer is known, the iteration and stop protocol, and the move it
 // hands back.
 
-#include "engine_test_support.h"
+#include "tests/engine/engine_test_support.h"
 
-#include "bench.h"
-#include "bounded_waits.h"
+#include "engine/bench.h"
+#include "tests/bounded_waits.h"
 
 #include <chrono>
 #include <thread>

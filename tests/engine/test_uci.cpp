@@ -1,8 +1,8 @@
 // The UCI protocol of zugwerk-engine, driven through its session object with string streams.
 
-#include "game_notation.h"
-#include "uci_go.h"
-#include "zugwerk_engine_uci.h"
+#include "notation/game_notation.h"
+#include "tools/uci_go.h"
+#include "tools/zugwerk_engine_uci.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // zugwerk-engine as a chess GUI drives it: a child process behind two pipes, timed from outside.
 
-#include "uci_process.h"
+#include "tests/engine/uci_process.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "uci_process.h"
+#include "tests/engine/uci_process.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The engine and the board judge legality independently; they must agree on every position a game
 // can reach, and on odd positions set up through the board's writers.
 
-#include "../board/board_test_support.h"
+#include "tests/board/board_test_support.h"
 
-#include "engine.h"
+#include "engine/engine.h"
 
 #include <memory>
 #include <random>

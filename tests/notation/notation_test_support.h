@@ -2,8 +2,8 @@
 
 // Helpers shared by the notation tests: moves from coordinate text and SAN, and random legal games.
 
-#include "../../tools/random_game.h"
-#include "game_notation.h"
+#include "notation/game_notation.h"
+#include "tools/random_game.h"
 
 #include <gtest/gtest.h>
 

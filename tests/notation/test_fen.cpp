@@ -1,6 +1,6 @@
 // FEN both ways: every field, both en passant forms, every refusal.
 
-#include "notation_test_support.h"
+#include "tests/notation/notation_test_support.h"
 
 namespace notation::test {
 namespace {

@@ -1,6 +1,6 @@
 // How games end: what makes two positions the same for a threefold repetition.
 
-#include "notation_test_support.h"
+#include "tests/notation/notation_test_support.h"
 
 namespace notation::test {
 namespace {

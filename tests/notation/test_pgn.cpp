@@ -1,6 +1,6 @@
 // PGN: export byte for byte, import of what real files hold, errors with their place.
 
-#include "notation_test_support.h"
+#include "tests/notation/notation_test_support.h"
 
 namespace notation::test {
 namespace {

@@ -1,6 +1,6 @@
 // Round trips over seeded random games: export, import, export again gives the same text.
 
-#include "notation_test_support.h"
+#include "tests/notation/notation_test_support.h"
 
 #include <map>
 

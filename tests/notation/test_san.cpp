@@ -1,6 +1,6 @@
 // SAN both ways: every special move, every disambiguation, the tolerant reading of real files.
 
-#include "notation_test_support.h"
+#include "tests/notation/notation_test_support.h"
 
 namespace notation::test {
 namespace {
