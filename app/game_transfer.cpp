@@ -71,8 +71,8 @@ bool SamePlacementAndSide(const notation::Position& a, const notation::Position&
 const notation::LegalMove* FindRecordedMove(
     const notation::MoveRules& rules, Square from, Square to, const notation::Position& after)
 {
-    const char arrived
-        = static_cast<char>(std::toupper(static_cast<unsigned char>(after.Squares[SquareIndex(to) - 1])));
+    const char arrived = static_cast<char>(
+        std::toupper(static_cast<unsigned char>(after.Squares[engine::EngineSquareOf(SquareIndex(to))])));
     const notation::LegalMove* found = nullptr;
     for (const notation::LegalMove& legal : rules.Legal()) {
         if (legal.Move.From != SquareIndex(from) || legal.Move.To != SquareIndex(to))

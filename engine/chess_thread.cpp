@@ -55,8 +55,8 @@ void ChessThread::Execute()
         HandOff = HandOffState::Pending;
         PostingHandOff = true;
         const unsigned ticket = ++HandOffTicket;
-        HandOffFrom = engine::MoveFrom(move) + 1;
-        HandOffTo = engine::MoveTo(move) + 1;
+        HandOffFrom = engine::BoardSquareNumber(engine::MoveFrom(move));
+        HandOffTo = engine::BoardSquareNumber(engine::MoveTo(move));
         Signal.notify_all();
         lock.unlock();
         Link.RunOnMainThread([this, ticket] { HandOffMove(ticket); });

@@ -12,9 +12,13 @@ namespace engine {
 // Squares: 0 = a8, 1 = b8, ..., 7 = h8, 8 = a7, ..., 56 = a1, ..., 63 = h1.
 // The file of a square is its number mod 8 (0 = a-file), its row its number div 8 (0 = rank 8).
 // White pawns move towards lower numbers, Black pawns towards higher numbers.
-// The board's Square value of engine square s is s + 1; the board's None (0) is NoSquare.
 inline constexpr int SquareCount = 64;
 inline constexpr int NoSquare = -1;
+
+// The board, FEN's RootPosition and the notation library number the same squares 1..64 (1 = a8) with
+// 0 for none; these two convert between the numberings, none to none.
+constexpr int BoardSquareNumber(int engineSquare) { return engineSquare + 1; }
+constexpr int EngineSquareOf(int boardSquareNumber) { return boardSquareNumber - 1; }
 
 constexpr int FileOf(int square) { return square % 8; }
 constexpr int RowOf(int square) { return square / 8; }

@@ -128,7 +128,7 @@ bool ParseFen(std::string_view fen, RootPosition& position, std::string& error)
             return false;
         }
         const int row = '8' - ep[1];
-        parsed.EnPassantSquare = 8 * row + (ep[0] - 'a') + 1;
+        parsed.EnPassantSquare = BoardSquareNumber(MakeSquare(row, ep[0] - 'a'));
     }
 
     int* const counters[] = { &parsed.HalfmoveClock, &parsed.FullmoveNumber };

@@ -79,11 +79,12 @@ void Engine::LoadPosition(const char* squares, bool whiteToMove, std::uint8_t ca
                 PutPiece(s, Black, piece);
         }
     }
-    // 2. - 5. Side to move, rights, en passant target (board Square value minus one), counters.
+    // 2. - 5. Side to move, rights, en passant target (from the board's square number), counters.
     Pos.SideToMove = whiteToMove ? White : Black;
     Pos.OtherSide = Pos.SideToMove ^ 1;
     Pos.CastleRights = castlingBits & AllCastleRights;
-    Pos.EnPassantTarget = enPassantSquare >= 1 && enPassantSquare <= SquareCount ? enPassantSquare - 1 : NoSquare;
+    Pos.EnPassantTarget
+        = enPassantSquare >= 1 && enPassantSquare <= SquareCount ? EngineSquareOf(enPassantSquare) : NoSquare;
     Pos.QuietPlies = 0;
     Pos.Ply = 0;
     PlyStart[0] = 0;
@@ -100,7 +101,7 @@ void Engine::ExportPosition(char* squares, bool& whiteToMove, std::uint8_t& cast
     }
     whiteToMove = Pos.SideToMove == White;
     castlingBits = static_cast<std::uint8_t>(Pos.CastleRights);
-    enPassantSquare = Pos.EnPassantTarget + 1;
+    enPassantSquare = BoardSquareNumber(Pos.EnPassantTarget);
 }
 
 bool Engine::PositionIsConsistent() const

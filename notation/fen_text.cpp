@@ -46,7 +46,7 @@ namespace {
             return true;
         if (position.EnPassantSquare < 1 || position.EnPassantSquare > engine::SquareCount)
             return false;
-        const int square = position.EnPassantSquare - 1;
+        const int square = engine::EngineSquareOf(position.EnPassantSquare);
         const int towardsMover = position.WhiteToMove ? engine::RankStep : -engine::RankStep;
         const int skippedRow = position.WhiteToMove ? 2 : 5; // rank 6 or rank 3
         return engine::RowOf(square) == skippedRow && position.Squares[square] == ' '
@@ -71,7 +71,8 @@ namespace {
                 ++kings[IsWhite(letter) ? 0 : 1];
             const int row = engine::RowOf(square);
             if ((letter == 'P' || letter == 'p') && (row == 0 || row == 7))
-                return "a pawn stands on " + SquareText(square + 1) + "; pawns never stand on the first or last rank";
+                return "a pawn stands on " + SquareText(engine::BoardSquareNumber(square))
+                    + "; pawns never stand on the first or last rank";
         }
         for (const bool white : { true, false })
             if (kings[white ? 0 : 1] != 1)
@@ -83,7 +84,8 @@ namespace {
             if ((position.CastlingBits & (1u << bit)) && !CastlingRightFits(position, right)) {
                 const bool white = IsWhite(right.Letter);
                 return std::string("castling right \"") + right.Letter + "\" needs the " + (white ? "white" : "black")
-                    + " king on " + SquareText(right.King + 1) + " and a rook on " + SquareText(right.Rook + 1);
+                    + " king on " + SquareText(engine::BoardSquareNumber(right.King)) + " and a rook on "
+                    + SquareText(engine::BoardSquareNumber(right.Rook));
             }
         }
         if (!EnPassantFits(position))

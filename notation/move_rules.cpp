@@ -45,7 +45,8 @@ void MoveRules::GenerateLegalMoves()
         Board->UnmakeMove();
         const int from = engine::MoveFrom(m);
         LegalMoves.push_back({
-            { from + 1, engine::MoveTo(m) + 1, PromotionLetters[engine::MovePromotion(m)] },
+            { engine::BoardSquareNumber(from), engine::BoardSquareNumber(engine::MoveTo(m)),
+                PromotionLetters[engine::MovePromotion(m)] },
             static_cast<char>(std::toupper(static_cast<unsigned char>(Pos.Squares[from]))),
             engine::MoveHas(m, engine::mfCapture),
             engine::MoveHas(m, engine::mfCastle),
@@ -121,7 +122,7 @@ std::string MoveContext(const Position& position)
     return "move " + std::to_string(position.FullmoveNumber) + ", " + (position.WhiteToMove ? "White" : "Black");
 }
 
-std::string SquareText(int square) { return engine::SquareName(square - 1); }
+std::string SquareText(int square) { return engine::SquareName(engine::EngineSquareOf(square)); }
 
 std::string CoordinateText(Move move)
 {

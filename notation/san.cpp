@@ -109,7 +109,7 @@ namespace {
         }
         if (text.size() < 2 || !IsFile(text[text.size() - 2]) || !IsRank(text.back()))
             return std::nullopt;
-        parts.ToSquare = engine::MakeSquare('8' - text.back(), text[text.size() - 2] - 'a') + 1;
+        parts.ToSquare = engine::BoardSquareNumber(engine::MakeSquare('8' - text.back(), text[text.size() - 2] - 'a'));
         text.remove_suffix(2);
         // The capture mark is not checked against the position: "x", ":" or the "-" of long forms.
         if (EndsWith(text, 'x') || EndsWith(text, ':') || EndsWith(text, '-'))

@@ -16,7 +16,7 @@ RootPosition RepetitionForm(RootPosition position)
 {
     position.HalfmoveClock = 0;
     position.FullmoveNumber = 1;
-    const int target = position.EnPassantSquare - 1;
+    const int target = EngineSquareOf(position.EnPassantSquare);
     if (target < 0 || target >= SquareCount)
         return position;
     // The capturing pawn stands beside the pawn that made the double step, one row behind the target.
