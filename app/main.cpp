@@ -7,8 +7,6 @@
 #include "app/unit2.h"
 #include "board/entry_point.h"
 
-#include <QScopeGuard>
-
 #include <memory>
 
 int main(int argc, char* argv[])
@@ -17,10 +15,8 @@ int main(int argc, char* argv[])
     try {
         TZugwerkApplication::set_Title(QStringLiteral("Zugwerk!"));
         auto form1 = std::make_unique<TForm1>(application.Dialogs());
-        Form1 = form1.get();
         auto form2 = std::make_unique<TForm2>(*form1);
-        Form2 = form2.get();
-        const auto forget = qScopeGuard([] { Form1 = nullptr, Form2 = nullptr; });
+        form1->SetOptionsDialog(*form2);
         form1->show();
         // Queued, so that it runs in the event loop and a file that cannot be read reaches the error box.
         if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1)

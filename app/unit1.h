@@ -8,10 +8,12 @@
 // Where each part lives:
 //   unit1_components.cpp  the components, their places, the menu and the toolbar, the board's settings
 //   unit1_commands.cpp    the menu and toolbar commands, the player groups, the colour buttons
-//   unit1_game.cpp        the board's events, the status bar, the move list and clicks in it
+//   unit1_board_events.cpp  the board's events as status texts and game-end boxes, the status bar
+//   unit1_move_list.cpp   the move list, clicks in it, its lines for the file and the printout
 //   unit1_clocks.cpp      the player clocks: timer display, start, reset, switch at every move
-//   unit1_files.cpp       game files, the move-list file, printing the window and the move list
-//   unit1_games.cpp       whole games as PGN and positions as FEN: files, clipboard, the finished game
+//   unit1_game_files.cpp  game files (a position's 64 squares) and the move-list file
+//   unit1_printing.cpp    printing the window and the move list, the printer setup
+//   unit1_pgn_fen.cpp     whole games as PGN and positions as FEN: files, clipboard, the finished game
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published
@@ -24,6 +26,7 @@
 #include <QDate>
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -43,6 +46,7 @@ class QToolButton;
 class TChessBoard;
 class TColorButton97;
 class TDialogs;
+class TForm2;
 class TListBox;
 class TQVChronometre;
 class TRadioGroup;
@@ -55,6 +59,8 @@ public:
     ~TForm1() override;
 
     TDialogs& Dialogs() const { return FDialogs; }
+    // The options dialog that Options shows; the window does not own it, and forgets it when it goes.
+    void SetOptionsDialog(TForm2& dialog);
     QString StatusText() const;
 
     // ---- Components ----
@@ -185,16 +191,17 @@ private:
     void SetUpBoard();
     QAction* MenuItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {},
         void (TForm1::*handler)(QObject*) = nullptr);
-    // unit1_game.cpp
-    void UpdateMoveList();
+    // unit1_board_events.cpp
     void SetStatus(const QString& text);
     void EndGame(const QString& status, const QString& message);
     bool RecordIsFull() const;
     void EngineMessageBox(const QString& caption, const QString& text);
-    // unit1_files.cpp
+    // unit1_move_list.cpp
+    void UpdateMoveList();
     QStringList MoveListLines() const;
+    // unit1_game_files.cpp
     void OpenGameFile(const QString& fileName);
-    // unit1_games.cpp
+    // unit1_pgn_fen.cpp
     notation::Game CurrentGame() const;
     void KeepFinishedGame();
     void ExportGameTo(const notation::Game& game, const QString& doneText);
@@ -208,6 +215,7 @@ private:
     void SwitchClocks();
 
     TDialogs& FDialogs;
+    QPointer<TForm2> FOptionsDialog;
     std::unique_ptr<QPrinter> FPrinter1;
     // The one text area of the status bar.
     QLabel* StatusPanel;
@@ -219,5 +227,3 @@ private:
     // The last game imported, whose tags and result go with it while the board plays it.
     std::optional<notation::Game> ImportedGame;
 };
-
-extern TForm1* Form1;

@@ -50,14 +50,16 @@ void TForm1::MoveNow1Click(QObject*)
 // Turns the board; the player groups keep their places.
 void TForm1::Whiteontop1Click(QObject*) { ChessBrd1->set_WhiteOnTop(!ChessBrd1->WhiteOnTop()); }
 
+void TForm1::SetOptionsDialog(TForm2& dialog) { FOptionsDialog = &dialog; }
+
 // The options dialog is not modal: the main window stays usable while it is open.
 void TForm1::Options1Click(QObject*)
 {
-    if (!Form2)
+    if (!FOptionsDialog)
         return;
-    Form2->show();
-    Form2->raise();
-    Form2->activateWindow();
+    FOptionsDialog->show();
+    FOptionsDialog->raise();
+    FOptionsDialog->activateWindow();
 }
 
 void TForm1::About1Click(QObject*)

@@ -23,7 +23,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-TForm1* Form1 = nullptr;
 
 namespace {
 

@@ -18,7 +18,6 @@
 #include <QScreen>
 #include <QShowEvent>
 
-TForm2* Form2 = nullptr;
 
 namespace {
 

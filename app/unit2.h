@@ -59,5 +59,3 @@ private:
 
     TForm1& Form1;
 };
-
-extern TForm2* Form2;

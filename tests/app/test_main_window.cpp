@@ -223,14 +223,13 @@ TEST_F(MainWindow, PlayerGroupsChooseTheComputerSidesAndReverseBoardKeepsThem)
 TEST_F(MainWindow, OptionsShowsTheDialogWithoutBlockingTheWindow)
 {
     TForm2 options(*form);
-    Form2 = &options;
+    form->SetOptionsDialog(options);
     form->Options1->trigger();
     EXPECT_TRUE(options.isVisible());
     EXPECT_FALSE(options.isModal());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     form->Options1->trigger(); // already open: only brought to the front
     EXPECT_TRUE(options.isVisible());
-    Form2 = nullptr;
 }
 
 TEST_F(MainWindow, ExitAndClosingTheWindowEndTheEventLoop)

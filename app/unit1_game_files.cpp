@@ -1,17 +1,15 @@
-// Game files, the move-list file and the two printouts. Errors are thrown and reach the user in
-// the application's error box; a command stops where its error occurred and leaves the board as
-// it was.
+// Game files (the 64 squares of a position) and the move-list file. Errors are thrown and reach the
+// user in the application's error box; a command stops where its error occurred and leaves the board
+// as it was.
 
 #include "app/unit1.h"
 
 #include "app/controls.h"
 #include "app/dialogs.h"
-#include "app/printing.h"
 #include "app/text_files.h"
 #include "board/chessbrd.h"
 
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -93,38 +91,4 @@ void TForm1::Save1Click(QObject*)
     for (const QString& line : MoveListLines())
         bytes += line.toLatin1() + "\r\n";
     WriteWholeFile(fileName, bytes);
-}
-
-void TForm1::Print1Click(QObject*)
-{
-    if (!FDialogs.Print(this, *FPrinter1))
-        return;
-    PrintImage(*FPrinter1, ClientAreaImage());
-}
-
-void TForm1::PrintMoves1Click(QObject*)
-{
-    if (!FDialogs.Print(this, *FPrinter1))
-        return;
-    RichEdit1->setPlainText(MoveListLines().join(QLatin1Char('\n')));
-    PrintText(*FPrinter1, *RichEdit1);
-}
-
-void TForm1::PrintSetup1Click(QObject*) { FDialogs.PrinterSetup(this, *FPrinter1); }
-
-QStringList TForm1::MoveListLines() const
-{
-    QStringList lines;
-    for (int row = 0; row < ListBox1->count(); ++row)
-        lines.append(ListBox1->item(row)->text());
-    return lines;
-}
-
-QImage TForm1::ClientAreaImage()
-{
-    const int top = menuBar()->isVisible() ? menuBar()->height() : 0;
-    QImage image(width(), height() - top, QImage::Format_RGB32);
-    image.fill(palette().color(QPalette::Window));
-    render(&image, QPoint(0, 0), QRegion(0, top, width(), height() - top));
-    return image;
 }

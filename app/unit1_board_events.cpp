@@ -1,5 +1,4 @@
-// The game as the window shows it: the board's events as status texts and game-end boxes, the move
-// list, and going to a move by clicking its line.
+// The board's events as the window shows them: status texts, game-end boxes and a new game.
 
 #include "app/unit1.h"
 
@@ -15,30 +14,6 @@ const QString TForm1::RecordFullText = QStringLiteral("Game record full: no more
 QString TForm1::StatusText() const { return StatusPanel->text(); }
 
 void TForm1::SetStatus(const QString& text) { StatusPanel->setText(text); }
-
-void TForm1::UpdateMoveList()
-{
-    ListShowsFinishedGame = false;
-    QStringList lines;
-    for (const std::string& line : ChessBrd1->GetMoveList())
-        lines.append(QString::fromStdString(line));
-    ListBox1->SetLines(lines);
-}
-
-// The lines alternate White, Black from the record's first move on (a record that starts with Black
-// to move shows White's half-move as dots). A White line shows the position after that move, with
-// Black to move; a Black line the position after that Black move, which starts White's next move.
-void TForm1::ListBox1Click(QObject*)
-{
-    const int i = ListBox1->currentRow();
-    if (i < 0)
-        return;
-    const int first = ChessBrd1->FirstRecordedMove();
-    if (i % 2 == 0)
-        ChessBrd1->GotoMove(first + i / 2, false);
-    else
-        ChessBrd1->GotoMove(first + (i + 1) / 2, true);
-}
 
 void TForm1::ChessBrd1LegalMove(QObject*, Square, Square newSq)
 {
