@@ -23,7 +23,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-
 namespace {
 
 // The places below are the form's design places, (0, 0) being the top left corner under the menu.

@@ -18,7 +18,6 @@
 #include <QScreen>
 #include <QShowEvent>
 
-
 namespace {
 
 template <typename Widget> Widget* Place(Widget* widget, int left, int top, int width = -1, int height = -1)
