@@ -12,7 +12,8 @@
 //   model_state.cpp     construction and destruction, the record entry type, the overridable reactions
 //   model_position.cpp  writing the position from outside a move, set-up, the square and piece functions
 //   model_rules.cpp     move legality, king safety, whether a move is available, threefold repetition
-//   model_moves.cpp     Move with its events, DoPromotion, castling rights
+//   model_moves.cpp     Move with its steps and events, DoPromotion, castling rights
+//   handler_calls.h     THandlerCalls: the event handlers of one move, and what they throw
 //   model_record.cpp    the game record: navigation, GetMove, the move list
 //   model_thinking.cpp  the computer player: engine thread, MoveNow, CancelThinking, automatic start
 //   view_geometry.cpp   the view's construction, sizes, appearance properties and their setters, WindowToSquare
@@ -48,6 +49,7 @@
 
 class ChessThread;
 class TDragImage;
+class THandlerCalls;
 
 class TChessBoard : public QWidget {
     Q_OBJECT
@@ -312,8 +314,18 @@ private:
     bool AutomaticStartIsDue() const;
     // Has the board look at once whether the computer is to start (through the next event it handles).
     void PostAutomaticStartCheck();
-    // model_moves.cpp
+    // model_moves.cpp: the steps of Move, in its order
+    bool RecordHasRoomForNextPosition() const;
+    void PassTheTurn();
+    char MovePiece(Square oldSq, Square newSq);
+    void PromoteOnLastRank(THandlerCalls& handlers, Square oldSq, Square newSq);
+    void TakeEnPassantVictim(THandlerCalls& handlers, Square oldSq, Square newSq, Square victim);
+    void OpenEnPassantAfterDoubleStep(Square oldSq, Square newSq);
+    void BringCastlingRook(THandlerCalls& handlers, Square oldSq, Square newSq);
     void RemoveCastlingRights(Square sq);
+    void RaiseCheckAndGameEnd(THandlerCalls& handlers, Square oldSq, Square newSq);
+    bool OnlyKingsLeft() const;
+    void RecordNewPosition();
     // model_record.cpp
     // Positions in game order: (m, White) < (m, Black) < (m + 1, White).
     static int PositionOrder(int moveNumber, bool whiteToMove) { return 2 * moveNumber + (whiteToMove ? 0 : 1); }
