@@ -354,6 +354,9 @@ private:
     void ResizeGesture(TShiftState Shift, int X, int Y);
     static QCursor& SavedCursor();
     // view_render.cpp
+    void FillFrame(QPainter& painter) const;
+    void DrawCoordinates(QPainter& painter) const;
+    void DrawOutlines(QPainter& painter) const;
     void FillArea(QPainter& painter, const QRegion& clip, const QImage& texture, TColor color) const;
     void DrawBoardLines(QPainter& painter) const;
 
