@@ -27,14 +27,14 @@ void ChessThread::Execute()
 {
     std::unique_lock lock(Mutex);
     while (true) {
-        // 1. Idle until a search is requested (and no hand-off is still under way) or the thread ends.
+        // Idle until a search is requested (and no hand-off is still under way) or the thread ends.
         Signal.wait(lock, [this] { return Terminated() || (Link.Thinking.load() && HandOff == HandOffState::None); });
         if (Terminated())
             return;
         Searching = true;
         lock.unlock();
 
-        // 2. Search the board's position as it is now; the board does not change it meanwhile.
+        // Search the board's position as it is now; the board does not change it meanwhile.
         ApplyPriority();
         Link.LoadPosition(*Engine);
         const bool completed = Engine->RunSearch(Link.SearchDepth, StopRequested);
@@ -45,13 +45,13 @@ void ChessThread::Execute()
         const bool playNow = std::exchange(PlayNowRequested, false);
         const engine::EngineMove move = completed || playNow ? Engine->BestMoveSoFar() : engine::NoMove;
         if (move == engine::NoMove) {
-            // 3a. Stopped: no move. CancelThinking waits for exactly this.
+            // Stopped: no move. CancelThinking waits for exactly this.
             Link.Thinking.store(false);
             Signal.notify_all();
             continue;
         }
 
-        // 3b. A move: it is made on the main thread while this thread waits.
+        // A move: it is made on the main thread while this thread waits.
         HandOff = HandOffState::Pending;
         PostingHandOff = true;
         const unsigned ticket = ++HandOffTicket;
