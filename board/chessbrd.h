@@ -26,8 +26,9 @@
 // Fields behind a property carry the prefix F (FSizeOfSquare behind SizeOfSquare() and
 // set_SizeOfSquare()); fields without a property have plain names (Squares, GameRecord).
 //
-// Everything here belongs to the main thread. The engine thread only reads the position fields
-// while a search is requested (Thinking true), when no board operation changes them. Every public
+// Everything here belongs to the main thread. A search request hands the engine thread a copy of
+// the position, so the thread never reads the board's fields; it shares only the Thinking flag and
+// the search depth, both atomic, and makes its move through a call posted to the board. Every public
 // operation refuses squares outside 1..64 and move numbers outside the record with a plain false
 // (or the not-in-record entry), so no caller can make it read outside its arrays.
 
@@ -50,6 +51,9 @@
 class ChessThread;
 class TDragImage;
 class THandlerCalls;
+namespace engine {
+struct RootPosition;
+}
 
 class TChessBoard : public QWidget {
     Q_OBJECT
@@ -143,6 +147,10 @@ public:
     // move is left.
     bool ComputerMoveNow();
     void FinishedThread(QObject* Sender);
+    // The position as a search request hands it to the engine.
+    engine::RootPosition PositionForEngine() const;
+    // The engine thread, to watch it; nullptr for a board made for a form designer.
+    const ChessThread* EngineThread() const { return FEngineThread.get(); }
     // Shows the engine's "illegal move" message: caption, text. Replaceable so that tests see it.
     std::function<void(const QString& caption, const QString& text)> EngineMessageBox;
 
@@ -360,7 +368,7 @@ private:
     void FillArea(QPainter& painter, const QRegion& clip, const QImage& texture, TColor color) const;
     void DrawBoardLines(QPainter& painter) const;
 
-    // Position: "_" + 64 letters + zero. Read by the engine thread while Thinking is true.
+    // Position: "_" + 64 letters + zero.
     char Squares[66];
     std::string FPosition;
     bool FWhiteToMove = true;

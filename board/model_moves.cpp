@@ -162,8 +162,8 @@ void TChessBoard::DoPromotion(Square sq)
 {
     if (!IsOnBoard(sq))
         return;
-    // The engine reads the squares while it searches. Inside Move nothing is searching, so this
-    // returns at once there.
+    // A running search is for the position before the promotion. Inside Move nothing is searching,
+    // so this returns at once there.
     CancelThinking();
     char& letter = Squares[SquareIndex(sq)];
     if (YPos(sq) == 8)
