@@ -34,6 +34,7 @@
 
 #include "board/chesstypes.h"
 #include "board/view_types.h"
+#include "engine/engine_types.h"
 #include "engine/tthread.h"
 
 #include <QImage>
@@ -342,8 +343,10 @@ private:
     bool LiesInRecord(int moveNumber, bool whiteToMove) const;
     void RecordCurrentPosition(Square oldSq, Square newSq);
     // view_geometry.cpp
+    static TFont DefaultCoordFont();
     void ConstructView();
     void SetControlSize(int width, int height);
+    void FitControlToSquares();
     template <typename T> void StoreAndRepaint(T& field, const T& value)
     {
         field = value;
@@ -389,7 +392,7 @@ private:
     // Computer player. Thinking and SearchDepth are shared with the engine thread.
     const Mode FMode;
     std::atomic<bool> FThinking { false };
-    std::atomic<int> FSearchDepth { 3 };
+    std::atomic<int> FSearchDepth { engine::DefaultSearchDepth };
     bool FComputerPlaysWhite = false;
     bool FComputerPlaysBlack = false;
     TThreadPriority FThinkingPriority = tpLower;
@@ -405,11 +408,11 @@ private:
     std::optional<EngineSituation> FRefusedEngineSituation;
     EngineSituation CurrentEngineSituation() const { return { FPosition, FWhiteToMove, FCastlingAllowed, FEnPassant }; }
 
-    // Appearance.
+    // Appearance, with the settings of a new board.
     bool FBoardLines = false;
     bool FWhiteOnTop = false;
     bool FResizable = false;
-    DisplayCoordsSet FDisplayCoords;
+    DisplayCoordsSet FDisplayCoords = AllEdges;
     int FSizeOfSquare = 40;
     int FSizeOfBorder = 24;
     int FResizeMinSize = 0;
@@ -420,8 +423,8 @@ private:
     QImage FBorderBitmap;
     QImage FSquareDark;
     QImage FSquareLight;
-    TFont FCoordFont;
-    QPen FLineStyle;
+    TFont FCoordFont = DefaultCoordFont();
+    QPen FLineStyle = QPen(Qt::black, 1, Qt::SolidLine);
 
     // Piece sets: the built-in set of StandardSize, the user's set (null when none), the cell edge of
     // the set in use and its twelve images.

@@ -48,7 +48,10 @@ void TChessBoard::set_ComputerPlaysBlack(bool value)
     PostAutomaticStartCheck();
 }
 
-void TChessBoard::set_SearchDepth(int value) { FSearchDepth.store(std::clamp(value, 1, 10)); }
+void TChessBoard::set_SearchDepth(int value)
+{
+    FSearchDepth.store(std::clamp(value, engine::MinSearchDepth, engine::MaxSearchDepth));
+}
 
 void TChessBoard::set_ThinkingPriority(TThreadPriority value)
 {

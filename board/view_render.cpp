@@ -108,7 +108,7 @@ void TChessBoard::Paint()
     // Size rule: the control is square and its inner part a multiple of eight pixels.
     const int side = (width() + height()) / 2;
     FSizeOfSquare = FloorDiv(side - 2 * FSizeOfBorder, 8);
-    SetControlSize(8 * FSizeOfSquare + 2 * FSizeOfBorder, 8 * FSizeOfSquare + 2 * FSizeOfBorder);
+    FitControlToSquares();
     FCanvasNeedsPaint = false;
     if (FCanvas.isNull())
         return;

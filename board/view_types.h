@@ -15,6 +15,9 @@
 
 class QPainter;
 
+// The screen resolution the board's sizes and the window's images are made for.
+inline constexpr int ScreenPixelsPerInch = 96;
+
 // Colours between the board's 32-bit values (red in the low byte) and Qt's.
 inline QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 inline TColor ToTColor(const QColor& c) { return RGBColor(c.red(), c.green(), c.blue()); }
@@ -48,7 +51,7 @@ public:
         return static_cast<const QFont&>(*this) == static_cast<const QFont&>(other) && FColor == other.FColor;
     }
 
-    // The size in points and in pixels at 96 dots per inch (7 points are 9 pixels). A font given in
+    // The size in points and in pixels at ScreenPixelsPerInch (7 points are 9 pixels). A font given in
     // pixels has the points of that pixel height.
     int SizeInPoints() const;
     int HeightInPixels() const;
