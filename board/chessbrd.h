@@ -13,6 +13,7 @@
 //   model_position.cpp  writing the position from outside a move, set-up, the square and piece functions
 //   model_rules.cpp     move legality, king safety, whether a move is available, threefold repetition
 //   model_moves.cpp     Move with its steps and events, DoPromotion, castling rights
+//   game_events.h       TGameEvents: the handlers of the game events, the board's base
 //   handler_calls.h     THandlerCalls: the event handlers of one move, and what they throw
 //   model_record.cpp    the game record: navigation, GetMove, the move list
 //   model_thinking.cpp  the computer player: engine thread, MoveNow, CancelThinking, automatic start
@@ -33,6 +34,7 @@
 // (or the not-in-record entry), so no caller can make it read outside its arrays.
 
 #include "board/chesstypes.h"
+#include "board/game_events.h"
 #include "board/view_types.h"
 #include "engine/engine_types.h"
 #include "engine/tthread.h"
@@ -56,17 +58,11 @@ namespace engine {
 struct RootPosition;
 }
 
-class TChessBoard : public QWidget {
+// The game events (OnLegalMove, OnCapture, ...) and their handler types come from TGameEvents.
+class TChessBoard : public QWidget, public TGameEvents {
     Q_OBJECT
 
 public:
-    // Event handlers; Sender is always the board itself.
-    using TMoveEvent = std::function<void(QObject* Sender, Square oldSq, Square newSq)>;
-    using TCaptureEvent = std::function<void(QObject* Sender, Square oldSq, Square newSq, char CapturedPiece)>;
-    using TPromotionEvent = std::function<void(QObject* Sender, Square oldSq, Square newSq, char& NewPiece)>;
-    using TIllegalMoveEvent = std::function<void(QObject* Sender, Square sq)>;
-    using TNotifyEvent = std::function<void(QObject* Sender)>;
-
     // A board made for a form designer never gets an engine thread.
     enum class Mode { Runtime, Designer };
 
@@ -282,16 +278,8 @@ public:
     virtual void ThreefoldPosition(QObject* Sender);
 
     // ---- Events ----
-    TMoveEvent OnLegalMove;
-    TCaptureEvent OnCapture;
-    TPromotionEvent OnPromotion;
-    TMoveEvent OnCastle;
-    TMoveEvent OnCheck;
-    TMoveEvent OnMate;
-    TMoveEvent OnStaleMate;
-    TNotifyEvent OnOnlyTwoKingsLeft;
-    TNotifyEvent OnThreefoldPosition;
-    TIllegalMoveEvent OnIllegalMove;
+    // All handlers of the game events, to set aside and put back as a whole.
+    TGameEvents& GameEvents() { return *this; }
 
     // Move slots of the game record; slot 0 is never used.
     static constexpr int RecordSlots = 256;
