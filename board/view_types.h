@@ -1,7 +1,8 @@
 #pragma once
 
-// Value types of the board's view: a font that carries its colour, as the toolkit's font objects do,
-// and the image list that holds the twelve masked piece images. Main thread only.
+// Value types of the board's view: the screen resolution its sizes are made for, a font that carries
+// its colour, as the toolkit's font objects do, and the image list that holds the twelve masked piece
+// images. Main thread only.
 
 #include "board/chesstypes.h"
 
