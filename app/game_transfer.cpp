@@ -146,16 +146,7 @@ class TQuietBoard {
 public:
     explicit TQuietBoard(TChessBoard& board)
         : Board(board)
-        , OnLegalMove(std::exchange(board.OnLegalMove, nullptr))
-        , OnCapture(std::exchange(board.OnCapture, nullptr))
-        , OnPromotion(std::exchange(board.OnPromotion, nullptr))
-        , OnCastle(std::exchange(board.OnCastle, nullptr))
-        , OnCheck(std::exchange(board.OnCheck, nullptr))
-        , OnMate(std::exchange(board.OnMate, nullptr))
-        , OnStaleMate(std::exchange(board.OnStaleMate, nullptr))
-        , OnOnlyTwoKingsLeft(std::exchange(board.OnOnlyTwoKingsLeft, nullptr))
-        , OnThreefoldPosition(std::exchange(board.OnThreefoldPosition, nullptr))
-        , OnIllegalMove(std::exchange(board.OnIllegalMove, nullptr))
+        , Events(std::exchange(board.GameEvents(), {}))
         , ComputerPlaysWhite(board.ComputerPlaysWhite())
         , ComputerPlaysBlack(board.ComputerPlaysBlack())
         , PromotionPiece(board.PromotionPiece())
@@ -165,16 +156,7 @@ public:
     }
     ~TQuietBoard()
     {
-        Board.OnLegalMove = std::move(OnLegalMove);
-        Board.OnCapture = std::move(OnCapture);
-        Board.OnPromotion = std::move(OnPromotion);
-        Board.OnCastle = std::move(OnCastle);
-        Board.OnCheck = std::move(OnCheck);
-        Board.OnMate = std::move(OnMate);
-        Board.OnStaleMate = std::move(OnStaleMate);
-        Board.OnOnlyTwoKingsLeft = std::move(OnOnlyTwoKingsLeft);
-        Board.OnThreefoldPosition = std::move(OnThreefoldPosition);
-        Board.OnIllegalMove = std::move(OnIllegalMove);
+        Board.GameEvents() = std::move(Events);
         // The board's own reaction stores a promotion letter as the piece of later promotions.
         char piece = PromotionPiece;
         Board.Promotion(&Board, Square::None, Square::None, piece);
@@ -186,16 +168,7 @@ public:
 
 private:
     TChessBoard& Board;
-    TChessBoard::TMoveEvent OnLegalMove;
-    TChessBoard::TCaptureEvent OnCapture;
-    TChessBoard::TPromotionEvent OnPromotion;
-    TChessBoard::TMoveEvent OnCastle;
-    TChessBoard::TMoveEvent OnCheck;
-    TChessBoard::TMoveEvent OnMate;
-    TChessBoard::TMoveEvent OnStaleMate;
-    TChessBoard::TNotifyEvent OnOnlyTwoKingsLeft;
-    TChessBoard::TNotifyEvent OnThreefoldPosition;
-    TChessBoard::TIllegalMoveEvent OnIllegalMove;
+    TGameEvents Events;
     bool ComputerPlaysWhite;
     bool ComputerPlaysBlack;
     char PromotionPiece;

@@ -20,9 +20,6 @@ public:
     explicit TPrintError(const QString& message);
 };
 
-// Screen pixels per inch the window's images are made for.
-inline constexpr int ScreenPixelsPerInch = 96;
-
 // The rectangle, in printer dots from the printable area's top-left corner, that an image of this
 // size covers so that it keeps its physical size on paper.
 QRect PrintedImageRect(const QSize& imageSize, const QPrinter& printer);

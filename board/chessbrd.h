@@ -12,7 +12,9 @@
 //   model_state.cpp     construction and destruction, the record entry type, the overridable reactions
 //   model_position.cpp  writing the position from outside a move, set-up, the square and piece functions
 //   model_rules.cpp     move legality, king safety, whether a move is available, threefold repetition
-//   model_moves.cpp     Move with its events, DoPromotion, castling rights
+//   model_moves.cpp     Move with its steps and events, DoPromotion, castling rights
+//   game_events.h       TGameEvents: the handlers of the game events, the board's base
+//   handler_calls.h     THandlerCalls: the event handlers of one move, and what they throw
 //   model_record.cpp    the game record: navigation, GetMove, the move list
 //   model_thinking.cpp  the computer player: engine thread, MoveNow, CancelThinking, automatic start
 //   view_geometry.cpp   the view's construction, sizes, appearance properties and their setters, WindowToSquare
@@ -25,13 +27,16 @@
 // Fields behind a property carry the prefix F (FSizeOfSquare behind SizeOfSquare() and
 // set_SizeOfSquare()); fields without a property have plain names (Squares, GameRecord).
 //
-// Everything here belongs to the main thread. The engine thread only reads the position fields
-// while a search is requested (Thinking true), when no board operation changes them. Every public
+// Everything here belongs to the main thread. A search request hands the engine thread a copy of
+// the position, so the thread never reads the board's fields; it shares only the Thinking flag and
+// the search depth, both atomic, and makes its move through a call posted to the board. Every public
 // operation refuses squares outside 1..64 and move numbers outside the record with a plain false
 // (or the not-in-record entry), so no caller can make it read outside its arrays.
 
 #include "board/chesstypes.h"
+#include "board/game_events.h"
 #include "board/view_types.h"
+#include "engine/engine_types.h"
 #include "engine/tthread.h"
 
 #include <QImage>
@@ -48,18 +53,16 @@
 
 class ChessThread;
 class TDragImage;
+class THandlerCalls;
+namespace engine {
+struct RootPosition;
+}
 
-class TChessBoard : public QWidget {
+// The game events (OnLegalMove, OnCapture, ...) and their handler types come from TGameEvents.
+class TChessBoard : public QWidget, public TGameEvents {
     Q_OBJECT
 
 public:
-    // Event handlers; Sender is always the board itself.
-    using TMoveEvent = std::function<void(QObject* Sender, Square oldSq, Square newSq)>;
-    using TCaptureEvent = std::function<void(QObject* Sender, Square oldSq, Square newSq, char CapturedPiece)>;
-    using TPromotionEvent = std::function<void(QObject* Sender, Square oldSq, Square newSq, char& NewPiece)>;
-    using TIllegalMoveEvent = std::function<void(QObject* Sender, Square sq)>;
-    using TNotifyEvent = std::function<void(QObject* Sender)>;
-
     // A board made for a form designer never gets an engine thread.
     enum class Mode { Runtime, Designer };
 
@@ -141,6 +144,10 @@ public:
     // move is left.
     bool ComputerMoveNow();
     void FinishedThread(QObject* Sender);
+    // The position as a search request hands it to the engine.
+    engine::RootPosition PositionForEngine() const;
+    // The engine thread, to watch it; nullptr for a board made for a form designer.
+    const ChessThread* EngineThread() const { return FEngineThread.get(); }
     // Shows the engine's "illegal move" message: caption, text. Replaceable so that tests see it.
     std::function<void(const QString& caption, const QString& text)> EngineMessageBox;
 
@@ -271,16 +278,8 @@ public:
     virtual void ThreefoldPosition(QObject* Sender);
 
     // ---- Events ----
-    TMoveEvent OnLegalMove;
-    TCaptureEvent OnCapture;
-    TPromotionEvent OnPromotion;
-    TMoveEvent OnCastle;
-    TMoveEvent OnCheck;
-    TMoveEvent OnMate;
-    TMoveEvent OnStaleMate;
-    TNotifyEvent OnOnlyTwoKingsLeft;
-    TNotifyEvent OnThreefoldPosition;
-    TIllegalMoveEvent OnIllegalMove;
+    // All handlers of the game events, to set aside and put back as a whole.
+    TGameEvents& GameEvents() { return *this; }
 
     // Move slots of the game record; slot 0 is never used.
     static constexpr int RecordSlots = 256;
@@ -312,8 +311,18 @@ private:
     bool AutomaticStartIsDue() const;
     // Has the board look at once whether the computer is to start (through the next event it handles).
     void PostAutomaticStartCheck();
-    // model_moves.cpp
+    // model_moves.cpp: the steps of Move, in its order
+    bool RecordHasRoomForNextPosition() const;
+    void PassTheTurn();
+    char MovePiece(Square oldSq, Square newSq);
+    void PromoteOnLastRank(THandlerCalls& handlers, Square oldSq, Square newSq);
+    void TakeEnPassantVictim(THandlerCalls& handlers, Square oldSq, Square newSq, Square victim);
+    void OpenEnPassantAfterDoubleStep(Square oldSq, Square newSq);
+    void BringCastlingRook(THandlerCalls& handlers, Square oldSq, Square newSq);
     void RemoveCastlingRights(Square sq);
+    void RaiseCheckAndGameEnd(THandlerCalls& handlers, Square oldSq, Square newSq);
+    bool OnlyKingsLeft() const;
+    void RecordNewPosition();
     // model_record.cpp
     // Positions in game order: (m, White) < (m, Black) < (m + 1, White).
     static int PositionOrder(int moveNumber, bool whiteToMove) { return 2 * moveNumber + (whiteToMove ? 0 : 1); }
@@ -322,8 +331,10 @@ private:
     bool LiesInRecord(int moveNumber, bool whiteToMove) const;
     void RecordCurrentPosition(Square oldSq, Square newSq);
     // view_geometry.cpp
+    static TFont DefaultCoordFont();
     void ConstructView();
     void SetControlSize(int width, int height);
+    void FitControlToSquares();
     template <typename T> void StoreAndRepaint(T& field, const T& value)
     {
         field = value;
@@ -342,10 +353,13 @@ private:
     void ResizeGesture(TShiftState Shift, int X, int Y);
     static QCursor& SavedCursor();
     // view_render.cpp
+    void FillFrame(QPainter& painter) const;
+    void DrawCoordinates(QPainter& painter) const;
+    void DrawOutlines(QPainter& painter) const;
     void FillArea(QPainter& painter, const QRegion& clip, const QImage& texture, TColor color) const;
     void DrawBoardLines(QPainter& painter) const;
 
-    // Position: "_" + 64 letters + zero. Read by the engine thread while Thinking is true.
+    // Position: "_" + 64 letters + zero.
     char Squares[66];
     std::string FPosition;
     bool FWhiteToMove = true;
@@ -366,7 +380,7 @@ private:
     // Computer player. Thinking and SearchDepth are shared with the engine thread.
     const Mode FMode;
     std::atomic<bool> FThinking { false };
-    std::atomic<int> FSearchDepth { 3 };
+    std::atomic<int> FSearchDepth { engine::DefaultSearchDepth };
     bool FComputerPlaysWhite = false;
     bool FComputerPlaysBlack = false;
     TThreadPriority FThinkingPriority = tpLower;
@@ -382,11 +396,11 @@ private:
     std::optional<EngineSituation> FRefusedEngineSituation;
     EngineSituation CurrentEngineSituation() const { return { FPosition, FWhiteToMove, FCastlingAllowed, FEnPassant }; }
 
-    // Appearance.
+    // Appearance, with the settings of a new board.
     bool FBoardLines = false;
     bool FWhiteOnTop = false;
     bool FResizable = false;
-    DisplayCoordsSet FDisplayCoords;
+    DisplayCoordsSet FDisplayCoords = AllEdges;
     int FSizeOfSquare = 40;
     int FSizeOfBorder = 24;
     int FResizeMinSize = 0;
@@ -397,8 +411,8 @@ private:
     QImage FBorderBitmap;
     QImage FSquareDark;
     QImage FSquareLight;
-    TFont FCoordFont;
-    QPen FLineStyle;
+    TFont FCoordFont = DefaultCoordFont();
+    QPen FLineStyle = QPen(Qt::black, 1, Qt::SolidLine);
 
     // Piece sets: the built-in set of StandardSize, the user's set (null when none), the cell edge of
     // the set in use and its twelve images.

@@ -3,11 +3,11 @@
 
 #include "board/castling.h"
 #include "board/chessbrd.h"
+#include "board/handler_calls.h"
 
 #include <QScopeGuard>
 
 #include <cctype>
-#include <exception>
 
 namespace {
 
@@ -17,40 +17,62 @@ bool IsPawn(char c) { return c == 'P' || c == 'p'; }
 
 bool TChessBoard::Move(Square oldSq, Square newSq)
 {
-    // 1. Refuse an illegal move, and one whose new position would need a move slot the record lacks.
-    if (!MoveIsLegal(oldSq, newSq))
-        return false;
-    const int nextMoveNumber = FWhiteToMove ? FCurrentMove : FCurrentMove + 1;
-    if (nextMoveNumber > LastMoveNumber)
+    if (!MoveIsLegal(oldSq, newSq) || !RecordHasRoomForNextPosition())
         return false;
     const Square enPassantVictim = EnPassantVictim(oldSq, newSq);
-    const int from = SquareIndex(oldSq);
-    const int to = SquareIndex(newSq);
 
-    // 2. Record the half-move in the entry of the position it is made from; later entries drop out.
+    // The record keeps the half-move in the entry of the position it is made from; later entries drop out.
     MakingMove = true;
     const auto moveMade = qScopeGuard([this] { MakingMove = false; });
     RecordCurrentPosition(oldSq, newSq);
+    THandlerCalls handlers(this);
 
-    // A handler that throws does not leave the move half made: the move goes on to its end without
-    // raising further events, and the first exception then reaches the caller.
-    std::exception_ptr handlerError;
-    const auto raise = [this, &handlerError](const auto& handler, auto&&... args) {
-        if (!handler || handlerError)
-            return;
-        try {
-            handler(this, args...);
-        } catch (...) {
-            handlerError = std::current_exception();
-        }
-    };
+    PassTheTurn();
+    // The first handlers see the piece moved; promotion, en passant and the castling rook follow.
+    const char captured = MovePiece(oldSq, newSq);
+    handlers.Raise(OnLegalMove, oldSq, newSq);
+    if (captured != EmptySquare)
+        handlers.Raise(OnCapture, oldSq, newSq, captured);
+    PromoteOnLastRank(handlers, oldSq, newSq);
+    TakeEnPassantVictim(handlers, oldSq, newSq, enPassantVictim);
+    OpenEnPassantAfterDoubleStep(oldSq, newSq);
+    BringCastlingRook(handlers, oldSq, newSq);
+    RemoveCastlingRights(oldSq);
+    RemoveCastlingRights(newSq);
 
-    // 3. The other side is to move.
+    RaiseCheckAndGameEnd(handlers, oldSq, newSq);
+    if (OnlyKingsLeft())
+        handlers.Raise(OnOnlyTwoKingsLeft);
+    RecordNewPosition();
+    if (CheckForThreefoldPosition())
+        handlers.Raise(OnThreefoldPosition);
+
+    // The computer takes over when it plays the side now to move.
+    if (!FThinking.load() && ComputerIsToMove())
+        MoveNow();
+    handlers.RethrowFirstError();
+    return true;
+}
+
+// The position after the move needs a slot of the record: Black's move raises the move number.
+bool TChessBoard::RecordHasRoomForNextPosition() const
+{
+    const int nextMoveNumber = FWhiteToMove ? FCurrentMove : FCurrentMove + 1;
+    return nextMoveNumber <= LastMoveNumber;
+}
+
+void TChessBoard::PassTheTurn()
+{
     if (!FWhiteToMove)
         ++FCurrentMove;
     FWhiteToMove = !FWhiteToMove;
+}
 
-    // 4-6. Move the piece and show it.
+// Puts the piece on its new square and shows it; returns what stood there.
+char TChessBoard::MovePiece(Square oldSq, Square newSq)
+{
+    const int from = SquareIndex(oldSq);
+    const int to = SquareIndex(newSq);
     const char captured = Squares[to];
     Squares[to] = Squares[from];
     Squares[from] = EmptySquare;
@@ -58,84 +80,90 @@ bool TChessBoard::Move(Square oldSq, Square newSq)
     ClearSquare(newSq);
     DrawPiece(newSq, Squares[to]);
     RefreshPosition();
+    return captured;
+}
 
-    // 7-8. Handlers see the moved piece; promotion, en passant and the castling rook follow.
-    raise(OnLegalMove, oldSq, newSq);
-    if (captured != EmptySquare)
-        raise(OnCapture, oldSq, newSq, captured);
+// The handler's choice of piece is kept for every later promotion.
+void TChessBoard::PromoteOnLastRank(THandlerCalls& handlers, Square oldSq, Square newSq)
+{
+    if (!IsPawn(Squares[SquareIndex(newSq)]) || (YPos(newSq) != 8 && YPos(newSq) != 1))
+        return;
+    handlers.Raise(OnPromotion, oldSq, newSq, FPromotionPiece);
+    if (!IsPromotionLetter(FPromotionPiece))
+        FPromotionPiece = 'q';
+    DoPromotion(newSq);
+}
 
-    // 9. Promotion. The handler's choice is kept for every later promotion.
-    if (IsPawn(Squares[to]) && (YPos(newSq) == 8 || YPos(newSq) == 1)) {
-        raise(OnPromotion, oldSq, newSq, FPromotionPiece);
-        if (!IsPromotionLetter(FPromotionPiece))
-            FPromotionPiece = 'q';
-        DoPromotion(newSq);
-    }
+// The pawn that made the double step leaves the board; the capture handler still sees it there.
+void TChessBoard::TakeEnPassantVictim(THandlerCalls& handlers, Square oldSq, Square newSq, Square victim)
+{
+    if (victim == Square::None || !IsPawn(Squares[SquareIndex(victim)]))
+        return;
+    handlers.Raise(OnCapture, oldSq, newSq, Squares[SquareIndex(victim)]);
+    Squares[SquareIndex(victim)] = EmptySquare;
+    ClearSquare(victim);
+}
 
-    // 10. En passant: the pawn that made the double step leaves the board.
-    if (enPassantVictim != Square::None && IsPawn(Squares[SquareIndex(enPassantVictim)])) {
-        raise(OnCapture, oldSq, newSq, Squares[SquareIndex(enPassantVictim)]);
-        Squares[SquareIndex(enPassantVictim)] = EmptySquare;
-        ClearSquare(enPassantVictim);
-    }
+// A double step leaves the skipped square open to en passant for one half-move.
+void TChessBoard::OpenEnPassantAfterDoubleStep(Square oldSq, Square newSq)
+{
+    const char piece = Squares[SquareIndex(newSq)];
+    const bool whiteDoubleStep = piece == 'P' && YPos(oldSq) == 2 && YPos(newSq) == 4;
+    const bool blackDoubleStep = piece == 'p' && YPos(oldSq) == 7 && YPos(newSq) == 5;
+    FEnPassant
+        = whiteDoubleStep || blackDoubleStep ? SquareAt((SquareIndex(oldSq) + SquareIndex(newSq)) / 2) : Square::None;
+}
 
-    // 11. A double step leaves the skipped square open to en passant for one half-move.
-    const bool whiteDoubleStep = Squares[to] == 'P' && YPos(oldSq) == 2 && YPos(newSq) == 4;
-    const bool blackDoubleStep = Squares[to] == 'p' && YPos(oldSq) == 7 && YPos(newSq) == 5;
-    FEnPassant = whiteDoubleStep || blackDoubleStep ? SquareAt((from + to) / 2) : Square::None;
+// A castling king brings its rook over; the castle handler sees both in place.
+void TChessBoard::BringCastlingRook(THandlerCalls& handlers, Square oldSq, Square newSq)
+{
+    const CastlingMove* c = FindCastling(oldSq, newSq);
+    if (!c || Squares[SquareIndex(newSq)] != c->king)
+        return;
+    Squares[SquareIndex(c->rookFrom)] = EmptySquare;
+    ClearSquare(c->rookFrom);
+    Squares[SquareIndex(c->rookTo)] = c->rook;
+    DrawPiece(c->rookTo, c->rook);
+    handlers.Raise(OnCastle, oldSq, newSq);
+}
 
-    // 12. Castling brings the rook over.
-    if (const CastlingMove* c = FindCastling(oldSq, newSq); c && Squares[to] == c->king) {
-        Squares[SquareIndex(c->rookFrom)] = EmptySquare;
-        ClearSquare(c->rookFrom);
-        Squares[SquareIndex(c->rookTo)] = c->rook;
-        DrawPiece(c->rookTo, c->rook);
-        raise(OnCastle, oldSq, newSq);
-    }
-
-    // 13. A king or rook leaving its square, or anything arriving on a corner, ends those castlings.
-    RemoveCastlingRights(oldSq);
-    RemoveCastlingRights(newSq);
-
-    // 14-15. Check, mate and stalemate of the side now to move.
+// Check, mate and stalemate of the side now to move.
+void TChessBoard::RaiseCheckAndGameEnd(THandlerCalls& handlers, Square oldSq, Square newSq)
+{
     const bool inCheck = FWhiteToMove ? WhiteInCheckAfter(newSq, newSq) : BlackInCheckAfter(newSq, newSq);
     const bool canMove = LegalMoveAvailable();
     if (inCheck) {
-        raise(OnCheck, oldSq, newSq);
+        handlers.Raise(OnCheck, oldSq, newSq);
         if (!canMove)
-            raise(OnMate, oldSq, newSq);
+            handlers.Raise(OnMate, oldSq, newSq);
     } else if (!canMove) {
-        raise(OnStaleMate, oldSq, newSq);
+        handlers.Raise(OnStaleMate, oldSq, newSq);
     }
+}
 
-    // 16. Bare kings.
-    bool onlyKings = true;
-    for (int i = 1; i <= 64 && onlyKings; ++i)
-        onlyKings = Squares[i] == EmptySquare || Squares[i] == 'k' || Squares[i] == 'K';
-    if (onlyKings)
-        raise(OnOnlyTwoKingsLeft);
+bool TChessBoard::OnlyKingsLeft() const
+{
+    for (int i = 1; i <= 64; ++i)
+        if (Squares[i] != EmptySquare && Squares[i] != 'k' && Squares[i] != 'K')
+            return false;
+    return true;
+}
 
-    // 17-19. Record the new position (a handler may have started a new game) and look for repetition.
+// The position the move has reached goes into the record, also when a handler started a new game
+// meanwhile; from here on the board is no longer inside a move.
+void TChessBoard::RecordNewPosition()
+{
     RecordCurrentPosition(Square::None, Square::None);
     MakingMove = false;
     RefreshPosition();
-    if (CheckForThreefoldPosition())
-        raise(OnThreefoldPosition);
-
-    // 20. Hand over to the computer when it plays the side now to move.
-    if (!FThinking.load() && ComputerIsToMove())
-        MoveNow();
-    if (handlerError)
-        std::rethrow_exception(handlerError);
-    return true;
 }
 
 void TChessBoard::DoPromotion(Square sq)
 {
     if (!IsOnBoard(sq))
         return;
-    // The engine reads the squares while it searches. Inside Move nothing is searching, so this
-    // returns at once there.
+    // A running search is for the position before the promotion. Inside Move nothing is searching,
+    // so this returns at once there.
     CancelThinking();
     char& letter = Squares[SquareIndex(sq)];
     if (YPos(sq) == 8)

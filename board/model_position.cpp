@@ -70,7 +70,7 @@ bool TChessBoard::SetUpPosition(MoveInfo& info, int moveNumber, bool whiteToMove
     return true;
 }
 
-// The engine reads these fields when it starts a search, so each writer stops a search first.
+// A search was requested for the position as it was, so each writer stops a search first.
 void TChessBoard::set_WhiteToMove(bool value)
 {
     CancelThinking();

@@ -63,7 +63,7 @@ TChessBoard::~TChessBoard()
 {
     // No picture of a lifted piece outlives the board.
     EndDragPicture();
-    // The thread must be idle and gone before any of the fields it reads are.
+    // The thread must be idle and gone before the flags it shares and the board its hand-off calls are.
     if (FEngineThread) {
         CancelThinking();
         FEngineThread->Terminate();

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 
 #include <algorithm>
+#include <cstring>
 
 void TChessBoard::StartEngineThread()
 {
@@ -19,10 +20,6 @@ void TChessBoard::StartEngineThread()
     FEngineThread = std::make_unique<ChessThread>(ChessThread::BoardLink {
         FThinking,
         FSearchDepth,
-        // Runs on the engine thread while a search is requested, when nothing here changes.
-        [this](engine::Engine& engine) {
-            engine.LoadPosition(Squares + 1, FWhiteToMove, FCastlingAllowed.Bits(), SquareIndex(FEnPassant));
-        },
         // A call posted to the board is dropped by Qt if the board is gone by then.
         [this](std::function<void()> call) { QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection); },
         [this](int oldSq, int newSq) { return Move(SquareAt(oldSq), SquareAt(newSq)); },
@@ -51,7 +48,10 @@ void TChessBoard::set_ComputerPlaysBlack(bool value)
     PostAutomaticStartCheck();
 }
 
-void TChessBoard::set_SearchDepth(int value) { FSearchDepth.store(std::clamp(value, 1, 10)); }
+void TChessBoard::set_SearchDepth(int value)
+{
+    FSearchDepth.store(std::clamp(value, engine::MinSearchDepth, engine::MaxSearchDepth));
+}
 
 void TChessBoard::set_ThinkingPriority(TThreadPriority value)
 {
@@ -68,7 +68,7 @@ void TChessBoard::CancelThinking()
 
 bool TChessBoard::MoveNow()
 {
-    // A handler inside Move sees a position that is only partly made; the engine must not read it.
+    // A handler inside Move sees a position that is only partly made; the engine must not search it.
     if (MakingMove)
         return false;
     CancelThinking();
@@ -76,8 +76,18 @@ bool TChessBoard::MoveNow()
         return false;
     FThinking.store(true);
     if (FEngineThread)
-        FEngineThread->ThinkingRequested();
+        FEngineThread->ThinkingRequested(PositionForEngine());
     return true;
+}
+
+engine::RootPosition TChessBoard::PositionForEngine() const
+{
+    engine::RootPosition position {};
+    std::memcpy(position.Squares, Squares + 1, sizeof position.Squares);
+    position.WhiteToMove = FWhiteToMove;
+    position.CastlingBits = FCastlingAllowed.Bits();
+    position.EnPassantSquare = SquareIndex(FEnPassant);
+    return position;
 }
 
 bool TChessBoard::ComputerMoveNow()

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int PixelsPerInch = 96;
-
 // The largest side the control takes, more than the height of a 4K screen. Larger sizes only come from
 // absurd property values; they would overflow the size arithmetic or ask for a backing image of
 // gigabytes (2048 x 2048 is 16 MB).
@@ -21,45 +19,37 @@ int TFont::SizeInPoints() const
 {
     if (pointSize() > 0)
         return pointSize();
-    return MulDiv(pixelSize(), 72, PixelsPerInch);
+    return MulDiv(pixelSize(), 72, ScreenPixelsPerInch);
 }
 
 int TFont::HeightInPixels() const
 {
     if (pixelSize() > 0)
         return pixelSize();
-    return MulDiv(pointSize(), PixelsPerInch, 72);
+    return MulDiv(pointSize(), ScreenPixelsPerInch, 72);
 }
 
-// The view's side of construction: the drawing objects exist as members; then the settings, the
-// built-in piece set and its images, the font, the sizes and the colours, in this order.
-void TChessBoard::ConstructView()
+// The coordinates are white Arial of 7 points, drawn with its metric twin where Arial itself is
+// missing.
+TFont TChessBoard::DefaultCoordFont()
 {
-    // The coordinates' "Arial" is drawn with its metric twin where Arial itself is missing.
     static const bool substituted = [] {
         QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
         return true;
     }();
     (void)substituted;
+    TFont font(QFont(QStringLiteral("Arial")), clWhite);
+    font.setPointSize(7);
+    return font;
+}
 
-    FStandardSize = StandardSet::Size40;
-    FResizeMinSize = 0;
-    FResizeMaxSize = 1000;
-    FDisplayCoords = AllEdges;
+// The view's side of construction. The appearance settings start at their fields' initial values;
+// here the built-in piece set gets its images and the control the size of its squares.
+void TChessBoard::ConstructView()
+{
     InitializeBitmaps();
     OrganizeBitmaps();
-    FCoordFont = TFont(QFont(QStringLiteral("Arial")), clWhite);
-    FCoordFont.setPointSize(7);
-    FLineStyle = QPen(Qt::black, 1, Qt::SolidLine);
-    FSizeOfSquare = 40;
-    FSizeOfBorder = 24;
-    FBorderColor = clOlive;
-    FSquareColorDark = clGray;
-    FSquareColorLight = clSilver;
-    SetControlSize(8 * FSizeOfSquare + 2 * FSizeOfBorder, 8 * FSizeOfSquare + 2 * FSizeOfBorder);
-    FWhiteOnTop = false;
-    FBoardLines = false;
-    FResizable = false;
+    FitControlToSquares();
 }
 
 // Gives the control a new size, at most MaxControlSide. A canvas of another size is made anew and drawn in full by the
@@ -82,19 +72,24 @@ void TChessBoard::set_Width(int value) { SetControlSize(value, height()); }
 
 void TChessBoard::set_Height(int value) { SetControlSize(width(), value); }
 
+// The control square, eight squares and a border on each side.
+void TChessBoard::FitControlToSquares()
+{
+    const int side = 8 * FSizeOfSquare + 2 * FSizeOfBorder;
+    SetControlSize(side, side);
+}
+
 void TChessBoard::set_SizeOfSquare(int value)
 {
     FSizeOfSquare = Bounded(value);
-    const int side = 8 * FSizeOfSquare + 2 * FSizeOfBorder;
-    SetControlSize(side, side);
+    FitControlToSquares();
     Paint();
 }
 
 void TChessBoard::set_SizeOfBorder(int value)
 {
     FSizeOfBorder = Bounded(value);
-    const int side = 8 * FSizeOfSquare + 2 * FSizeOfBorder;
-    SetControlSize(side, side);
+    FitControlToSquares();
 }
 
 void TChessBoard::set_ResizeMinSize(int value)

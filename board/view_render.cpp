@@ -108,7 +108,7 @@ void TChessBoard::Paint()
     // Size rule: the control is square and its inner part a multiple of eight pixels.
     const int side = (width() + height()) / 2;
     FSizeOfSquare = FloorDiv(side - 2 * FSizeOfBorder, 8);
-    SetControlSize(8 * FSizeOfSquare + 2 * FSizeOfBorder, 8 * FSizeOfSquare + 2 * FSizeOfBorder);
+    FitControlToSquares();
     FCanvasNeedsPaint = false;
     if (FCanvas.isNull())
         return;
@@ -128,54 +128,73 @@ void TChessBoard::DrawBorder()
     CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Clipping);
     if (!painter)
         return;
-    const int W = width(), H = height(), B = FSizeOfBorder, S = FSizeOfSquare;
+    FillFrame(*painter);
+    DrawCoordinates(*painter);
+    DrawOutlines(*painter);
+}
 
-    // 1, 2. The frame only: the squares are excluded from the clip.
-    const QRegion frame = QRegion(0, 0, W, H).subtracted(QRegion(SquaresArea()));
-    painter->setClipRegion(frame, Qt::IntersectClip);
-    FillArea(*painter, frame, FBorderBitmap, FBorderColor);
+// The frame only: the squares are left out of the clip, which stays so for the rest of DrawBorder.
+void TChessBoard::FillFrame(QPainter& painter) const
+{
+    const QRegion frame = QRegion(0, 0, width(), height()).subtracted(QRegion(SquaresArea()));
+    painter.setClipRegion(frame, Qt::IntersectClip);
+    FillArea(painter, frame, FBorderBitmap, FBorderColor);
+}
 
-    // 3, 4. The coordinates, top-left aligned at their points, with a transparent background.
+// Rank numbers and file letters on the edges DisplayCoordinates names, each top-left aligned at its
+// point, with a transparent background.
+void TChessBoard::DrawCoordinates(QPainter& painter) const
+{
     QFont font = FCoordFont;
     font.setPixelSize(std::max(FCoordFont.HeightInPixels(), 1));
-    painter->setFont(font);
-    painter->setPen(ToQColor(FCoordFont.Color()));
-    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    const QFontMetrics metrics = painter->fontMetrics();
+    painter.setFont(font);
+    painter.setPen(ToQColor(FCoordFont.Color()));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const auto drawText
+        = [&](int x, int y, const QString& text) { painter.drawText(QPoint(x, y + metrics.ascent()), text); };
+
+    // The font's size in points stands for the text's extent in both directions when centring it.
+    const int textSize = FCoordFont.SizeInPoints();
+    const int insetInBorder = FloorDiv(FSizeOfBorder - textSize, 2) + 1;
+    const int insetInSquare = FloorDiv(FSizeOfSquare - textSize, 2);
+    // File letters stand a quarter of the line height higher than rank numbers.
+    const int fileLetterRaise = metrics.height() / 4;
+    const int farBorderX = width() - FSizeOfBorder;
+    const int farBorderY = height() - FSizeOfBorder;
     const char* letters = FWhiteOnTop ? "HGFEDCBA" : "ABCDEFGH";
-    const int s = FCoordFont.SizeInPoints();
-    const int a = FloorDiv(B - s, 2) + 1;
-    const int b = FloorDiv(S - s, 2);
-    const int q = metrics.height() / 4;
-    const auto text = [&](int x, int y, const QString& t) { painter->drawText(QPoint(x, y + metrics.ascent()), t); };
-    // 5.
     for (int k = 0; k < 8; ++k) {
         const QString rank = QString::number(FWhiteOnTop ? k + 1 : 8 - k);
         const QString file(QChar::fromLatin1(letters[k]));
-        const int y = B + k * S + b;
-        const int x = B + k * S + b;
+        const int alongEdge = FSizeOfBorder + k * FSizeOfSquare + insetInSquare;
         if (FDisplayCoords.Contains(DisplayCoords::West))
-            text(a, y, rank);
+            drawText(insetInBorder, alongEdge, rank);
         if (FDisplayCoords.Contains(DisplayCoords::East))
-            text(W - B + a, y, rank);
+            drawText(farBorderX + insetInBorder, alongEdge, rank);
         if (FDisplayCoords.Contains(DisplayCoords::North))
-            text(x, a - q, file);
+            drawText(alongEdge, insetInBorder - fileLetterRaise, file);
         if (FDisplayCoords.Contains(DisplayCoords::South))
-            text(x, H - B + a - q, file);
+            drawText(alongEdge, farBorderY + insetInBorder - fileLetterRaise, file);
     }
+}
 
-    // 6. The two outlines, both measured with Width (the control is square).
-    painter->setPen(CanvasPen(FLineStyle, FLineStyle.color()));
+// The outline of the control and that of the squares, both measured with Width (the control is square).
+void TChessBoard::DrawOutlines(QPainter& painter) const
+{
+    painter.setPen(CanvasPen(FLineStyle, FLineStyle.color()));
+    const int side = width();
+    const int inner = FSizeOfBorder - 1;
+    const int innerFar = side - FSizeOfBorder;
     QPoint at(0, 0);
-    LineTo(*painter, at, W - 1, 0);
-    LineTo(*painter, at, W - 1, W - 1);
-    LineTo(*painter, at, 0, W - 1);
-    LineTo(*painter, at, 0, 0);
-    at = QPoint(B - 1, B - 1);
-    LineTo(*painter, at, W - B, B - 1);
-    LineTo(*painter, at, W - B, W - B);
-    LineTo(*painter, at, B - 1, W - B);
-    LineTo(*painter, at, B - 1, B - 1);
+    LineTo(painter, at, side - 1, 0);
+    LineTo(painter, at, side - 1, side - 1);
+    LineTo(painter, at, 0, side - 1);
+    LineTo(painter, at, 0, 0);
+    at = QPoint(inner, inner);
+    LineTo(painter, at, innerFar, inner);
+    LineTo(painter, at, innerFar, innerFar);
+    LineTo(painter, at, inner, innerFar);
+    LineTo(painter, at, inner, inner);
 }
 
 void TChessBoard::DrawBoard()

@@ -1,7 +1,8 @@
 #pragma once
 
-// Value types of the board's view: a font that carries its colour, as the toolkit's font objects do,
-// and the image list that holds the twelve masked piece images. Main thread only.
+// Value types of the board's view: the screen resolution its sizes are made for, a font that carries
+// its colour, as the toolkit's font objects do, and the image list that holds the twelve masked piece
+// images. Main thread only.
 
 #include "board/chesstypes.h"
 
@@ -14,6 +15,9 @@
 #include <vector>
 
 class QPainter;
+
+// The screen resolution the board's sizes and the window's images are made for.
+inline constexpr int ScreenPixelsPerInch = 96;
 
 // Colours between the board's 32-bit values (red in the low byte) and Qt's.
 inline QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
@@ -48,7 +52,7 @@ public:
         return static_cast<const QFont&>(*this) == static_cast<const QFont&>(other) && FColor == other.FColor;
     }
 
-    // The size in points and in pixels at 96 dots per inch (7 points are 9 pixels). A font given in
+    // The size in points and in pixels at ScreenPixelsPerInch (7 points are 9 pixels). A font given in
     // pixels has the points of that pixel height.
     int SizeInPoints() const;
     int HeightInPixels() const;

@@ -21,22 +21,32 @@ void ChessThread::WakeUp()
     Signal.notify_all();
 }
 
-void ChessThread::ThinkingRequested() { WakeUp(); }
+void ChessThread::ThinkingRequested(const engine::RootPosition& position)
+{
+    std::lock_guard lock(Mutex);
+    RequestedPosition = position;
+    Signal.notify_all();
+}
 
 void ChessThread::Execute()
 {
     std::unique_lock lock(Mutex);
     while (true) {
-        // 1. Idle until a search is requested (and no hand-off is still under way) or the thread ends.
-        Signal.wait(lock, [this] { return Terminated() || (Link.Thinking.load() && HandOff == HandOffState::None); });
+        // Idle until a search is requested with its position (and no hand-off is still under way) or
+        // the thread ends.
+        Signal.wait(lock, [this] {
+            return Terminated() || (Link.Thinking.load() && RequestedPosition && HandOff == HandOffState::None);
+        });
         if (Terminated())
             return;
+        const engine::RootPosition position = *std::exchange(RequestedPosition, std::nullopt);
         Searching = true;
+        SearchesStartedCount.fetch_add(1);
         lock.unlock();
 
-        // 2. Search the board's position as it is now; the board does not change it meanwhile.
+        // Search the thread's own copy of the position, whatever the board does meanwhile.
         ApplyPriority();
-        Link.LoadPosition(*Engine);
+        engine::LoadRootPosition(*Engine, position);
         const bool completed = Engine->RunSearch(Link.SearchDepth, StopRequested);
 
         lock.lock();
@@ -45,13 +55,13 @@ void ChessThread::Execute()
         const bool playNow = std::exchange(PlayNowRequested, false);
         const engine::EngineMove move = completed || playNow ? Engine->BestMoveSoFar() : engine::NoMove;
         if (move == engine::NoMove) {
-            // 3a. Stopped: no move. CancelThinking waits for exactly this.
+            // Stopped: no move. CancelThinking waits for exactly this.
             Link.Thinking.store(false);
             Signal.notify_all();
             continue;
         }
 
-        // 3b. A move: it is made on the main thread while this thread waits.
+        // A move: it is made on the main thread while this thread waits.
         HandOff = HandOffState::Pending;
         PostingHandOff = true;
         const unsigned ticket = ++HandOffTicket;
@@ -62,6 +72,7 @@ void ChessThread::Execute()
         Link.RunOnMainThread([this, ticket] { HandOffMove(ticket); });
         lock.lock();
         PostingHandOff = false;
+        HandOffsPostedCount.fetch_add(1);
         Signal.notify_all();
         Signal.wait(lock, [this] { return HandOff == HandOffState::None || Terminated(); });
     }
@@ -122,8 +133,10 @@ void ChessThread::CancelThinking()
         std::unique_lock lock(Mutex);
         // A request the thread has not taken up yet (or cannot, while a hand-off is under way) is
         // simply withdrawn.
-        if (!Searching && HandOff != HandOffState::Pending)
+        if (!Searching && HandOff != HandOffState::Pending) {
+            RequestedPosition.reset();
             Link.Thinking.store(false);
+        }
         // Otherwise the search ends by itself on the stop request, or completes just before it;
         // a completed search's pending hand-off needs this (main) thread, so it is discarded here.
         Signal.wait(lock, [this] { return !Link.Thinking.load() || HandOff == HandOffState::Pending; });

@@ -1,36 +1,40 @@
 #pragma once
 
-// ChessThread: the engine thread of one board. It waits until the board raises its Thinking flag,
-// loads the board's position, searches it, and hands the chosen move back to the board on the main
-// thread, where it is made like a human move.
+// ChessThread: the engine thread of one board. The board requests a search by raising its Thinking
+// flag and handing over a copy of its position; the thread searches its own copy and hands the
+// chosen move back to the board on the main thread, where it is made like a human move. The
+// thread never reads the board's position, so the board may change it at any time.
 //
 // Protocol (two atomic flags, plus a mutex and condition variable for waiting):
 // - Thinking belongs to the board: set by the board to request a search; cleared by this thread
 //   after a stopped search, by the hand-off just before the move is made, or by CancelThinking.
+// - The requested position is passed with ThinkingRequested and kept under the mutex until the
+//   thread takes it up; CancelThinking withdraws a request not yet taken up.
 // - StopRequested is set and cleared on the main thread, by CancelThinking and PlayBestMoveNow;
 //   the search polls it.
-// - The idle thread blocks on the condition variable; MoveNow and Terminate wake it.
+// - The idle thread blocks on the condition variable; ThinkingRequested and Terminate wake it.
 // - After a completed search the hand-off is posted to the main thread and the thread waits until it
 //   has run or has been discarded by CancelThinking, so CancelThinking always returns. A search
 //   stopped by PlayBestMoveNow is handed off the same way, with the best move it has found so far.
 // The board owns the thread; it cancels thinking, terminates and joins it before it goes away.
 
 #include "engine/engine.h"
+#include "engine/fen.h"
 #include "engine/tthread.h"
 
 #include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 class ChessThread : public TThread {
 public:
     // What the thread needs of its board, fixed for the thread's life.
     struct BoardLink {
         std::atomic<bool>& Thinking;
+        // Read before every iteration, so that a change reaches a running search.
         const std::atomic<int>& SearchDepth;
-        // Engine thread, while a search is requested: load the board's position into the engine.
-        std::function<void(engine::Engine&)> LoadPosition;
         // Engine thread: have a call run on the main thread.
         std::function<void(std::function<void()>)> RunOnMainThread;
         // Main thread: make the move on the board (board squares 1..64); false when refused.
@@ -45,8 +49,9 @@ public:
     // Main thread. Ends a requested or running search without a move and returns once the thread
     // is idle; returns at once when nothing is requested.
     void CancelThinking();
-    // Main thread, after the board has set Thinking: wakes the idle thread.
-    void ThinkingRequested();
+    // Main thread, after the board has set Thinking: hands over the position to search, which the
+    // thread keeps as its own copy, and wakes the idle thread.
+    void ThinkingRequested(const engine::RootPosition& position);
     // Main thread. Ends a running search at once and hands off, as for a completed search, the best
     // move of its last completed iteration, or the first legal move when not even depth 1 has
     // completed. Returns once the search has ended and its hand-off is posted (CancelThinking still
@@ -55,6 +60,11 @@ public:
     bool PlayBestMoveNow();
 
     std::atomic<bool> StopRequested { false };
+
+    // How many searches the thread has taken up, and how many hand-offs it has posted, since it
+    // started: a search taken up is running until it ends (tests wait for these).
+    unsigned SearchesStarted() const { return SearchesStartedCount.load(); }
+    unsigned HandOffsPosted() const { return HandOffsPostedCount.load(); }
 
 protected:
     void Execute() override;
@@ -67,9 +77,14 @@ private:
     BoardLink Link;
     std::unique_ptr<engine::Engine> Engine;
 
+    // Written under Mutex, once per search; read by anyone.
+    std::atomic<unsigned> SearchesStartedCount { 0 };
+    std::atomic<unsigned> HandOffsPostedCount { 0 };
+
     // Guarded by Mutex.
     std::mutex Mutex;
     std::condition_variable Signal;
+    std::optional<engine::RootPosition> RequestedPosition; // from ThinkingRequested until taken up
     bool Searching = false;
     bool PlayNowRequested = false; // the running search is to hand off what it has when stopped
     bool PostingHandOff = false; // from Pending until RunOnMainThread has returned

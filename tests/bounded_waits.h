@@ -1,7 +1,8 @@
 #pragma once
 
-// Bounded waits on other threads for the tests that stop searches: how long the other threads have
-// worked, and a watchdog that fails a test whose call hangs instead of holding up the whole run.
+// Bounded waits on other threads for the tests that stop searches: for a state another thread
+// brings about, for how long the other threads have worked, and a watchdog that fails a test whose
+// call hangs instead of holding up the whole run.
 
 #include <chrono>
 #include <condition_variable>
@@ -23,20 +24,28 @@ inline std::chrono::nanoseconds OtherThreadsCpuTime()
     return read(CLOCK_PROCESS_CPUTIME_ID) - read(CLOCK_THREAD_CPUTIME_ID);
 }
 
-// Waits until the other threads have used `work` more processor time than at the call. A search on
-// another thread, the only busy one, is then certainly under way and not about to start. False
-// when that has not happened within `timeout`.
-inline bool WaitForOtherThreadsToWork(
-    std::chrono::milliseconds work, std::chrono::milliseconds timeout = std::chrono::seconds(30))
+// Waits, without running any event loop, until the condition holds (another thread makes it
+// true); false when it has not within `timeout`.
+template <typename Condition>
+bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = std::chrono::seconds(30))
 {
-    const auto start = OtherThreadsCpuTime();
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (OtherThreadsCpuTime() - start < work) {
+    while (!condition()) {
         if (std::chrono::steady_clock::now() >= deadline)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
+}
+
+// Waits until the other threads have used `work` more processor time than at the call. A search on
+// another thread, the only busy one, has then searched that long. False when that has not happened
+// within `timeout`.
+inline bool WaitForOtherThreadsToWork(
+    std::chrono::milliseconds work, std::chrono::milliseconds timeout = std::chrono::seconds(30))
+{
+    const auto start = OtherThreadsCpuTime();
+    return WaitUntil([&] { return OtherThreadsCpuTime() - start >= work; }, timeout);
 }
 
 // Ends the test program with a failure when it is still in scope after `limit`: the calling thread

@@ -8,7 +8,6 @@
 #include "tests/test_application.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <sys/resource.h>
@@ -19,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <thread>
 
 namespace {
 
@@ -55,6 +53,21 @@ struct EngineBoard {
 
 // A middlegame in which a deep search takes far longer than any test waits.
 const char* const Middlegame = "r1bq1rk1/pp2bppp/2n1pn2/3p4/2PP4/2N1PN2/PP1B1PPP/R2QKB1R";
+
+// Waits until the engine thread has taken up its `count`-th search since it started: that search is
+// then running, not about to start, until it ends.
+bool WaitForSearch(const ChessThread& thread, unsigned count)
+{
+    return WaitUntil([&] { return thread.SearchesStarted() >= count; });
+}
+bool WaitForSearch(const TChessBoard& board, unsigned count) { return WaitForSearch(*board.EngineThread(), count); }
+
+// Waits until the engine thread has posted its `count`-th hand-off: that search has completed and
+// its move waits in the main thread's queue.
+bool WaitForHandOff(const ChessThread& thread, unsigned count)
+{
+    return WaitUntil([&] { return thread.HandOffsPosted() >= count; });
+}
 
 TEST(ComputerPlayer, AnswersAHumanMoveWithALegalMove)
 {
@@ -137,7 +150,8 @@ TEST(ComputerPlayer, CancelStopsWithoutAMoveAndTheEngineRestartsWhenDue)
     board.set_ComputerPlaysWhite(true);
     Nudge(board);
     ASSERT_TRUE(board.Thinking());
-    std::this_thread::sleep_for(50ms);
+    // Cancelled while it searches.
+    ASSERT_TRUE(WaitForSearch(board, 1));
     board.CancelThinking();
     EXPECT_FALSE(board.Thinking());
     QCoreApplication::processEvents();
@@ -166,6 +180,8 @@ TEST(ComputerPlayer, CancelEndsASearchLostInCapturesAtOnce)
     const std::string fen = engine::QuiescenceStormFen;
     Arrange(board, fen.substr(0, fen.find(' ')), true);
     ASSERT_TRUE(board.MoveNow());
+    // Cancelled while it searches, after 20 ms of work: deep in the captures by then.
+    ASSERT_TRUE(WaitForSearch(board, 1));
     EXPECT_TRUE(WaitForOtherThreadsToWork(20ms));
     {
         const Watchdog watchdog(5s, "CancelThinking");
@@ -183,7 +199,8 @@ TEST(ComputerPlayer, LoweringTheDepthWhileThinkingEndsTheSearchWithAMove)
     Arrange(board, Middlegame, true);
     board.set_SearchDepth(10);
     ASSERT_TRUE(board.MoveNow());
-    std::this_thread::sleep_for(20ms);
+    // Lowered while it searches.
+    ASSERT_TRUE(WaitForSearch(board, 1));
     board.set_SearchDepth(1);
     ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }));
     EXPECT_FALSE(board.Thinking());
@@ -197,9 +214,11 @@ TEST(ComputerPlayer, WritersThatChangeThePositionCancelFirst)
     TChessBoard& board = *e.board;
     Arrange(board, Middlegame, true);
     board.set_SearchDepth(10);
+    // Each writer meets a running search.
+    unsigned searches = 0;
     const auto thinkThen = [&](auto change) {
         ASSERT_TRUE(board.MoveNow());
-        std::this_thread::sleep_for(5ms);
+        ASSERT_TRUE(WaitForSearch(board, ++searches));
         change();
         EXPECT_FALSE(board.Thinking());
     };
@@ -227,10 +246,10 @@ TEST(ComputerPlayer, ACompletedSearchWhoseHandOffIsPendingIsDiscardedByCancel)
     std::condition_variable posted;
     std::function<void()> handOff;
     int movesMade = 0;
+    const engine::RootPosition start = TChessBoard(nullptr, TChessBoard::Mode::Designer).PositionForEngine();
     ChessThread thread({
         thinking,
         depth,
-        [](engine::Engine& engine) { engine.LoadPosition(StartPosition, true, AllCastlingRights.Bits(), 0); },
         [&](std::function<void()> call) {
             std::lock_guard lock(mutex);
             handOff = std::move(call);
@@ -244,7 +263,7 @@ TEST(ComputerPlayer, ACompletedSearchWhoseHandOffIsPendingIsDiscardedByCancel)
         std::unique_lock lock(mutex);
         handOff = nullptr;
         thinking.store(true);
-        thread.ThinkingRequested();
+        thread.ThinkingRequested(start);
         return posted.wait_for(lock, 60s, [&] { return handOff != nullptr; });
     };
 
@@ -264,29 +283,26 @@ TEST(ComputerPlayer, ACompletedSearchWhoseHandOffIsPendingIsDiscardedByCancel)
 }
 
 // An engine thread for a board, linked to it as the board links its own, with the flags in the
-// test's hands so that the thread's own calls can be driven directly.
+// test's hands so that the thread's own calls can be driven directly. The test starts it.
 struct EngineThreadOf {
     std::atomic<bool> thinking { false };
     std::atomic<int> depth;
     ChessThread thread;
+    const TChessBoard& board;
 
     EngineThreadOf(TChessBoard& board, int searchDepth)
         : depth(searchDepth)
         , thread({
               thinking,
               depth,
-              [&board](engine::Engine& engine) {
-                  engine.LoadPosition(board.Position().c_str(), board.WhiteToMove(), board.CastlingAllowed().Bits(),
-                      SquareIndex(board.EnPassant()));
-              },
               [&board](std::function<void()> call) {
                   QMetaObject::invokeMethod(&board, std::move(call), Qt::QueuedConnection);
               },
               [&board](int from, int to) { return board.Move(SquareAt(from), SquareAt(to)); },
               [] { ADD_FAILURE() << "the board refused the engine's move"; },
           })
+        , board(board)
     {
-        thread.Start();
     }
     ~EngineThreadOf()
     {
@@ -297,7 +313,7 @@ struct EngineThreadOf {
     void RequestSearch()
     {
         thinking.store(true);
-        thread.ThinkingRequested();
+        thread.ThinkingRequested(board.PositionForEngine());
     }
 };
 
@@ -305,37 +321,47 @@ TEST(ComputerPlayer, PlayBestMoveNowEndsTheSearchWithItsMoveSoFar)
 {
     TChessBoard board(nullptr, TChessBoard::Mode::Designer);
     Arrange(board, Middlegame, true);
-    EngineThreadOf engine(board, 10);
+    EngineThreadOf engine(board, 1);
     EXPECT_FALSE(engine.thread.PlayBestMoveNow()) << "nothing to play while idle";
 
-    // A depth-10 search would run for minutes; the call ends it, and its move arrives as any other
-    // (the board accepts only a legal one).
+    // A request the thread has not taken up yet has nothing to play; the search it then makes
+    // hands off its move as usual.
     engine.RequestSearch();
-    ASSERT_TRUE(WaitFor([&] { return engine.thread.PlayBestMoveNow(); }, 5000));
+    EXPECT_FALSE(engine.thread.PlayBestMoveNow());
+    engine.thread.Start();
+    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }, 5000));
+    EXPECT_EQ(board.GetMoveList().size(), 1u);
+
+    // A depth-10 search would run for minutes; the call ends it while it searches, and its move
+    // arrives as any other (the board accepts only a legal one).
+    Arrange(board, Middlegame, true);
+    engine.depth = 10;
+    engine.RequestSearch();
+    ASSERT_TRUE(WaitForSearch(engine.thread, 2));
+    ASSERT_TRUE(engine.thread.PlayBestMoveNow());
     ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }, 5000));
     EXPECT_FALSE(engine.thinking.load());
     EXPECT_EQ(board.GetMoveList().size(), 1u);
 
-    // A plain cancel still ends the next search without a move.
+    // A plain cancel while it searches still ends the next search without a move.
     engine.RequestSearch();
-    EXPECT_TRUE(WaitForOtherThreadsToWork(20ms));
+    ASSERT_TRUE(WaitForSearch(engine.thread, 3));
     engine.thread.CancelThinking();
     QCoreApplication::processEvents();
     EXPECT_FALSE(engine.thinking.load());
     EXPECT_EQ(board.GetMoveList().size(), 1u);
 
-    // Called at any moment of a search of a few milliseconds, before it is taken up, while it runs,
-    // as it completes by itself or after, it lets exactly one move arrive.
-    engine.depth = 3;
-    for (int round = 0; round < 30; ++round) {
-        Arrange(board, Middlegame, true);
-        engine.RequestSearch();
-        std::this_thread::sleep_for(round * 100us);
-        engine.thread.PlayBestMoveNow();
-        ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }, 5000)) << "round " << round;
-        QCoreApplication::processEvents();
-        EXPECT_EQ(board.GetMoveList().size(), 1u) << "round " << round;
-    }
+    // A search that has completed, its hand-off waiting in the queue, has nothing more to play:
+    // its own move arrives, once.
+    Arrange(board, Middlegame, true);
+    engine.depth = 1;
+    engine.RequestSearch();
+    ASSERT_TRUE(WaitForHandOff(engine.thread, 3));
+    EXPECT_FALSE(engine.thread.PlayBestMoveNow());
+    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }, 5000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(board.GetMoveList().size(), 1u);
+    EXPECT_FALSE(engine.thinking.load());
 }
 
 TEST(ComputerPlayer, GoesOnPlayingAfterAHandlerThrowsDuringItsMove)
@@ -379,7 +405,7 @@ TEST(ComputerPlayer, DestroyingAThinkingBoardIsSafe)
         Arrange(*e.board, Middlegame, true);
         e.board->set_SearchDepth(10);
         ASSERT_TRUE(e.board->MoveNow());
-        std::this_thread::sleep_for(20ms);
+        ASSERT_TRUE(WaitForSearch(*e.board, 1));
         e.board.reset();
     }
     {
@@ -387,7 +413,7 @@ TEST(ComputerPlayer, DestroyingAThinkingBoardIsSafe)
         EngineBoard e;
         e.board->set_SearchDepth(1);
         ASSERT_TRUE(e.board->MoveNow());
-        std::this_thread::sleep_for(200ms);
+        ASSERT_TRUE(WaitForHandOff(*e.board->EngineThread(), 1));
         e.board.reset();
         QCoreApplication::processEvents();
         EXPECT_TRUE(e.log.events.empty());
@@ -416,10 +442,10 @@ TEST(ComputerPlayer, ARefusedEngineMoveIsReportedOnceAndNotRetried)
         Nudge(board);
         QCoreApplication::processEvents();
     }
-    std::this_thread::sleep_for(50ms);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(e.messages, 1);
+    // No nudge asked the engine again: nothing is requested, and it has searched once.
     EXPECT_FALSE(board.Thinking());
+    EXPECT_EQ(board.EngineThread()->SearchesStarted(), 1u);
+    EXPECT_EQ(e.messages, 1);
     EXPECT_EQ(board.Position(), before);
     EXPECT_TRUE(e.log.events.empty());
 

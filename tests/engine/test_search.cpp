@@ -136,19 +136,18 @@ namespace {
     TEST(Search, AStopAtAnyMomentAbandonsTheTreeCleanly)
     {
         // However deep the stop finds the search, every node returns at once: none of them takes a
-        // move back or makes a new one on the position its children left behind.
+        // move back or makes a new one on the position its children left behind. A node limit ends
+        // the search through the same check as a stop request, at a node chosen in advance: from the
+        // first one to tens of thousands, in the full-width and in the quiescence search.
         auto engine = MakeEngine();
         const std::atomic<int> depth { MaxSearchDepth };
+        const std::atomic<bool> stop { false };
         constexpr const char* fen = "r1bq1rk1/pp2bppp/2n1pn2/3p4/2PP4/2N1PN2/PP1B1PPP/R2QKB1R w KQ - 0 1";
-        for (int round = 0; round < 40; ++round) {
-            std::atomic<bool> stop { false };
+        for (std::uint64_t round = 0; round < 40; ++round) {
+            SearchOptions options;
+            options.NodeLimit = 1 + round * round * round;
             Load(*engine, fen);
-            bool completed = true;
-            std::thread searcher([&] { completed = engine->RunSearch(depth, stop); });
-            std::this_thread::sleep_for(std::chrono::microseconds(200 + 150 * round));
-            stop = true;
-            searcher.join();
-            EXPECT_FALSE(completed);
+            EXPECT_FALSE(engine->RunSearch(depth, stop, options)) << "round " << round;
             EXPECT_TRUE(engine->PositionIsConsistent()) << "round " << round;
         }
     }
