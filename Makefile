@@ -48,7 +48,7 @@ SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
 
 test-sanitize: deps
 	cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUGWERK_SANITIZE=thread
-	cmake --build build-tsan -j $(JOBS) --target test_thinking test_engine test_board
+	cmake --build build-tsan -j $(JOBS) --target test_thinking test_engine test_uci test_board
 	cd build-tsan && $(SANITIZER_ENV) ctest --output-on-failure -R 'ComputerPlayer|Uci|Search\.|Throwing'
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUGWERK_SANITIZE=address,undefined
 	cmake --build build-asan -j $(JOBS)

@@ -45,7 +45,7 @@ struct IterationReport {
     int PvLength;
 };
 
-// What a caller may add to one search: the command-line tool restricts the root moves, knows which
+// What a caller may add to one search: the UCI engine restricts the root moves, knows which
 // of them repeat a position of the game, and limits the nodes. With the defaults (the game's own
 // searches) the search is the plain one. The spans must stay valid while the search runs.
 struct SearchOptions {
@@ -74,7 +74,7 @@ struct SearchOptions {
 // line still steer move ordering, so a search's choice among equally scored moves can depend on the
 // searches made before it with the same Engine.
 //
-// Owned by whoever searches with it (the engine thread, the command-line tool, a test); all calls
+// Owned by whoever searches with it (the engine thread, the UCI engine, a test); all calls
 // come from one thread at a time. Only the two atomics given to RunSearch are shared with others.
 class Engine {
 public:

@@ -114,7 +114,7 @@ namespace {
         EXPECT_FALSE(engine->HasBestMove());
 
         // Stopped from another thread after two completed iterations: still no move for the board,
-        // though the command-line tool may report the last completed iteration.
+        // though the UCI engine may report the last completed iteration.
         stop = false;
         std::atomic<int> completedDepth { 0 };
         engine->SetIterationHook([&](const IterationReport& report) {

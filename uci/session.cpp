@@ -1,15 +1,16 @@
-// UCI commands of zugwerk-engine: uci, debug, isready, ucinewgame, setoption, position, go (with
+// The UCI commands of zugwerk-engine: uci, debug, isready, ucinewgame, setoption, position, go (with
 // depth, nodes, mate, movetime, the clocks, infinite, ponder, searchmoves; or perft), stop,
 // ponderhit, quit, and bench. Each refused command answers one "info string error: ..." line and
 // leaves the session as it was; a refused `go` is answered by "bestmove 0000" as well.
 
-#include "tools/zugwerk_engine_uci.h"
+#include "uci/session.h"
 
 #include "engine/bench.h"
 #include "engine/notation.h"
 #include "engine/perft.h"
 #include "notation/game_notation.h"
-#include "tools/uci_go.h"
+#include "uci/go_command.h"
+#include "uci/time_allotment.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,83 +20,85 @@
 
 using namespace engine;
 
+namespace uci {
+
 namespace {
 
-std::vector<std::string_view> SplitWords(std::string_view line)
-{
-    std::vector<std::string_view> words;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        while (pos < line.size() && std::isspace(static_cast<unsigned char>(line[pos])))
-            ++pos;
-        const std::size_t start = pos;
-        while (pos < line.size() && !std::isspace(static_cast<unsigned char>(line[pos])))
-            ++pos;
-        if (pos > start)
-            words.push_back(line.substr(start, pos - start));
+    std::vector<std::string_view> SplitWords(std::string_view line)
+    {
+        std::vector<std::string_view> words;
+        std::size_t pos = 0;
+        while (pos < line.size()) {
+            while (pos < line.size() && std::isspace(static_cast<unsigned char>(line[pos])))
+                ++pos;
+            const std::size_t start = pos;
+            while (pos < line.size() && !std::isspace(static_cast<unsigned char>(line[pos])))
+                ++pos;
+            if (pos > start)
+                words.push_back(line.substr(start, pos - start));
+        }
+        return words;
     }
-    return words;
-}
 
-bool ParseInt(std::string_view text, int& value)
-{
-    const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return err == std::errc() && end == text.data() + text.size();
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-std::string Join(const std::vector<std::string_view>& words, std::size_t first, std::size_t last)
-{
-    std::string text;
-    for (std::size_t i = first; i < last; ++i) {
-        if (!text.empty())
-            text += ' ';
-        text += words[i];
+    bool ParseInt(std::string_view text, int& value)
+    {
+        const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), value);
+        return err == std::errc() && end == text.data() + text.size();
     }
-    return text;
-}
 
-// "cp 35", or "mate 3" / "mate -2" in moves when the score is a mate within the search's reach.
-std::string ScoreText(int score)
-{
-    if (!IsMateScore(score))
-        return "cp " + std::to_string(score);
-    const int plies = Infinity - std::abs(score);
-    return "mate " + std::to_string(score > 0 ? (plies + 1) / 2 : -(plies / 2));
-}
+    bool EqualsIgnoringCase(std::string_view a, std::string_view b)
+    {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+        });
+    }
 
-std::int64_t MillisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-}
+    std::string Join(const std::vector<std::string_view>& words, std::size_t first, std::size_t last)
+    {
+        std::string text;
+        for (std::size_t i = first; i < last; ++i) {
+            if (!text.empty())
+                text += ' ';
+            text += words[i];
+        }
+        return text;
+    }
 
-std::uint64_t NodesPerSecond(std::uint64_t nodes, std::int64_t ms)
-{
-    return ms > 0 ? nodes * 1000 / static_cast<std::uint64_t>(ms) : nodes * 1000;
-}
+    // "cp 35", or "mate 3" / "mate -2" in moves when the score is a mate within the search's reach.
+    std::string ScoreText(int score)
+    {
+        if (!IsMateScore(score))
+            return "cp " + std::to_string(score);
+        const int plies = Infinity - std::abs(score);
+        return "mate " + std::to_string(score > 0 ? (plies + 1) / 2 : -(plies / 2));
+    }
 
-// The tool's options: whole numbers, each with its range and default.
-struct SpinOption {
-    std::string_view Name;
-    int Min;
-    int Max;
-    int Default;
-};
+    std::int64_t MillisecondsSince(std::chrono::steady_clock::time_point start)
+    {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    }
 
-// The deepest iteration. The default is the engine's limit, so that under a clock the time decides.
-constexpr SpinOption SearchDepthOption { "SearchDepth", MinSearchDepth, MaxSearchDepth, MaxSearchDepth };
-// Milliseconds kept back from the clock for the delay between the GUI's clock and the engine.
-constexpr SpinOption MoveOverheadOption { "MoveOverhead", 0, 5000, 30 };
+    std::uint64_t NodesPerSecond(std::uint64_t nodes, std::int64_t ms)
+    {
+        return ms > 0 ? nodes * 1000 / static_cast<std::uint64_t>(ms) : nodes * 1000;
+    }
+
+    // The engine's options: whole numbers, each with its range and default.
+    struct SpinOption {
+        std::string_view Name;
+        int Min;
+        int Max;
+        int Default;
+    };
+
+    // The deepest iteration. The default is the engine's limit, so that under a clock the time decides.
+    constexpr SpinOption SearchDepthOption { "SearchDepth", MinSearchDepth, MaxSearchDepth, MaxSearchDepth };
+    // Milliseconds kept back from the clock for the delay between the GUI's clock and the engine.
+    constexpr SpinOption MoveOverheadOption { "MoveOverhead", 0, 5000, 30 };
 
 } // namespace
 
-UciSession::UciSession(std::ostream& out)
+Session::Session(std::ostream& out)
     : Out(out)
     , SearchEngine(std::make_unique<Engine>())
     , OptionSearchDepth(SearchDepthOption.Default)
@@ -107,17 +110,17 @@ UciSession::UciSession(std::ostream& out)
     SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });
 }
 
-UciSession::~UciSession() { StopWorker(); }
+Session::~Session() { StopWorker(); }
 
-void UciSession::Write(const std::string& line)
+void Session::Write(const std::string& line)
 {
     const std::lock_guard lock(OutputMutex);
     Out << line << '\n' << std::flush;
 }
 
-void UciSession::Error(const std::string& message) { Write("info string error: " + message); }
+void Session::Error(const std::string& message) { Write("info string error: " + message); }
 
-bool UciSession::HandleCommand(std::string_view line)
+bool Session::HandleCommand(std::string_view line)
 {
     const std::vector<std::string_view> words = SplitWords(line);
     if (words.empty())
@@ -154,7 +157,7 @@ bool UciSession::HandleCommand(std::string_view line)
     return true;
 }
 
-void UciSession::CommandUci()
+void Session::CommandUci()
 {
     Write("id name Zugwerk! 2.0");
     Write("id author the Zugwerk! developers");
@@ -164,7 +167,7 @@ void UciSession::CommandUci()
     Write("uciok");
 }
 
-void UciSession::CommandDebug(const std::vector<std::string_view>& words)
+void Session::CommandDebug(const std::vector<std::string_view>& words)
 {
     // With debug on, each timed search says how much time it takes.
     if (words.size() == 2 && (words[1] == "on" || words[1] == "off"))
@@ -173,7 +176,7 @@ void UciSession::CommandDebug(const std::vector<std::string_view>& words)
         Error("expected 'debug on' or 'debug off'");
 }
 
-void UciSession::CommandSetOption(const std::vector<std::string_view>& words)
+void Session::CommandSetOption(const std::vector<std::string_view>& words)
 {
     // setoption name <name> value <value>; names may hold spaces.
     const auto valueAt = std::find(words.begin(), words.end(), "value");
@@ -200,7 +203,7 @@ void UciSession::CommandSetOption(const std::vector<std::string_view>& words)
     found->second = value;
 }
 
-void UciSession::CommandPosition(const std::vector<std::string_view>& words)
+void Session::CommandPosition(const std::vector<std::string_view>& words)
 {
     // position startpos|fen <FEN> [moves <m>...]; the whole command is refused on any error.
     const auto movesAt = std::find(words.begin(), words.end(), "moves");
@@ -243,7 +246,7 @@ void UciSession::CommandPosition(const std::vector<std::string_view>& words)
     History = std::move(history);
 }
 
-void UciSession::CommandGo(const std::vector<std::string_view>& words)
+void Session::CommandGo(const std::vector<std::string_view>& words)
 {
     // A new command ends whatever runs, and the engine is free for the checks below.
     StopWorker();
@@ -288,7 +291,7 @@ void UciSession::CommandGo(const std::vector<std::string_view>& words)
     StartWorker([this, plan = std::move(plan)] { RunSearchJob(plan); });
 }
 
-void UciSession::CommandPerft(const std::vector<std::string_view>& words)
+void Session::CommandPerft(const std::vector<std::string_view>& words)
 {
     int depth = 0;
     if (words.size() != 3 || !ParseInt(words[2], depth) || depth < 1 || depth > MaxPerftDepth) {
@@ -298,26 +301,26 @@ void UciSession::CommandPerft(const std::vector<std::string_view>& words)
     StartWorker([this, depth] { RunPerftJob(depth); });
 }
 
-void UciSession::CommandBench()
+void Session::CommandBench()
 {
     StopWorker();
     StartWorker([this] { RunBenchJob(); });
 }
 
-void UciSession::StartWorker(std::function<void()> job)
+void Session::StartWorker(std::function<void()> job)
 {
     // The caller has ended the job before (StopWorker), so answers never interleave.
     assert(!Worker.joinable());
     Worker = std::thread(std::move(job));
 }
 
-void UciSession::WaitUntilIdle()
+void Session::WaitUntilIdle()
 {
     if (Worker.joinable())
         Worker.join();
 }
 
-void UciSession::StopWorker()
+void Session::StopWorker()
 {
     // A stop without a running job is harmless; interfaces send it freely.
     Control.Stop();
@@ -325,7 +328,7 @@ void UciSession::StopWorker()
     Control.Reset();
 }
 
-void UciSession::RunSearchJob(const SearchPlan& plan)
+void Session::RunSearchJob(const SearchPlan& plan)
 {
     SearchEngine->RunSearch(
         Control.DepthLimit, Control.StopRequested, { plan.RootMoves, plan.DrawnRootMoves, plan.NodeLimit });
@@ -338,7 +341,7 @@ void UciSession::RunSearchJob(const SearchPlan& plan)
     Write("bestmove " + MoveToUci(SearchEngine->BestMoveSoFar()));
 }
 
-void UciSession::ReportIteration(const IterationReport& report)
+void Session::ReportIteration(const IterationReport& report)
 {
     const std::int64_t ms = MillisecondsSince(SearchStart);
     std::ostringstream line;
@@ -351,7 +354,7 @@ void UciSession::ReportIteration(const IterationReport& report)
     Control.IterationCompleted(report.Depth);
 }
 
-void UciSession::RunPerftJob(int depth)
+void Session::RunPerftJob(int depth)
 {
     LoadRootPosition(*SearchEngine, Root);
     const auto entries = PerftDivide(*SearchEngine, depth, &Control.StopRequested);
@@ -372,7 +375,7 @@ void UciSession::RunPerftJob(int depth)
     Write("Nodes searched: " + std::to_string(total));
 }
 
-void UciSession::RunBenchJob()
+void Session::RunBenchJob()
 {
     // The bench reports per position, not per iteration.
     SearchEngine->SetIterationHook(nullptr);
@@ -401,3 +404,5 @@ void UciSession::RunBenchJob()
     Write(label + std::to_string(totalNodes) + " nodes, " + std::to_string(ms) + " ms, "
         + std::to_string(NodesPerSecond(totalNodes, ms)) + " nps");
 }
+
+} // namespace uci

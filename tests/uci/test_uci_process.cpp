@@ -1,6 +1,6 @@
 // zugwerk-engine as a chess GUI drives it: a child process behind two pipes, timed from outside.
 
-#include "tests/engine/uci_process.h"
+#include "tests/uci/uci_process.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <set>
 #include <sstream>
 
-namespace engine::test {
+namespace uci::test {
 namespace {
 
     // Generous for sanitizer builds on a busy machine; the faults these catch take minutes.
@@ -223,4 +223,4 @@ namespace {
     }
 
 } // namespace
-} // namespace engine::test
+} // namespace uci::test

@@ -12,6 +12,8 @@ namespace engine {
 class Engine;
 }
 
+namespace uci {
+
 // The game from its starting position up to the current one (the last entry). Positions are kept
 // in the form the repetition rule compares: an en passant square counts only when a pawn of the
 // side to move stands ready to capture there.
@@ -27,3 +29,5 @@ public:
 private:
     std::vector<engine::RootPosition> Positions;
 };
+
+} // namespace uci
