@@ -4,6 +4,7 @@
 
 #include "engine/engine.h"
 #include "engine/fen.h"
+#include "engine/legal_moves.h"
 
 namespace engine {
 
@@ -69,15 +70,15 @@ EngineMove FindLegalUciMove(Engine& engine, std::string_view text, std::string& 
     if (from == NoSquare || to == NoSquare || promotion < 0)
         return refuse("is not of the form e2e4 or e7e8q");
 
-    if (!engine.GenerateMoves())
-        return refuse("cannot be checked: the move list is full");
     EngineMove found = NoMove;
-    for (const MoveEntry& entry : engine.MovesOfCurrentPly())
-        if (MoveFrom(entry.Move) == from && MoveTo(entry.Move) == to && MovePromotion(entry.Move) == promotion)
-            found = entry.Move;
-    if (found == NoMove || !engine.MakeMove(found))
+    const bool complete = ForEachLegalMove(engine, [&](EngineMove m) {
+        if (MoveFrom(m) == from && MoveTo(m) == to && MovePromotion(m) == promotion)
+            found = m;
+    });
+    if (!complete)
+        return refuse("cannot be checked: the move list is full");
+    if (found == NoMove)
         return refuse("is illegal in this position");
-    engine.UnmakeMove();
     return found;
 }
 

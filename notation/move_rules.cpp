@@ -4,6 +4,7 @@
 #include "notation/move_rules.h"
 
 #include "engine/engine.h"
+#include "engine/legal_moves.h"
 #include "engine/notation.h"
 #include "notation/quoted_text.h"
 
@@ -37,12 +38,7 @@ void MoveRules::GenerateLegalMoves()
 {
     // The pseudo-legal list of one position fits the move stack, so generation is complete.
     LegalMoves.clear();
-    Board->GenerateMoves();
-    for (const engine::MoveEntry& entry : Board->MovesOfCurrentPly()) {
-        const engine::EngineMove m = entry.Move;
-        if (!Board->MakeMove(m))
-            continue;
-        Board->UnmakeMove();
+    engine::ForEachLegalMove(*Board, [this](engine::EngineMove m) {
         const int from = engine::MoveFrom(m);
         LegalMoves.push_back({
             { engine::BoardSquareNumber(from), engine::BoardSquareNumber(engine::MoveTo(m)),
@@ -52,7 +48,7 @@ void MoveRules::GenerateLegalMoves()
             engine::MoveHas(m, engine::mfCastle),
             m,
         });
-    }
+    });
 }
 
 const LegalMove* MoveRules::Find(Move move) const

@@ -1,6 +1,7 @@
 #include "uci/game_history.h"
 
 #include "engine/engine.h"
+#include "engine/legal_moves.h"
 
 #include <algorithm>
 
@@ -47,16 +48,11 @@ void GameHistory::Add(const RootPosition& position) { Positions.push_back(Repeti
 std::vector<EngineMove> GameHistory::ThirdRepetitionMoves(Engine& engine) const
 {
     std::vector<EngineMove> drawn;
-    if (!engine.GenerateMoves())
-        return drawn;
-    for (const MoveEntry& entry : engine.MovesOfCurrentPly()) {
-        if (!engine.MakeMove(entry.Move))
-            continue;
+    ForEachLegalMove(engine, [&](EngineMove m) {
         const RootPosition after = RepetitionForm(ExportRootPosition(engine));
-        engine.UnmakeMove();
         if (std::count(Positions.begin(), Positions.end(), after) >= 2)
-            drawn.push_back(entry.Move);
-    }
+            drawn.push_back(m);
+    });
     return drawn;
 }
 
