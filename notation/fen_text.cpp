@@ -5,6 +5,7 @@
 #include "notation/move_rules.h"
 #include "notation/quoted_text.h"
 
+#include "engine/coordinate_text.h"
 #include "engine/engine_types.h"
 
 namespace notation {
@@ -71,7 +72,7 @@ namespace {
                 ++kings[IsWhite(letter) ? 0 : 1];
             const int row = engine::RowOf(square);
             if ((letter == 'P' || letter == 'p') && (row == 0 || row == 7))
-                return "a pawn stands on " + SquareText(engine::BoardSquareNumber(square))
+                return "a pawn stands on " + engine::SquareName(square)
                     + "; pawns never stand on the first or last rank";
         }
         for (const bool white : { true, false })
@@ -84,13 +85,13 @@ namespace {
             if ((position.CastlingBits & (1u << bit)) && !CastlingRightFits(position, right)) {
                 const bool white = IsWhite(right.Letter);
                 return std::string("castling right \"") + right.Letter + "\" needs the " + (white ? "white" : "black")
-                    + " king on " + SquareText(engine::BoardSquareNumber(right.King)) + " and a rook on "
-                    + SquareText(engine::BoardSquareNumber(right.Rook));
+                    + " king on " + engine::SquareName(right.King) + " and a rook on " + engine::SquareName(right.Rook);
             }
         }
         if (!EnPassantFits(position))
             return std::string("no ") + SideName(!position.WhiteToMove)
-                + " pawn can just have passed the en passant square " + SquareText(position.EnPassantSquare);
+                + " pawn can just have passed the en passant square "
+                + engine::SquareName(engine::EngineSquareOf(position.EnPassantSquare));
         if (MoveRules(position).KingAttacked(!position.WhiteToMove))
             return std::string(SideName(!position.WhiteToMove)) + " is in check but " + SideName(position.WhiteToMove)
                 + " is to move";
@@ -146,7 +147,9 @@ std::string WriteFen(const Position& position)
     if (fen.size() == rightsStart)
         fen += '-';
     fen += ' ';
-    fen += position.EnPassantSquare != 0 && EnPassantFits(position) ? SquareText(position.EnPassantSquare) : "-";
+    fen += position.EnPassantSquare != 0 && EnPassantFits(position)
+        ? engine::SquareName(engine::EngineSquareOf(position.EnPassantSquare))
+        : "-";
     // 5. - 6. The counters.
     fen += ' ' + std::to_string(position.HalfmoveClock) + ' ' + std::to_string(position.FullmoveNumber);
     return fen;

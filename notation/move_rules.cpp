@@ -3,20 +3,14 @@
 
 #include "notation/move_rules.h"
 
+#include "engine/coordinate_text.h"
 #include "engine/engine.h"
 #include "engine/legal_moves.h"
-#include "engine/notation.h"
 #include "notation/quoted_text.h"
 
 #include <cctype>
 
 namespace notation {
-
-namespace {
-
-    constexpr char PromotionLetters[] = { 0, 'N', 'B', 'R', 'Q' }; // by engine piece code, none..Queen
-
-} // namespace
 
 MoveRules::MoveRules(const Position& position)
     : Board(std::make_unique<engine::Engine>())
@@ -42,7 +36,7 @@ void MoveRules::GenerateLegalMoves()
         const int from = engine::MoveFrom(m);
         LegalMoves.push_back({
             { engine::BoardSquareNumber(from), engine::BoardSquareNumber(engine::MoveTo(m)),
-                PromotionLetters[engine::MovePromotion(m)] },
+                engine::PromotionLetter(engine::MovePromotion(m)) },
             static_cast<char>(std::toupper(static_cast<unsigned char>(Pos.Squares[from]))),
             engine::MoveHas(m, engine::mfCapture),
             engine::MoveHas(m, engine::mfCastle),
@@ -118,14 +112,9 @@ std::string MoveContext(const Position& position)
     return "move " + std::to_string(position.FullmoveNumber) + ", " + (position.WhiteToMove ? "White" : "Black");
 }
 
-std::string SquareText(int square) { return engine::SquareName(engine::EngineSquareOf(square)); }
-
 std::string CoordinateText(Move move)
 {
-    std::string text = SquareText(move.From) + SquareText(move.To);
-    if (move.Promotion)
-        text += static_cast<char>(std::tolower(static_cast<unsigned char>(move.Promotion)));
-    return text;
+    return engine::CoordinateText(engine::EngineSquareOf(move.From), engine::EngineSquareOf(move.To), move.Promotion);
 }
 
 } // namespace notation

@@ -6,10 +6,11 @@
 #include "uci/session.h"
 
 #include "engine/bench.h"
-#include "engine/notation.h"
+#include "engine/coordinate_text.h"
 #include "engine/perft.h"
 #include "notation/game_notation.h"
 #include "uci/go_command.h"
+#include "uci/move_text.h"
 #include "uci/time_allotment.h"
 
 #include <algorithm>
@@ -234,7 +235,7 @@ void Session::CommandPosition(const std::vector<std::string_view>& words)
     LoadRootPosition(*SearchEngine, position);
     if (movesAt != words.end()) {
         for (auto word = movesAt + 1; word != words.end(); ++word) {
-            if (!PlayUciMove(*SearchEngine, *word, error)) {
+            if (!PlayMove(*SearchEngine, *word, error)) {
                 Error(error + "; position not changed");
                 return;
             }
@@ -268,7 +269,7 @@ void Session::CommandGo(const std::vector<std::string_view>& words)
     SearchPlan plan { {}, History.ThirdRepetitionMoves(*SearchEngine),
         request.Nodes.value_or(std::numeric_limits<std::uint64_t>::max()) };
     for (const std::string& text : request.SearchMoves) {
-        const EngineMove m = FindLegalUciMove(*SearchEngine, text, error);
+        const EngineMove m = FindLegalMove(*SearchEngine, text, error);
         if (m == NoMove)
             return refuse("searchmoves: " + error);
         plan.RootMoves.push_back(m);
@@ -338,7 +339,7 @@ void Session::RunSearchJob(const SearchPlan& plan)
         Write("info string " + std::to_string(SearchEngine->LimitCutoffs())
             + " nodes reached the end of the ply or move list and were scored statically");
     // A stopped search still owes the interface a move: that of the last completed iteration.
-    Write("bestmove " + MoveToUci(SearchEngine->BestMoveSoFar()));
+    Write("bestmove " + CoordinateText(SearchEngine->BestMoveSoFar()));
 }
 
 void Session::ReportIteration(const IterationReport& report)
@@ -349,7 +350,7 @@ void Session::ReportIteration(const IterationReport& report)
          << ScoreText(report.Score) << " nodes " << report.Nodes << " nps " << NodesPerSecond(report.Nodes, ms)
          << " time " << ms << " pv";
     for (int i = 0; i < report.PvLength; ++i)
-        line << ' ' << MoveToUci(report.Pv[i]);
+        line << ' ' << CoordinateText(report.Pv[i]);
     Write(line.str());
     Control.IterationCompleted(report.Depth);
 }
@@ -368,7 +369,7 @@ void Session::RunPerftJob(int depth)
     }
     std::uint64_t total = 0;
     for (const PerftDivideEntry& entry : *entries) {
-        Write(MoveToUci(entry.Move) + ": " + std::to_string(entry.Nodes));
+        Write(CoordinateText(entry.Move) + ": " + std::to_string(entry.Nodes));
         total += entry.Nodes;
     }
     Write("");
@@ -391,7 +392,7 @@ void Session::RunBenchJob()
         totalNodes += outcome.Nodes;
         ms = MillisecondsSince(start);
         Write("Position " + std::to_string(completed) + "/" + std::to_string(BenchPositions.size()) + " ("
-            + position.Name + "): bestmove " + MoveToUci(outcome.Move) + " score " + ScoreText(outcome.Score)
+            + position.Name + "): bestmove " + CoordinateText(outcome.Move) + " score " + ScoreText(outcome.Score)
             + " nodes " + std::to_string(outcome.Nodes));
     }
     SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });

@@ -9,6 +9,7 @@
 //   time_allotment.h/.cpp  TimeBudget and AllotTime: how much of the clock one search may take
 //   search_control.h/.cpp  SearchControl: the stop request, depth limit and timer that end a search
 //   game_history.h/.cpp    GameHistory: the positions of the game, for the repetition rule at the root
+//   move_text.h/.cpp       moves given as text ("e2e4"), checked against the position and played
 //   main.cpp               the program: standard input to the session, and `zugwerk-engine bench`
 
 #include "engine/engine.h"
