@@ -83,7 +83,7 @@ Position StartPosition()
     static const Position start = [] {
         Position position;
         std::string error;
-        [[maybe_unused]] const bool parsed = engine::ParseFen(engine::StartFen, position, error);
+        [[maybe_unused]] const bool parsed = engine::ReadFenFields(engine::StartFen, position, error);
         return position;
     }();
     return start;

@@ -4,7 +4,7 @@
 // can see which root moves would repeat one of them for the third time.
 
 #include "engine/engine_types.h"
-#include "engine/fen.h"
+#include "engine/fen_fields.h"
 
 #include <vector>
 

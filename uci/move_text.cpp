@@ -4,7 +4,7 @@
 
 #include "engine/coordinate_text.h"
 #include "engine/engine.h"
-#include "engine/fen.h"
+#include "engine/fen_fields.h"
 #include "engine/legal_moves.h"
 
 using namespace engine;

@@ -106,7 +106,7 @@ Session::Session(std::ostream& out)
     , OptionMoveOverhead(MoveOverheadOption.Default)
 {
     std::string error;
-    ParseFen(StartFen, Root, error);
+    ReadFenFields(StartFen, Root, error);
     History.Start(Root);
     SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });
 }
@@ -136,7 +136,7 @@ bool Session::HandleCommand(std::string_view line)
     else if (command == "ucinewgame") {
         StopWorker();
         std::string error;
-        ParseFen(StartFen, Root, error);
+        ReadFenFields(StartFen, Root, error);
         History.Start(Root);
     } else if (command == "setoption")
         CommandSetOption(words);
@@ -212,7 +212,7 @@ void Session::CommandPosition(const std::vector<std::string_view>& words)
     RootPosition position {};
     std::string error;
     if (words.size() >= 2 && words[1] == "startpos" && movesIndex == 2) {
-        ParseFen(StartFen, position, error);
+        ReadFenFields(StartFen, position, error);
     } else if (words.size() >= 2 && words[1] == "fen") {
         // Only a position that can stand on a board, as the notation library judges it: the search
         // assumes one king a side and the side not to move out of check.

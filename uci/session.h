@@ -13,7 +13,7 @@
 //   main.cpp               the program: standard input to the session, and `zugwerk-engine bench`
 
 #include "engine/engine.h"
-#include "engine/fen.h"
+#include "engine/fen_fields.h"
 #include "uci/game_history.h"
 #include "uci/search_control.h"
 

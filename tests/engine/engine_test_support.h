@@ -5,7 +5,7 @@
 
 #include "engine/coordinate_text.h"
 #include "engine/engine.h"
-#include "engine/fen.h"
+#include "engine/fen_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ inline std::unique_ptr<Engine> MakeEngine() { return std::make_unique<Engine>();
 inline void Load(Engine& engine, std::string_view fen)
 {
     std::string error;
-    ASSERT_TRUE(LoadFen(engine, fen, error)) << fen << ": " << error;
+    ASSERT_TRUE(LoadFenFields(engine, fen, error)) << fen << ": " << error;
 }
 
 inline std::unique_ptr<Engine> EngineAt(std::string_view fen)

@@ -1,5 +1,5 @@
-// FEN: the form of each field is engine::ParseFen's; here come the checks that the position can stand
-// on a board, and the writer.
+// FEN as positions that can stand on a board: the form of each field is engine::ReadFenFields's; here
+// come the checks of the position the fields describe, and the writer.
 
 #include "notation/game_notation.h"
 #include "notation/move_rules.h"
@@ -58,7 +58,7 @@ namespace {
     const char* SideName(bool white) { return white ? "White" : "Black"; }
 
     // The first reason why the position cannot stand on a board, or an empty text.
-    std::string Flaw(const Position& position)
+    std::string WhyPositionCannotStand(const Position& position)
     {
         if (position.FullmoveNumber < 1 || position.FullmoveNumber > MaxCounter)
             return "the move number must be from 1 to " + std::to_string(MaxCounter);
@@ -109,9 +109,9 @@ Position ReadFen(std::string_view fen)
     Position position;
     std::string error;
     // The engine's reason may quote a byte of the text, which need not be printable.
-    if (!engine::ParseFen(fen, position, error))
+    if (!engine::ReadFenFields(fen, position, error))
         throw NotationError("invalid FEN: " + Printable(error), std::string(fen));
-    if (const std::string flaw = Flaw(position); !flaw.empty())
+    if (const std::string flaw = WhyPositionCannotStand(position); !flaw.empty())
         throw NotationError("invalid FEN: " + flaw, std::string(fen));
     return position;
 }

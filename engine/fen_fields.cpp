@@ -1,7 +1,7 @@
-// FEN parsing. Every field is checked before anything is written, so a refused text leaves the
-// caller's position alone.
+// Reading the fields of FEN. Every field is checked before anything is written, so a refused text
+// leaves the caller's position alone.
 
-#include "engine/fen.h"
+#include "engine/fen_fields.h"
 
 #include "engine/engine.h"
 
@@ -81,7 +81,7 @@ namespace {
 
 } // namespace
 
-bool ParseFen(std::string_view fen, RootPosition& position, std::string& error)
+bool ReadFenFields(std::string_view fen, RootPosition& position, std::string& error)
 {
     const std::vector<std::string_view> fields = SplitFields(fen);
     if (fields.size() < 4 || fields.size() > 6) {
@@ -158,10 +158,10 @@ RootPosition ExportRootPosition(const Engine& engine)
     return position;
 }
 
-bool LoadFen(Engine& engine, std::string_view fen, std::string& error)
+bool LoadFenFields(Engine& engine, std::string_view fen, std::string& error)
 {
     RootPosition position;
-    if (!ParseFen(fen, position, error))
+    if (!ReadFenFields(fen, position, error))
         return false;
     LoadRootPosition(engine, position);
     return true;
