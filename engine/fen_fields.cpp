@@ -4,8 +4,9 @@
 #include "engine/fen_fields.h"
 
 #include "engine/engine.h"
+#include "engine/words_and_numbers.h"
 
-#include <charconv>
+#include <limits>
 #include <vector>
 
 namespace engine {
@@ -13,22 +14,6 @@ namespace engine {
 namespace {
 
     constexpr std::string_view PieceLetters = "PNBRQKpnbrqk";
-
-    std::vector<std::string_view> SplitFields(std::string_view text)
-    {
-        std::vector<std::string_view> fields;
-        std::size_t pos = 0;
-        while (pos < text.size()) {
-            while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
-                ++pos;
-            const std::size_t start = pos;
-            while (pos < text.size() && text[pos] != ' ' && text[pos] != '\t')
-                ++pos;
-            if (pos > start)
-                fields.push_back(text.substr(start, pos - start));
-        }
-        return fields;
-    }
 
     bool ParsePlacement(std::string_view field, char* squares, std::string& error)
     {
@@ -83,7 +68,7 @@ namespace {
 
 bool ReadFenFields(std::string_view fen, RootPosition& position, std::string& error)
 {
-    const std::vector<std::string_view> fields = SplitFields(fen);
+    const std::vector<std::string_view> fields = SplitWords(fen, BlanksAndTabs);
     if (fields.size() < 4 || fields.size() > 6) {
         error = "a FEN has 4 to 6 fields, this one has " + std::to_string(fields.size());
         return false;
@@ -133,13 +118,12 @@ bool ReadFenFields(std::string_view fen, RootPosition& position, std::string& er
 
     int* const counters[] = { &parsed.HalfmoveClock, &parsed.FullmoveNumber };
     for (std::size_t i = 4; i < fields.size(); ++i) {
-        const std::string_view field = fields[i];
-        int& value = *counters[i - 4];
-        const auto [end, err] = std::from_chars(field.data(), field.data() + field.size(), value);
-        if (err != std::errc() || end != field.data() + field.size() || value < 0) {
+        const std::optional<int> value = NumberWithin(fields[i], 0, std::numeric_limits<int>::max());
+        if (!value) {
             error = "move counters must be non-negative numbers";
             return false;
         }
+        *counters[i - 4] = *value;
     }
 
     position = parsed;

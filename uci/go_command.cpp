@@ -2,28 +2,13 @@
 
 #include "uci/go_command.h"
 
+#include "engine/words_and_numbers.h"
+
 #include <algorithm>
-#include <charconv>
-#include <limits>
 
 namespace uci {
 
 namespace {
-
-    // A whole number; one beyond the 64-bit range reads as the nearer end of it, which the ranges of
-    // the parameters then clamp or refuse.
-    bool ParseNumber(std::string_view text, std::int64_t& value)
-    {
-        const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (text.empty() || end != text.data() + text.size())
-            return false;
-        if (err == std::errc::result_out_of_range) {
-            using Limits = std::numeric_limits<std::int64_t>;
-            value = text.front() == '-' ? Limits::min() : Limits::max();
-            return true;
-        }
-        return err == std::errc();
-    }
 
     std::int64_t ClampTime(std::int64_t ms) { return std::clamp<std::int64_t>(ms, 0, MaxGoTimeMs); }
 
@@ -68,9 +53,11 @@ bool ParseGo(const std::vector<std::string_view>& words, GoRequest& request, std
             error = std::string(word) + " needs " + what;
             return false;
         };
-        std::int64_t value = 0;
-        if (!ParseNumber(text, value))
+        // Beyond 64 bits a number reads as the nearer end, which the ranges below clamp or refuse.
+        const std::optional<std::int64_t> number = engine::ParseWholeNumber(text);
+        if (!number)
             return refuse("a whole number");
+        const std::int64_t value = *number;
         if (word == "wtime" || word == "btime") {
             // A GUI may report a fallen flag as a negative time.
             parsed.TimeLeft[word == "wtime" ? 0 : 1] = ClampTime(value);

@@ -8,6 +8,7 @@
 #include "engine/bench.h"
 #include "engine/coordinate_text.h"
 #include "engine/perft.h"
+#include "engine/words_and_numbers.h"
 #include "notation/game_notation.h"
 #include "uci/go_command.h"
 #include "uci/move_text.h"
@@ -15,7 +16,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <limits>
 #include <sstream>
 
@@ -24,28 +24,6 @@ using namespace engine;
 namespace uci {
 
 namespace {
-
-    std::vector<std::string_view> SplitWords(std::string_view line)
-    {
-        std::vector<std::string_view> words;
-        std::size_t pos = 0;
-        while (pos < line.size()) {
-            while (pos < line.size() && std::isspace(static_cast<unsigned char>(line[pos])))
-                ++pos;
-            const std::size_t start = pos;
-            while (pos < line.size() && !std::isspace(static_cast<unsigned char>(line[pos])))
-                ++pos;
-            if (pos > start)
-                words.push_back(line.substr(start, pos - start));
-        }
-        return words;
-    }
-
-    bool ParseInt(std::string_view text, int& value)
-    {
-        const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), value);
-        return err == std::errc() && end == text.data() + text.size();
-    }
 
     bool EqualsIgnoringCase(std::string_view a, std::string_view b)
     {
@@ -123,7 +101,7 @@ void Session::Error(const std::string& message) { Write("info string error: " + 
 
 bool Session::HandleCommand(std::string_view line)
 {
-    const std::vector<std::string_view> words = SplitWords(line);
+    const std::vector<std::string_view> words = SplitWords(line, WhiteSpace);
     if (words.empty())
         return true;
     const std::string_view command = words[0];
@@ -195,13 +173,14 @@ void Session::CommandSetOption(const std::vector<std::string_view>& words)
         return;
     }
     const SpinOption& option = found->first;
-    int value = 0;
-    if (valueAt + 2 != words.end() || !ParseInt(*(valueAt + 1), value) || value < option.Min || value > option.Max) {
+    const std::optional<int> value
+        = valueAt + 2 == words.end() ? NumberWithin(*(valueAt + 1), option.Min, option.Max) : std::nullopt;
+    if (!value) {
         Error(std::string(option.Name) + " must be a whole number from " + std::to_string(option.Min) + " to "
             + std::to_string(option.Max));
         return;
     }
-    found->second = value;
+    found->second = *value;
 }
 
 void Session::CommandPosition(const std::vector<std::string_view>& words)
@@ -294,12 +273,12 @@ void Session::CommandGo(const std::vector<std::string_view>& words)
 
 void Session::CommandPerft(const std::vector<std::string_view>& words)
 {
-    int depth = 0;
-    if (words.size() != 3 || !ParseInt(words[2], depth) || depth < 1 || depth > MaxPerftDepth) {
+    const std::optional<int> depth = words.size() == 3 ? NumberWithin(words[2], 1, MaxPerftDepth) : std::nullopt;
+    if (!depth) {
         Error("perft needs a depth from 1 to " + std::to_string(MaxPerftDepth));
         return;
     }
-    StartWorker([this, depth] { RunPerftJob(depth); });
+    StartWorker([this, depth = *depth] { RunPerftJob(depth); });
 }
 
 void Session::CommandBench()
