@@ -3,6 +3,7 @@
 
 #include "engine/fen_fields.h"
 
+#include "engine/coordinate_text.h"
 #include "engine/engine.h"
 #include "engine/words_and_numbers.h"
 
@@ -101,7 +102,8 @@ bool ReadFenFields(std::string_view fen, RootPosition& position, std::string& er
 
     const std::string_view ep = fields[3];
     if (ep != "-") {
-        if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] < '1' || ep[1] > '8') {
+        const int square = ep.size() == 2 ? SquareNamed(ep[0], ep[1]) : NoSquare;
+        if (square == NoSquare) {
             error = "en passant square must be '-' or a square such as e3";
             return false;
         }
@@ -112,8 +114,7 @@ bool ReadFenFields(std::string_view fen, RootPosition& position, std::string& er
                 + (parsed.WhiteToMove ? "Black" : "White") + " move it must be on rank " + skippedRank;
             return false;
         }
-        const int row = '8' - ep[1];
-        parsed.EnPassantSquare = BoardSquareNumber(MakeSquare(row, ep[0] - 'a'));
+        parsed.EnPassantSquare = BoardSquareNumber(square);
     }
 
     int* const counters[] = { &parsed.HalfmoveClock, &parsed.FullmoveNumber };
