@@ -130,9 +130,9 @@ public:
     // --- Search (search.cpp) ------------------------------------------------------------------
 
     // Searches the position loaded by LoadPosition (call it before every search) by iterative
-    // deepening from depth 1 up to searchDepth, which is read (and kept within 1..10) before every
-    // iteration. stopRequested is read after every legal move made, in the quiescence search too,
-    // and after every iteration. Returns false when stopped; the position is then undefined.
+    // deepening from depth 1 up to searchDepth, which is read (and kept within MinSearchDepth ..
+    // MaxSearchDepth) before every iteration. stopRequested is read after every legal move made, in
+    // the quiescence search too, and after every iteration. Returns false when stopped; the position is then undefined.
     bool RunSearch(
         const std::atomic<int>& searchDepth, const std::atomic<bool>& stopRequested, const SearchOptions& options = {});
 
