@@ -80,6 +80,8 @@ namespace {
         }
     }
 
+    // This test and the next hold the engine to the wall clock; the ThreadSanitizer run leaves them
+    // out (Makefile, WALL_CLOCK_TESTS).
     TEST(UciProcess, MoveTimeIsUsedAndNotExceeded)
     {
         UciProcess engine;
