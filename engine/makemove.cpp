@@ -77,23 +77,23 @@ bool Engine::MakeMove(EngineMove m)
     const int mover = Pos.SideToMove;
     assert(from < SquareCount && to < SquareCount && Pos.SquareColor[from] == mover);
 
-    // 1. Castling out of check or through an occupied or attacked square is refused before anything
-    //    changes; otherwise the rook moves now and the king below like any piece.
+    // Castling out of check or through an occupied or attacked square is refused before anything
+    // changes; otherwise the rook moves now and the king below like any piece.
     if (MoveHas(m, mfCastle)) {
         if (KingInCheck(mover) || !PlaceCastlingRook(to))
             return false;
     }
 
-    // 2. Remember what the move destroys.
+    // Remember what the move destroys.
     UndoStack[Pos.Ply] = { m, Pos.SquarePiece[to], Pos.CastleRights, Pos.EnPassantTarget, Pos.QuietPlies };
     ++Pos.Ply;
 
-    // 3. - 5. Rights, en passant target and the quiet-ply count.
+    // Rights, en passant target and the quiet-ply count.
     Pos.CastleRights &= CastleMask[from] & CastleMask[to];
     Pos.EnPassantTarget = MoveHas(m, mfDoublePush) ? EnPassantVictim(to, mover) : NoSquare;
     Pos.QuietPlies = MoveHas(m, mfCapture | mfPawnMove) ? 0 : Pos.QuietPlies + 1;
 
-    // 6. - 7. Move the piece (promoting it), and take a pawn captured en passant.
+    // Move the piece (promoting it), and take a pawn captured en passant.
     const int piece = MoveHas(m, mfPromotion) ? MovePromotion(m) : Pos.SquarePiece[from];
     ClearSquare(to);
     ClearSquare(from);
@@ -101,11 +101,11 @@ bool Engine::MakeMove(EngineMove m)
     if (MoveHas(m, mfEnPassant))
         ClearSquare(EnPassantVictim(to, mover));
 
-    // 8. The other side moves next.
+    // The other side moves next.
     Pos.SideToMove = Pos.OtherSide;
     Pos.OtherSide = mover;
 
-    // 9. A move that leaves the mover's own king attacked is illegal.
+    // A move that leaves the mover's own king attacked is illegal.
     if (KingInCheck(mover)) {
         UnmakeMove();
         return false;
@@ -117,7 +117,7 @@ bool Engine::MakeMove(EngineMove m)
 void Engine::UnmakeMove()
 {
     assert(Pos.Ply > 0);
-    // 1. Back to the mover, with the counters as they were.
+    // Back to the mover, with the counters as they were.
     Pos.OtherSide = Pos.SideToMove;
     Pos.SideToMove ^= 1;
     --Pos.Ply;
@@ -126,7 +126,7 @@ void Engine::UnmakeMove()
     Pos.EnPassantTarget = undo.EnPassantTarget;
     Pos.QuietPlies = undo.QuietPlies;
 
-    // 2. - 3. The piece returns (a promoted piece as a pawn) and the captured piece reappears.
+    // The piece returns (a promoted piece as a pawn) and the captured piece reappears.
     const EngineMove m = undo.Move;
     const int from = MoveFrom(m);
     const int to = MoveTo(m);
@@ -136,7 +136,7 @@ void Engine::UnmakeMove()
     if (undo.Captured != NoPiece)
         PutPiece(to, Pos.OtherSide, undo.Captured);
 
-    // 4. - 5. The castling rook and the pawn taken en passant return.
+    // The castling rook and the pawn taken en passant return.
     if (MoveHas(m, mfCastle))
         ReturnCastlingRook(to);
     if (MoveHas(m, mfEnPassant))

@@ -44,13 +44,13 @@ void Engine::AppendMove(EngineMove m, int score)
 
 void Engine::AddMove(int from, int to, int flags)
 {
-    // 1. A pawn reaching the mover's last rank promotes.
+    // A pawn reaching the mover's last rank promotes.
     if ((flags & mfPawnMove) && RowOf(to) == LastRow(Pos.SideToMove)) {
         AddPromotions(from, to, flags);
         return;
     }
-    // 2. Captures are ordered most valuable victim first, cheapest attacker next (an en passant
-    //    capture lands on an empty square, so its victim code is NoPiece); quiet moves by history.
+    // Captures are ordered most valuable victim first, cheapest attacker next (an en passant
+    // capture lands on an empty square, so its victim code is NoPiece); quiet moves by history.
     const int score = (flags & mfCapture) ? CaptureOrderBase + 10 * Pos.SquarePiece[to] - Pos.SquarePiece[from]
                                           : HistoryTable[from][to];
     AppendMove(EncodeMove(from, to, 0, flags), score);
@@ -187,14 +187,14 @@ bool Engine::FinishGeneration()
 
 bool Engine::GenerateMoves()
 {
-    // 1. This ply's moves follow those of the plies below it.
+    // This ply's moves follow those of the plies below it.
     BeginGeneration();
-    // 2. Every piece of the mover, in board order from a8.
+    // Every piece of the mover, in board order from a8.
     AddMovesOfAllPieces(false);
-    // 3. - 4. Castling, then en passant.
+    // Castling, then en passant.
     AddCastling();
     AddEnPassant();
-    // 5. The next ply's moves will follow these.
+    // The next ply's moves will follow these.
     return FinishGeneration();
 }
 

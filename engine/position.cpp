@@ -68,7 +68,7 @@ void Engine::RecomputePlacementScores()
 
 void Engine::LoadPosition(const char* squares, bool whiteToMove, std::uint8_t castlingBits, int enPassantSquare)
 {
-    // 1. Squares from the letters; anything that is no piece letter (a blank, or no text at all) is empty.
+    // Squares from the letters; anything that is no piece letter (a blank, or no text at all) is empty.
     ClearBoard();
     for (int s = 0; s < SquareCount; ++s) {
         const char letter = squares ? squares[s] : EmptyLetter;
@@ -79,7 +79,7 @@ void Engine::LoadPosition(const char* squares, bool whiteToMove, std::uint8_t ca
                 PutPiece(s, Black, piece);
         }
     }
-    // 2. - 5. Side to move, rights, en passant target (from the board's square number), counters.
+    // Side to move, rights, en passant target (from the board's square number), counters.
     Pos.SideToMove = whiteToMove ? White : Black;
     Pos.OtherSide = Pos.SideToMove ^ 1;
     Pos.CastleRights = castlingBits & AllCastleRights;

@@ -41,17 +41,17 @@ bool Engine::RunSearch(
     CompletedNodes = 0;
     CompletedSelectiveDepth = 0;
 
-    // 1. King tables and pawn shelter are judged once, from the root.
+    // King tables and pawn shelter are judged once, from the root.
     PrepareTables();
-    // 2. History counters grow over all iterations of this search and start afresh for the next.
+    // History counters grow over all iterations of this search and start afresh for the next.
     std::memset(HistoryTable, 0, sizeof HistoryTable);
     // A root whose every move fails low at -Infinity (possible only when the evaluation leaves the
     // score range in a position of absurd material), and a search stopped before its first
     // iteration, still need a move to hand back.
     RootFallback = FirstLegalRootMove(Options.RootMoves);
 
-    // 3. Deepen one ply at a time; each iteration's line orders the next one. The requested depth
-    //    may change while we search and is honoured from the next iteration on.
+    // Deepen one ply at a time; each iteration's line orders the next one. The requested depth
+    // may change while we search and is honoured from the next iteration on.
     for (int depth = 1;; ++depth) {
         const int limit = std::clamp(searchDepth.load(), MinSearchDepth, MaxSearchDepth);
         if (depth > limit)
@@ -63,7 +63,7 @@ bool Engine::RunSearch(
         RecordIteration(depth, score);
     }
 
-    // 4. A stopped search has no move, however many iterations completed.
+    // A stopped search has no move, however many iterations completed.
     return !StopIsRequested();
 }
 
@@ -100,32 +100,32 @@ void Engine::RecordIteration(int depth, int score)
 
 int Engine::SearchNode(int alpha, int beta, int depth)
 {
-    // 1. At the horizon only captures are followed, so that no exchange is cut off halfway.
+    // At the horizon only captures are followed, so that no exchange is cut off halfway.
     if (depth == 0)
         return QuiescenceSearch(alpha, beta);
     ++Nodes;
     const int ply = Pos.Ply;
     DeepestPly = std::max(DeepestPly, ply);
 
-    // 2. The line from here is empty until a move raises alpha.
+    // The line from here is empty until a move raises alpha.
     PvLength[ply] = ply;
     // The ply arrays end here; a chain of checks can reach this only in a contrived position.
     if (ply >= MaxPly - 1)
         return LimitCutoff();
 
-    // 3. A side in check gets its replies searched without using up depth, so that a check near the
-    //    horizon does not hide what it threatens.
+    // A side in check gets its replies searched without using up depth, so that a check near the
+    // horizon does not hide what it threatens.
     const bool inCheck = KingInCheck(Pos.SideToMove);
     if (inCheck)
         ++depth;
 
-    // 4. Moves, with the previous iteration's move first while we are still on its line.
+    // Moves, with the previous iteration's move first while we are still on its line.
     if (!GenerateMoves())
         return LimitCutoff();
     if (OnPvPath)
         MarkPvMove();
 
-    // 5. Best-first through the moves; a reply that refutes the opponent's choice ends the node.
+    // Best-first through the moves; a reply that refutes the opponent's choice ends the node.
     bool anyLegal = false;
     for (int i = PlyStart[ply]; i < PlyEnd[ply]; ++i) {
         PickMove(i);
@@ -156,13 +156,12 @@ int Engine::SearchNode(int alpha, int beta, int depth)
         }
     }
 
-    // 6. No legal move: mated (nearer the root scores further from zero) or stalemated.
+    // No legal move: mated (nearer the root scores further from zero) or stalemated.
     if (!anyLegal)
         return inCheck ? MatedScore(ply) : DrawScore;
-    // 7. Too long without capture or pawn move: a draw.
+    // Too long without capture or pawn move: a draw.
     if (Pos.QuietPlies > QuietPlyLimit)
         return DrawScore;
-    // 8.
     return alpha;
 }
 
@@ -172,13 +171,13 @@ int Engine::QuiescenceSearch(int alpha, int beta)
     const int ply = Pos.Ply;
     DeepestPly = std::max(DeepestPly, ply);
 
-    // 1.
+    // The line from here is empty until a move raises alpha; the ply arrays end as at a full-width node.
     PvLength[ply] = ply;
     if (ply >= MaxPly - 1)
         return LimitCutoff();
 
-    // 2. - 3. In check every move is tried, for there may be no quiet way out. Otherwise the side to
-    //    move may stand pat on the static value and looks only at captures and promotions.
+    // In check every move is tried, for there may be no quiet way out. Otherwise the side to
+    // move may stand pat on the static value and looks only at captures and promotions.
     const bool inCheck = KingInCheck(Pos.SideToMove);
     bool complete;
     if (inCheck) {
@@ -194,12 +193,12 @@ int Engine::QuiescenceSearch(int alpha, int beta)
     if (!complete)
         return LimitCutoff();
 
-    // 4.
+    // The previous iteration's move first while we are still on its line.
     if (OnPvPath)
         MarkPvMove();
 
-    // 5. As at a full-width node, without history, and abandoned on a stop request the same way:
-    //    with many heavy pieces and pawns about to promote, the captures alone can run for minutes.
+    // As at a full-width node, without history, and abandoned on a stop request the same way:
+    // with many heavy pieces and pawns about to promote, the captures alone can run for minutes.
     bool anyLegal = false;
     for (int i = PlyStart[ply]; i < PlyEnd[ply]; ++i) {
         PickMove(i);
@@ -221,10 +220,9 @@ int Engine::QuiescenceSearch(int alpha, int beta)
         }
     }
 
-    // 6. Only a mate is recognised here; a stalemate stands on the static value.
+    // Only a mate is recognised here; a stalemate stands on the static value.
     if (!anyLegal && inCheck)
         return MatedScore(ply);
-    // 7.
     return alpha;
 }
 

@@ -119,7 +119,7 @@ Position ReadFen(std::string_view fen)
 std::string WriteFen(const Position& position)
 {
     std::string fen;
-    // 1. Placement, rank 8 first, runs of empty squares as digits.
+    // Placement, rank 8 first, runs of empty squares as digits.
     for (int row = 0; row < 8; ++row) {
         int empty = 0;
         for (int file = 0; file < 8; ++file) {
@@ -138,7 +138,7 @@ std::string WriteFen(const Position& position)
         if (row < 7)
             fen += '/';
     }
-    // 2. - 4. Side, the rights whose king and rook are in place, the en passant square if it fits.
+    // Side, the rights whose king and rook are in place, the en passant square if it fits.
     fen += position.WhiteToMove ? " w " : " b ";
     const std::size_t rightsStart = fen.size();
     for (std::size_t bit = 0; bit < std::size(CastlingRights); ++bit)
@@ -150,7 +150,7 @@ std::string WriteFen(const Position& position)
     fen += position.EnPassantSquare != 0 && EnPassantFits(position)
         ? engine::SquareName(engine::EngineSquareOf(position.EnPassantSquare))
         : "-";
-    // 5. - 6. The counters.
+    // The counters.
     fen += ' ' + std::to_string(position.HalfmoveClock) + ' ' + std::to_string(position.FullmoveNumber);
     return fen;
 }

@@ -68,13 +68,13 @@ void MoveRules::Play(Move move)
     const bool quiet = !engine::MoveHas(m, engine::mfCapture | engine::mfPawnMove);
     Board->MakeMove(m);
 
-    // 1. Placement, side, rights and en passant square as the engine left them.
+    // Placement, side, rights and en passant square as the engine left them.
     Position next = Pos;
     Board->ExportPosition(next.Squares, next.WhiteToMove, next.CastlingBits, next.EnPassantSquare);
-    // 2. The counters: a capture or pawn move restarts the clock, a Black move ends a full move.
+    // The counters: a capture or pawn move restarts the clock, a Black move ends a full move.
     next.HalfmoveClock = quiet ? Pos.HalfmoveClock + 1 : 0;
     next.FullmoveNumber = Pos.WhiteToMove ? Pos.FullmoveNumber : Pos.FullmoveNumber + 1;
-    // 3. The new position becomes the engine's root.
+    // The new position becomes the engine's root.
     Load(next);
 }
 

@@ -71,14 +71,14 @@ namespace {
 
     std::string_view WithoutMarks(std::string_view text)
     {
-        // 1. Surrounding blanks and a NAG written onto the move ("e4$1").
+        // Surrounding blanks and a NAG written onto the move ("e4$1").
         while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
             text.remove_prefix(1);
         while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
             text.remove_suffix(1);
         if (const std::size_t nag = text.find('$'); nag != std::string_view::npos)
             text = text.substr(0, nag);
-        // 2. Check and mate marks, "!" and "?" in any number and order.
+        // Check and mate marks, "!" and "?" in any number and order.
         while (!text.empty() && std::string_view("+#!?").find(text.back()) != std::string_view::npos)
             text.remove_suffix(1);
         return text;
