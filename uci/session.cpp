@@ -83,9 +83,7 @@ Session::Session(std::ostream& out)
     , OptionSearchDepth(SearchDepthOption.Default)
     , OptionMoveOverhead(MoveOverheadOption.Default)
 {
-    std::string error;
-    ReadFenFields(StartFen, Root, error);
-    History.Start(Root);
+    StartNewGame();
     SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });
 }
 
@@ -98,6 +96,13 @@ void Session::Write(const std::string& line)
 }
 
 void Session::Error(const std::string& message) { Write("info string error: " + message); }
+
+void Session::StartNewGame()
+{
+    std::string error;
+    ReadFenFields(StartFen, Root, error);
+    History.Start(Root);
+}
 
 bool Session::HandleCommand(std::string_view line)
 {
@@ -113,9 +118,7 @@ bool Session::HandleCommand(std::string_view line)
         Write("readyok");
     else if (command == "ucinewgame") {
         StopWorker();
-        std::string error;
-        ReadFenFields(StartFen, Root, error);
-        History.Start(Root);
+        StartNewGame();
     } else if (command == "setoption")
         CommandSetOption(words);
     else if (command == "position")

@@ -61,6 +61,8 @@ private:
 
     void Write(const std::string& line);
     void Error(const std::string& message);
+    // The start position, and a game history of it alone.
+    void StartNewGame();
 
     void CommandUci();
     void CommandDebug(const std::vector<std::string_view>& words);
