@@ -9,6 +9,7 @@
 #include "app/toolbar_pictures.h"
 #include "board/chessbrd.h"
 #include "board/entry_point.h"
+#include "engine/engine_types.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -253,7 +254,7 @@ void TForm1::SetUpBoard()
     board.set_WhiteToMove(true);
     board.set_CastlingAllowed(AllCastlingRights);
     board.set_DisplayCoords(AllEdges);
-    board.set_SearchDepth(3);
+    board.set_SearchDepth(engine::DefaultSearchDepth);
     board.set_CurrentMove(1);
     board.set_ResizeMaxSize(1000);
     board.set_SizeOfBorder(24);

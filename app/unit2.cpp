@@ -9,6 +9,7 @@
 #include "app/unit1.h"
 #include "board/chessbrd.h"
 #include "board/entry_point.h"
+#include "engine/engine_types.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,7 +55,7 @@ TForm2::TForm2(TForm1& form1, QWidget* parent)
     GroupBox2 = Place(new TGroupBox(tr("Calculations"), this), 8, 176, 225, 49);
     Label2 = Place(new QLabel(tr("Search Depth:"), GroupBox2), 24, 24);
     CSpinEdit1 = Place(new TCSpinEdit(GroupBox2), 120, 16, 49, 22);
-    CSpinEdit1->set_Value(3);
+    CSpinEdit1->set_Value(engine::DefaultSearchDepth);
 
     Button1 = Place(new QPushButton(tr("&OK"), this), 80, 232, 75, 25);
     Button1->setDefault(true);

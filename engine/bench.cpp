@@ -3,7 +3,7 @@
 #include "engine/bench.h"
 
 #include "engine/engine.h"
-#include "engine/fen.h"
+#include "engine/fen_fields.h"
 
 #include <atomic>
 #include <string>
@@ -30,7 +30,7 @@ const std::array<BenchPosition, 14> BenchPositions = { {
 BenchOutcome RunBenchPosition(Engine& engine, const BenchPosition& position, const std::atomic<bool>* stop)
 {
     std::string error;
-    if (!LoadFen(engine, position.Fen, error))
+    if (!LoadFenFields(engine, position.Fen, error))
         return { false, NoMove, 0, 0 };
     const std::atomic<int> depth { BenchDepth };
     const std::atomic<bool> neverStop { false };

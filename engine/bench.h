@@ -3,7 +3,7 @@
 // The fixed benchmark suite: varied positions (openings, middle games with tactics, castling and
 // en passant, promotions, end games), each searched to BenchDepth. The tests pin every position's
 // node count, move and score, so a change that alters the search's results cannot go unnoticed;
-// the command-line tool's `bench` reports the speed.
+// the UCI engine's `bench` reports the speed.
 
 #include "engine/engine_types.h"
 

@@ -45,7 +45,7 @@ struct IterationReport {
     int PvLength;
 };
 
-// What a caller may add to one search: the command-line tool restricts the root moves, knows which
+// What a caller may add to one search: the UCI engine restricts the root moves, knows which
 // of them repeat a position of the game, and limits the nodes. With the defaults (the game's own
 // searches) the search is the plain one. The spans must stay valid while the search runs.
 struct SearchOptions {
@@ -74,7 +74,7 @@ struct SearchOptions {
 // line still steer move ordering, so a search's choice among equally scored moves can depend on the
 // searches made before it with the same Engine.
 //
-// Owned by whoever searches with it (the engine thread, the command-line tool, a test); all calls
+// Owned by whoever searches with it (the engine thread, the UCI engine, a test); all calls
 // come from one thread at a time. Only the two atomics given to RunSearch are shared with others.
 class Engine {
 public:
@@ -130,9 +130,9 @@ public:
     // --- Search (search.cpp) ------------------------------------------------------------------
 
     // Searches the position loaded by LoadPosition (call it before every search) by iterative
-    // deepening from depth 1 up to searchDepth, which is read (and kept within 1..10) before every
-    // iteration. stopRequested is read after every legal move made, in the quiescence search too,
-    // and after every iteration. Returns false when stopped; the position is then undefined.
+    // deepening from depth 1 up to searchDepth, which is read (and kept within MinSearchDepth ..
+    // MaxSearchDepth) before every iteration. stopRequested is read after every legal move made, in
+    // the quiescence search too, and after every iteration. Returns false when stopped; the position is then undefined.
     bool RunSearch(
         const std::atomic<int>& searchDepth, const std::atomic<bool>& stopRequested, const SearchOptions& options = {});
 

@@ -2,7 +2,7 @@
 
 // The numbers of the search engine, each written down once: squares, colours, pieces, the 32-bit move
 // layout, the search limits and the score bounds. Plain C++, no Qt; shared by the engine core, the
-// engine thread, the command-line tool and the tests.
+// engine thread, the UCI engine and the tests.
 
 #include <bit>
 #include <cstdint>

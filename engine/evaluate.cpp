@@ -19,7 +19,7 @@ namespace {
 
 void Engine::PrepareTables()
 {
-    // 1. - 2. Material plus placement for every piece but the king.
+    // Material plus placement for every piece but the king.
     for (int color = White; color <= Black; ++color) {
         for (int s = 0; s < SquareCount; ++s) {
             const int t = TableSquare(color, s);
@@ -32,9 +32,9 @@ void Engine::PrepareTables()
         }
     }
 
-    // 3. - 4. Each king: while the enemy keeps more than a queen and a rook of pieces, it should stay
-    //    home and keep the pawns in front of it; below that it should come to the centre. The choice
-    //    is made here once, for the root, and holds for the whole search.
+    // Each king: while the enemy keeps more than a queen and a rook of pieces, it should stay
+    // home and keep the pawns in front of it; below that it should come to the centre. The choice
+    // is made here once, for the root, and holds for the whole search.
     for (int color = White; color <= Black; ++color) {
         const int enemy = color ^ 1;
         int enemyMaterial = 0;
@@ -67,17 +67,17 @@ void Engine::PrepareTables()
 
 int Engine::Evaluate() const
 {
-    // 1. Pawns per file, with an empty slot beyond each edge file so that neighbours always exist.
+    // Pawns per file, with an empty slot beyond each edge file so that neighbours always exist.
     int pawnsOnFile[ColorCount][10] = {};
     for (int color = White; color <= Black; ++color)
         for (SquareSet pawns = PieceSet[color][Pawn]; pawns;)
             ++pawnsOnFile[color][FileOf(PopLowestSquare(pawns)) + 1];
 
-    // 2. Material and placement: the sum of the pieces' PieceSquare entries, kept up to date as
-    //    pieces are put and taken.
+    // Material and placement: the sum of the pieces' PieceSquare entries, kept up to date as
+    // pieces are put and taken.
     int score[ColorCount] = { PlacementScore[White], PlacementScore[Black] };
 
-    // 3. Pawn structure and rooks, from the pawn counts.
+    // Pawn structure and rooks, from the pawn counts.
     for (int color = White; color <= Black; ++color) {
         const int* own = pawnsOnFile[color];
         const int* theirs = pawnsOnFile[color ^ 1];
@@ -107,7 +107,7 @@ int Engine::Evaluate() const
         }
     }
 
-    // 4. From the side to move's point of view.
+    // From the side to move's point of view.
     return score[Pos.SideToMove] - score[Pos.OtherSide];
 }
 

@@ -9,7 +9,7 @@
 // result or throws NotationError, never a half-read game (ReadPgnGames gives a damaged game back as
 // its tags alone, with the error).
 
-#include "engine/fen.h"
+#include "engine/fen_fields.h"
 
 #include <memory>
 #include <optional>

@@ -3,19 +3,14 @@
 
 #include "notation/move_rules.h"
 
+#include "engine/coordinate_text.h"
 #include "engine/engine.h"
-#include "engine/notation.h"
+#include "engine/legal_moves.h"
 #include "notation/quoted_text.h"
 
 #include <cctype>
 
 namespace notation {
-
-namespace {
-
-    constexpr char PromotionLetters[] = { 0, 'N', 'B', 'R', 'Q' }; // by engine piece code, none..Queen
-
-} // namespace
 
 MoveRules::MoveRules(const Position& position)
     : Board(std::make_unique<engine::Engine>())
@@ -37,22 +32,17 @@ void MoveRules::GenerateLegalMoves()
 {
     // The pseudo-legal list of one position fits the move stack, so generation is complete.
     LegalMoves.clear();
-    Board->GenerateMoves();
-    for (const engine::MoveEntry& entry : Board->MovesOfCurrentPly()) {
-        const engine::EngineMove m = entry.Move;
-        if (!Board->MakeMove(m))
-            continue;
-        Board->UnmakeMove();
+    engine::ForEachLegalMove(*Board, [this](engine::EngineMove m) {
         const int from = engine::MoveFrom(m);
         LegalMoves.push_back({
             { engine::BoardSquareNumber(from), engine::BoardSquareNumber(engine::MoveTo(m)),
-                PromotionLetters[engine::MovePromotion(m)] },
+                engine::PromotionLetter(engine::MovePromotion(m)) },
             static_cast<char>(std::toupper(static_cast<unsigned char>(Pos.Squares[from]))),
             engine::MoveHas(m, engine::mfCapture),
             engine::MoveHas(m, engine::mfCastle),
             m,
         });
-    }
+    });
 }
 
 const LegalMove* MoveRules::Find(Move move) const
@@ -78,13 +68,13 @@ void MoveRules::Play(Move move)
     const bool quiet = !engine::MoveHas(m, engine::mfCapture | engine::mfPawnMove);
     Board->MakeMove(m);
 
-    // 1. Placement, side, rights and en passant square as the engine left them.
+    // Placement, side, rights and en passant square as the engine left them.
     Position next = Pos;
     Board->ExportPosition(next.Squares, next.WhiteToMove, next.CastlingBits, next.EnPassantSquare);
-    // 2. The counters: a capture or pawn move restarts the clock, a Black move ends a full move.
+    // The counters: a capture or pawn move restarts the clock, a Black move ends a full move.
     next.HalfmoveClock = quiet ? Pos.HalfmoveClock + 1 : 0;
     next.FullmoveNumber = Pos.WhiteToMove ? Pos.FullmoveNumber : Pos.FullmoveNumber + 1;
-    // 3. The new position becomes the engine's root.
+    // The new position becomes the engine's root.
     Load(next);
 }
 
@@ -93,7 +83,7 @@ Position StartPosition()
     static const Position start = [] {
         Position position;
         std::string error;
-        [[maybe_unused]] const bool parsed = engine::ParseFen(engine::StartFen, position, error);
+        [[maybe_unused]] const bool parsed = engine::ReadFenFields(engine::StartFen, position, error);
         return position;
     }();
     return start;
@@ -122,14 +112,9 @@ std::string MoveContext(const Position& position)
     return "move " + std::to_string(position.FullmoveNumber) + ", " + (position.WhiteToMove ? "White" : "Black");
 }
 
-std::string SquareText(int square) { return engine::SquareName(engine::EngineSquareOf(square)); }
-
 std::string CoordinateText(Move move)
 {
-    std::string text = SquareText(move.From) + SquareText(move.To);
-    if (move.Promotion)
-        text += static_cast<char>(std::tolower(static_cast<unsigned char>(move.Promotion)));
-    return text;
+    return engine::CoordinateText(engine::EngineSquareOf(move.From), engine::EngineSquareOf(move.To), move.Promotion);
 }
 
 } // namespace notation

@@ -55,9 +55,7 @@ private:
 
 // Which move of the game is made from the position, for messages: "move 12, Black".
 std::string MoveContext(const Position& position);
-// A move in coordinate form ("e7e8q") for messages.
+// A move in coordinate form ("e7e8q") for messages, written by engine::CoordinateText.
 std::string CoordinateText(Move move);
-// The name of a board Square value ("e4").
-std::string SquareText(int square);
 
 } // namespace notation

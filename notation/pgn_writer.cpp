@@ -87,7 +87,7 @@ std::string WritePgn(const Game& game)
 {
     const std::string result = ResultOf(game);
     std::string out;
-    // 1. Tags: the roster, the start position when it is not the usual one, then the rest in order.
+    // Tags: the roster, the start position when it is not the usual one, then the rest in order.
     for (const RosterTag& tag : Roster) {
         const std::string value = tag.Name == "Result" ? result : game.TagValue(tag.Name);
         WriteTag(out, tag.Name, value.empty() ? tag.Unknown : value);
@@ -101,7 +101,7 @@ std::string WritePgn(const Game& game)
             WriteTag(out, tag.Name, tag.Value);
     out += '\n';
 
-    // 2. Movetext: a number before each White move, "N..." before a first move by Black.
+    // Movetext: a number before each White move, "N..." before a first move by Black.
     LineFiller lines(out);
     MoveRules rules(game.Start);
     for (std::size_t i = 0; i < game.Moves.size(); ++i) {
@@ -110,7 +110,7 @@ std::string WritePgn(const Game& game)
             lines.Add(std::to_string(position.FullmoveNumber) + (position.WhiteToMove ? "." : "..."));
         lines.Add(PlaySan(rules, game.Moves[i]));
     }
-    // 3. How the game ended, then the termination marker.
+    // How the game ended, then the termination marker.
     if (const char* comment = EndComment(EndOfGame(game)))
         lines.Add(comment);
     lines.Add(result);

@@ -2,6 +2,7 @@
 
 #include "notation/san.h"
 
+#include "engine/coordinate_text.h"
 #include "engine/engine_types.h"
 #include "notation/quoted_text.h"
 
@@ -70,14 +71,14 @@ namespace {
 
     std::string_view WithoutMarks(std::string_view text)
     {
-        // 1. Surrounding blanks and a NAG written onto the move ("e4$1").
+        // Surrounding blanks and a NAG written onto the move ("e4$1").
         while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
             text.remove_prefix(1);
         while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
             text.remove_suffix(1);
         if (const std::size_t nag = text.find('$'); nag != std::string_view::npos)
             text = text.substr(0, nag);
-        // 2. Check and mate marks, "!" and "?" in any number and order.
+        // Check and mate marks, "!" and "?" in any number and order.
         while (!text.empty() && std::string_view("+#!?").find(text.back()) != std::string_view::npos)
             text.remove_suffix(1);
         return text;
@@ -100,16 +101,16 @@ namespace {
             text.remove_prefix(1);
         }
         // Promotion at the end, with or without "=" ("e8=Q", "e8Q", "e8=q").
-        if (parts.Piece == 'P' && !text.empty()
-            && std::string_view("NBRQnbrq").find(text.back()) != std::string_view::npos) {
-            parts.Promotion = static_cast<char>(text.back() & ~0x20);
+        const int promotion = text.empty() ? engine::NoPiece : engine::PromotionPieceOf(text.back());
+        if (parts.Piece == 'P' && promotion != engine::NoPiece) {
+            parts.Promotion = engine::PromotionLetter(promotion);
             text.remove_suffix(1);
             if (EndsWith(text, '=') || EndsWith(text, '/'))
                 text.remove_suffix(1);
         }
         if (text.size() < 2 || !IsFile(text[text.size() - 2]) || !IsRank(text.back()))
             return std::nullopt;
-        parts.ToSquare = engine::BoardSquareNumber(engine::MakeSquare('8' - text.back(), text[text.size() - 2] - 'a'));
+        parts.ToSquare = engine::BoardSquareNumber(engine::SquareNamed(text[text.size() - 2], text.back()));
         text.remove_suffix(2);
         // The capture mark is not checked against the position: "x", ":" or the "-" of long forms.
         if (EndsWith(text, 'x') || EndsWith(text, ':') || EndsWith(text, '-'))

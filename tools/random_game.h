@@ -2,6 +2,7 @@
 
 // Random legal games for the notation tests and the PGN benchmarks.
 
+#include "engine/engine_types.h"
 #include "notation/game_notation.h"
 #include "notation/move_rules.h"
 
@@ -46,7 +47,9 @@ inline std::string RandomGameFile(int count, std::size_t& plies)
     plies = 0;
     for (int i = 0; i < count; ++i) {
         Game game = RandomGame(random, StartPosition(), length(random));
-        game.Tags = CasualGame(PgnDate(2024, 3, 9), PlayerName(false, 3), PlayerName(true, 1 + i % 10)).Tags;
+        // The computer's name runs through every depth it can search.
+        const int depth = engine::MinSearchDepth + i % (engine::MaxSearchDepth - engine::MinSearchDepth + 1);
+        game.Tags = CasualGame(PgnDate(2024, 3, 9), PlayerName(false, 3), PlayerName(true, depth)).Tags;
         plies += game.Moves.size();
         text += WritePgn(game) + "\n";
     }

@@ -38,7 +38,7 @@ std::vector<double> CancelLatencies(TChessBoard& board, const char* placement, c
     FillPlacement(info, placement);
     info.Castling = CastlingSet();
     board.SetUpPosition(info, 10, true);
-    board.set_SearchDepth(10);
+    board.set_SearchDepth(engine::MaxSearchDepth);
     std::vector<double> latencies;
     for (const int delay : delaysMs) {
         if (!board.MoveNow()) {

@@ -1,11 +1,11 @@
 #pragma once
 
-// Helpers shared by the engine tests: loading FENs, finding generated moves by their UCI text,
+// Helpers shared by the engine tests: loading FENs, finding generated moves by their coordinate text,
 // and running fixed-depth searches.
 
+#include "engine/coordinate_text.h"
 #include "engine/engine.h"
-#include "engine/fen.h"
-#include "engine/notation.h"
+#include "engine/fen_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ inline std::unique_ptr<Engine> MakeEngine() { return std::make_unique<Engine>();
 inline void Load(Engine& engine, std::string_view fen)
 {
     std::string error;
-    ASSERT_TRUE(LoadFen(engine, fen, error)) << fen << ": " << error;
+    ASSERT_TRUE(LoadFenFields(engine, fen, error)) << fen << ": " << error;
 }
 
 inline std::unique_ptr<Engine> EngineAt(std::string_view fen)
@@ -45,15 +45,15 @@ inline std::vector<std::string> GeneratedTexts(Engine& engine, bool capturesOnly
 {
     std::vector<std::string> texts;
     for (const MoveEntry& entry : Generated(engine, capturesOnly))
-        texts.push_back(MoveToUci(entry.Move));
+        texts.push_back(CoordinateText(entry.Move));
     return texts;
 }
 
-// The generated entry with this UCI text; a failure and a zero entry when there is none.
+// The generated entry with this coordinate text; a failure and a zero entry when there is none.
 inline MoveEntry FindGenerated(Engine& engine, std::string_view text)
 {
     for (const MoveEntry& entry : Generated(engine))
-        if (MoveToUci(entry.Move) == text)
+        if (CoordinateText(entry.Move) == text)
             return entry;
     ADD_FAILURE() << "move " << text << " is not generated";
     return { NoMove, 0 };
@@ -71,7 +71,7 @@ inline SearchResult Search(Engine& engine, std::string_view fen, int depth)
     const std::atomic<int> searchDepth { depth };
     const std::atomic<bool> stop { false };
     const bool completed = engine.RunSearch(searchDepth, stop);
-    return { completed, MoveToUci(engine.BestMove()), engine.BestScore() };
+    return { completed, CoordinateText(engine.BestMove()), engine.BestScore() };
 }
 
 } // namespace engine::test

@@ -4,6 +4,7 @@
 #include "tests/engine/engine_test_support.h"
 
 #include "engine/board_tables.h"
+#include "engine/legal_moves.h"
 
 #include <random>
 
@@ -65,11 +66,7 @@ namespace {
                 for (; plies < MaxPly - 2; ++plies) {
                     check(*engine);
                     std::vector<EngineMove> legal;
-                    for (const MoveEntry& entry : Generated(*engine))
-                        if (engine->MakeMove(entry.Move)) {
-                            engine->UnmakeMove();
-                            legal.push_back(entry.Move);
-                        }
+                    EXPECT_TRUE(ForEachLegalMove(*engine, [&](EngineMove m) { legal.push_back(m); }));
                     if (legal.empty())
                         break;
                     ASSERT_TRUE(engine->MakeMove(legal[random() % legal.size()]));

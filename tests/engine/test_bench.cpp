@@ -42,7 +42,7 @@ namespace {
             SCOPED_TRACE(BenchPositions[i].Name);
             const BenchOutcome outcome = RunBenchPosition(*engine, BenchPositions[i]);
             ASSERT_TRUE(outcome.Completed);
-            EXPECT_EQ(MoveToUci(outcome.Move), Pinned[i].Move);
+            EXPECT_EQ(CoordinateText(outcome.Move), Pinned[i].Move);
             EXPECT_EQ(outcome.Score, Pinned[i].Score);
             EXPECT_EQ(outcome.Nodes, Pinned[i].Nodes);
         }

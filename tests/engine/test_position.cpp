@@ -57,13 +57,13 @@ namespace {
     {
         RootPosition position {};
         std::string error;
-        ASSERT_TRUE(ParseFen("r3k2r/8/8/3pP3/8/8/8/R3K2R w Kq d6 0 1", position, error)) << error;
+        ASSERT_TRUE(ReadFenFields("r3k2r/8/8/3pP3/8/8/8/R3K2R w Kq d6 0 1", position, error)) << error;
         EXPECT_EQ(std::string(position.Squares, 8), "r   k  r");
         EXPECT_EQ(position.Squares[28], 'P');
         EXPECT_TRUE(position.WhiteToMove);
         EXPECT_EQ(position.CastlingBits, WhiteKingSide | BlackQueenSide);
         EXPECT_EQ(position.EnPassantSquare, 20); // d6 is Square 20
-        ASSERT_TRUE(ParseFen("8/8/8/8/8/8/8/k6K b - -", position, error)) << error; // counters left out
+        ASSERT_TRUE(ReadFenFields("8/8/8/8/8/8/8/k6K b - -", position, error)) << error; // counters left out
 
         const char* bad[] = {
             "",
@@ -78,7 +78,7 @@ namespace {
         for (const char* fen : bad) {
             SCOPED_TRACE(fen);
             error.clear();
-            EXPECT_FALSE(LoadFen(*engine, fen, error));
+            EXPECT_FALSE(LoadFenFields(*engine, fen, error));
             EXPECT_FALSE(error.empty());
             EXPECT_EQ(engine->Position().SquarePiece[A1], NoPiece); // the bare kings are still loaded
         }

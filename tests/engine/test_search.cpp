@@ -4,6 +4,7 @@
 #include "tests/engine/engine_test_support.h"
 
 #include "engine/bench.h"
+#include "engine/legal_moves.h"
 #include "tests/bounded_waits.h"
 
 #include <chrono>
@@ -60,10 +61,13 @@ namespace {
             = Search(*engine, "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 4);
         const std::vector<EngineMove> pv(engine->PrincipalVariation().begin(), engine->PrincipalVariation().end());
         ASSERT_GE(pv.size(), 4u);
-        EXPECT_EQ(MoveToUci(pv[0]), result.Move);
-        std::string error;
-        for (const EngineMove m : pv)
-            ASSERT_TRUE(PlayUciMove(*engine, MoveToUci(m), error)) << error;
+        EXPECT_EQ(CoordinateText(pv[0]), result.Move);
+        for (const EngineMove m : pv) {
+            bool legal = false;
+            ForEachLegalMove(*engine, [&](EngineMove each) { legal |= each == m; });
+            ASSERT_TRUE(legal) << CoordinateText(m);
+            engine->MakeMove(m);
+        }
     }
 
     TEST(Search, ReadsTheRequestedDepthBeforeEveryIteration)
@@ -114,7 +118,7 @@ namespace {
         EXPECT_FALSE(engine->HasBestMove());
 
         // Stopped from another thread after two completed iterations: still no move for the board,
-        // though the command-line tool may report the last completed iteration.
+        // though the UCI engine may report the last completed iteration.
         stop = false;
         std::atomic<int> completedDepth { 0 };
         engine->SetIterationHook([&](const IterationReport& report) {

@@ -4,6 +4,7 @@
 #include "tests/board/board_test_support.h"
 
 #include "engine/engine.h"
+#include "engine/legal_moves.h"
 
 #include <memory>
 #include <random>
@@ -19,13 +20,9 @@ MoveSet EngineMoves(engine::Engine& e, TChessBoard& board)
     e.LoadPosition(
         board.Position().c_str(), board.WhiteToMove(), board.CastlingAllowed().Bits(), SquareIndex(board.EnPassant()));
     MoveSet moves;
-    e.GenerateMoves();
-    for (const engine::MoveEntry& entry : e.MovesOfCurrentPly()) {
-        if (!e.MakeMove(entry.Move))
-            continue;
-        e.UnmakeMove();
-        moves.emplace(engine::MoveFrom(entry.Move) + 1, engine::MoveTo(entry.Move) + 1);
-    }
+    engine::ForEachLegalMove(e, [&](engine::EngineMove m) {
+        moves.emplace(engine::BoardSquareNumber(engine::MoveFrom(m)), engine::BoardSquareNumber(engine::MoveTo(m)));
+    });
     return moves;
 }
 

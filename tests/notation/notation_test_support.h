@@ -2,6 +2,7 @@
 
 // Helpers shared by the notation tests: moves from coordinate text and SAN, and random legal games.
 
+#include "engine/coordinate_text.h"
 #include "notation/game_notation.h"
 #include "tools/random_game.h"
 
@@ -16,10 +17,11 @@ namespace notation::test {
 // "e7e8q" -> the move from e7 to e8 promoting to a queen.
 inline Move Coord(std::string_view text)
 {
-    const auto square = [&](std::size_t i) { return ('8' - text[i + 1]) * 8 + (text[i] - 'a') + 1; };
+    const auto square
+        = [&](std::size_t i) { return engine::BoardSquareNumber(engine::SquareNamed(text[i], text[i + 1])); };
     Move move { square(0), square(2), 0 };
     if (text.size() == 5)
-        move.Promotion = static_cast<char>(text[4] - 'a' + 'A');
+        move.Promotion = engine::PromotionLetter(engine::PromotionPieceOf(text[4]));
     return move;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-// How a search of the UCI tool ends: at its depth, at its time, on `stop`, and when its answer may
+// How a search of the UCI engine ends: at its depth, at its time, on `stop`, and when its answer may
 // be given (`go infinite` and `go ponder` hold it back).
 
-#include "tools/uci_go.h"
+#include "uci/time_allotment.h"
 
 #include <atomic>
 #include <chrono>
@@ -11,6 +11,8 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+
+namespace uci {
 
 // The stop request and depth limit that the engine reads, and the clock that drives them. A timer
 // thread, running from Begin to Finish of a timed search, sets StopRequested at the hard limit.
@@ -58,3 +60,5 @@ private:
     bool Pondering = false;
     bool Finished = true;
 };
+
+} // namespace uci

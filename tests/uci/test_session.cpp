@@ -1,8 +1,9 @@
 // The UCI protocol of zugwerk-engine, driven through its session object with string streams.
 
 #include "notation/game_notation.h"
-#include "tools/uci_go.h"
-#include "tools/zugwerk_engine_uci.h"
+#include "uci/go_command.h"
+#include "uci/session.h"
+#include "uci/time_allotment.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 #include <sstream>
 
 namespace {
+
+using namespace uci;
 
 using Lines = std::vector<std::string>;
 
@@ -19,8 +22,8 @@ public:
     Lines Send(std::initializer_list<const char*> commands)
     {
         for (const char* command : commands)
-            Running = Session.HandleCommand(command);
-        Session.WaitUntilIdle();
+            Running = Conversation.HandleCommand(command);
+        Conversation.WaitUntilIdle();
         std::istringstream text(Out.str().substr(Consumed));
         Consumed = Out.str().size();
         Lines lines;
@@ -33,7 +36,7 @@ public:
 
 private:
     std::ostringstream Out;
-    UciSession Session { Out };
+    Session Conversation { Out };
     std::size_t Consumed = 0;
 };
 

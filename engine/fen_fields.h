@@ -1,9 +1,9 @@
 #pragma once
 
-// Reading positions in Forsyth-Edwards notation: the form of each field. The command-line tool and
-// the tests load positions with it; the notation library (notation/) builds its checks of whether a
-// position can stand on a board on top of it. The game itself hands the engine its board's fields
-// directly and never goes through FEN.
+// The fields of Forsyth-Edwards notation (FEN): reading each field and checking its form, not whether
+// the position can stand on a board (notation/fen_position.cpp checks that, on top of this, and
+// writes FEN). The UCI engine, the bench and the tests load positions with it. The game itself hands
+// the engine its board's fields directly and never goes through FEN.
 
 #include <cstdint>
 #include <string>
@@ -32,14 +32,14 @@ inline constexpr std::string_view StartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP
 // checked (a run of empty squares is one digit, the en passant square lies on the rank that the side
 // to move implies), not whether the position could arise in a game. On failure returns false and
 // says why in `error`.
-bool ParseFen(std::string_view fen, RootPosition& position, std::string& error);
+bool ReadFenFields(std::string_view fen, RootPosition& position, std::string& error);
 
 void LoadRootPosition(Engine& engine, const RootPosition& position);
 // The engine's current position in the same form; the engine keeps no move counters, so they
 // read 0 and 1.
 RootPosition ExportRootPosition(const Engine& engine);
 
-// ParseFen followed by LoadRootPosition; the engine is untouched when the text is refused.
-bool LoadFen(Engine& engine, std::string_view fen, std::string& error);
+// ReadFenFields followed by LoadRootPosition; the engine is untouched when the text is refused.
+bool LoadFenFields(Engine& engine, std::string_view fen, std::string& error);
 
 } // namespace engine

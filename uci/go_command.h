@@ -1,13 +1,14 @@
 #pragma once
 
-// What a UCI `go` command asks for, and how much of the clock a search may take.
+// What a UCI `go` command asks for, read from its words.
 
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace uci {
 
 // The longest time `go` takes, in milliseconds (over eleven days): longer clocks, increments and
 // move times are read as this, so that no sum or product of them, in milliseconds or in the
@@ -37,14 +38,4 @@ struct GoRequest {
 // value, a count outside 1..MaxGoCount, a node count below 1 or a negative move time.
 bool ParseGo(const std::vector<std::string_view>& words, GoRequest& request, std::string& error);
 
-// When a timed search ends: no iteration starts after SoftLimit, and the search is stopped at
-// HardLimit, both counted from the moment the clock starts.
-struct TimeBudget {
-    std::chrono::milliseconds SoftLimit;
-    std::chrono::milliseconds HardLimit;
-};
-
-// The time a search may take for the side to move (colour 0 White, 1 Black), from `movetime` or
-// from that side's clock; none when the request gives neither. `overhead` is kept back from the
-// clock for what passes between the GUI's clock and ours (pipes, process switches).
-std::optional<TimeBudget> AllotTime(const GoRequest& request, int colour, std::chrono::milliseconds overhead);
+} // namespace uci

@@ -1,4 +1,6 @@
-#include "tools/uci_search_control.h"
+#include "uci/search_control.h"
+
+namespace uci {
 
 SearchControl::~SearchControl()
 {
@@ -80,3 +82,5 @@ void SearchControl::RunTimer()
             StopRequested = true;
     }
 }
+
+} // namespace uci

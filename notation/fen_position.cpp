@@ -1,10 +1,11 @@
-// FEN: the form of each field is engine::ParseFen's; here come the checks that the position can stand
-// on a board, and the writer.
+// FEN as positions that can stand on a board: the form of each field is engine::ReadFenFields's; here
+// come the checks of the position the fields describe, and the writer.
 
 #include "notation/game_notation.h"
 #include "notation/move_rules.h"
 #include "notation/quoted_text.h"
 
+#include "engine/coordinate_text.h"
 #include "engine/engine_types.h"
 
 namespace notation {
@@ -57,7 +58,7 @@ namespace {
     const char* SideName(bool white) { return white ? "White" : "Black"; }
 
     // The first reason why the position cannot stand on a board, or an empty text.
-    std::string Flaw(const Position& position)
+    std::string WhyPositionCannotStand(const Position& position)
     {
         if (position.FullmoveNumber < 1 || position.FullmoveNumber > MaxCounter)
             return "the move number must be from 1 to " + std::to_string(MaxCounter);
@@ -71,7 +72,7 @@ namespace {
                 ++kings[IsWhite(letter) ? 0 : 1];
             const int row = engine::RowOf(square);
             if ((letter == 'P' || letter == 'p') && (row == 0 || row == 7))
-                return "a pawn stands on " + SquareText(engine::BoardSquareNumber(square))
+                return "a pawn stands on " + engine::SquareName(square)
                     + "; pawns never stand on the first or last rank";
         }
         for (const bool white : { true, false })
@@ -84,13 +85,13 @@ namespace {
             if ((position.CastlingBits & (1u << bit)) && !CastlingRightFits(position, right)) {
                 const bool white = IsWhite(right.Letter);
                 return std::string("castling right \"") + right.Letter + "\" needs the " + (white ? "white" : "black")
-                    + " king on " + SquareText(engine::BoardSquareNumber(right.King)) + " and a rook on "
-                    + SquareText(engine::BoardSquareNumber(right.Rook));
+                    + " king on " + engine::SquareName(right.King) + " and a rook on " + engine::SquareName(right.Rook);
             }
         }
         if (!EnPassantFits(position))
             return std::string("no ") + SideName(!position.WhiteToMove)
-                + " pawn can just have passed the en passant square " + SquareText(position.EnPassantSquare);
+                + " pawn can just have passed the en passant square "
+                + engine::SquareName(engine::EngineSquareOf(position.EnPassantSquare));
         if (MoveRules(position).KingAttacked(!position.WhiteToMove))
             return std::string(SideName(!position.WhiteToMove)) + " is in check but " + SideName(position.WhiteToMove)
                 + " is to move";
@@ -108,9 +109,9 @@ Position ReadFen(std::string_view fen)
     Position position;
     std::string error;
     // The engine's reason may quote a byte of the text, which need not be printable.
-    if (!engine::ParseFen(fen, position, error))
+    if (!engine::ReadFenFields(fen, position, error))
         throw NotationError("invalid FEN: " + Printable(error), std::string(fen));
-    if (const std::string flaw = Flaw(position); !flaw.empty())
+    if (const std::string flaw = WhyPositionCannotStand(position); !flaw.empty())
         throw NotationError("invalid FEN: " + flaw, std::string(fen));
     return position;
 }
@@ -118,7 +119,7 @@ Position ReadFen(std::string_view fen)
 std::string WriteFen(const Position& position)
 {
     std::string fen;
-    // 1. Placement, rank 8 first, runs of empty squares as digits.
+    // Placement, rank 8 first, runs of empty squares as digits.
     for (int row = 0; row < 8; ++row) {
         int empty = 0;
         for (int file = 0; file < 8; ++file) {
@@ -137,7 +138,7 @@ std::string WriteFen(const Position& position)
         if (row < 7)
             fen += '/';
     }
-    // 2. - 4. Side, the rights whose king and rook are in place, the en passant square if it fits.
+    // Side, the rights whose king and rook are in place, the en passant square if it fits.
     fen += position.WhiteToMove ? " w " : " b ";
     const std::size_t rightsStart = fen.size();
     for (std::size_t bit = 0; bit < std::size(CastlingRights); ++bit)
@@ -146,8 +147,10 @@ std::string WriteFen(const Position& position)
     if (fen.size() == rightsStart)
         fen += '-';
     fen += ' ';
-    fen += position.EnPassantSquare != 0 && EnPassantFits(position) ? SquareText(position.EnPassantSquare) : "-";
-    // 5. - 6. The counters.
+    fen += position.EnPassantSquare != 0 && EnPassantFits(position)
+        ? engine::SquareName(engine::EngineSquareOf(position.EnPassantSquare))
+        : "-";
+    // The counters.
     fen += ' ' + std::to_string(position.HalfmoveClock) + ' ' + std::to_string(position.FullmoveNumber);
     return fen;
 }

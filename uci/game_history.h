@@ -4,13 +4,15 @@
 // can see which root moves would repeat one of them for the third time.
 
 #include "engine/engine_types.h"
-#include "engine/fen.h"
+#include "engine/fen_fields.h"
 
 #include <vector>
 
 namespace engine {
 class Engine;
 }
+
+namespace uci {
 
 // The game from its starting position up to the current one (the last entry). Positions are kept
 // in the form the repetition rule compares: an en passant square counts only when a pawn of the
@@ -27,3 +29,5 @@ public:
 private:
     std::vector<engine::RootPosition> Positions;
 };
+
+} // namespace uci

@@ -1,11 +1,21 @@
 #pragma once
 
-// The UCI protocol of the zugwerk-engine command-line tool.
+// The UCI engine zugwerk-engine: the search engine core (engine/) behind the UCI protocol, on standard
+// input and output, for any chess GUI or tester.
+//
+// Where each part lives:
+//   session.h/.cpp         Session: one conversation, its commands and the worker thread that searches
+//   go_command.h/.cpp      GoRequest and ParseGo: what a `go` asks for, read from its words
+//   time_allotment.h/.cpp  TimeBudget and AllotTime: how much of the clock one search may take
+//   search_control.h/.cpp  SearchControl: the stop request, depth limit and timer that end a search
+//   game_history.h/.cpp    GameHistory: the positions of the game, for the repetition rule at the root
+//   move_text.h/.cpp       moves given as text ("e2e4"), checked against the position and played
+//   main.cpp               the program: standard input to the session, and `zugwerk-engine bench`
 
 #include "engine/engine.h"
-#include "engine/fen.h"
-#include "tools/uci_game_history.h"
-#include "tools/uci_search_control.h"
+#include "engine/fen_fields.h"
+#include "uci/game_history.h"
+#include "uci/search_control.h"
 
 #include <chrono>
 #include <cstdint>
@@ -18,6 +28,8 @@
 #include <thread>
 #include <vector>
 
+namespace uci {
+
 // One UCI conversation: takes command lines, answers on `out`. Searches, perft and bench run on a
 // worker thread so that `stop`, `ponderhit` and `isready` are answered while they run.
 //
@@ -26,12 +38,12 @@
 // engine again); every `go` that is not a perft is answered by exactly one `bestmove` line; every
 // output line is written whole under OutputMutex. Owned by main(); HandleCommand is called from
 // one thread.
-class UciSession {
+class Session {
 public:
-    explicit UciSession(std::ostream& out);
-    ~UciSession();
-    UciSession(const UciSession&) = delete;
-    UciSession& operator=(const UciSession&) = delete;
+    explicit Session(std::ostream& out);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
 
     // Handles one command line; false after `quit`.
     bool HandleCommand(std::string_view line);
@@ -49,6 +61,8 @@ private:
 
     void Write(const std::string& line);
     void Error(const std::string& message);
+    // The start position, and a game history of it alone.
+    void StartNewGame();
 
     void CommandUci();
     void CommandDebug(const std::vector<std::string_view>& words);
@@ -79,3 +93,5 @@ private:
     SearchControl Control;
     std::chrono::steady_clock::time_point SearchStart;
 };
+
+} // namespace uci

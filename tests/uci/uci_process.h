@@ -11,7 +11,7 @@
 
 #include <sys/types.h>
 
-namespace engine::test {
+namespace uci::test {
 
 using Lines = std::vector<std::string>;
 using std::chrono::milliseconds;
@@ -45,4 +45,4 @@ private:
     bool OutputEnded = false;
 };
 
-} // namespace engine::test
+} // namespace uci::test

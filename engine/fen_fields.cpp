@@ -1,11 +1,13 @@
-// FEN parsing. Every field is checked before anything is written, so a refused text leaves the
-// caller's position alone.
+// Reading the fields of FEN. Every field is checked before anything is written, so a refused text
+// leaves the caller's position alone.
 
-#include "engine/fen.h"
+#include "engine/fen_fields.h"
 
+#include "engine/coordinate_text.h"
 #include "engine/engine.h"
+#include "engine/words_and_numbers.h"
 
-#include <charconv>
+#include <limits>
 #include <vector>
 
 namespace engine {
@@ -13,22 +15,6 @@ namespace engine {
 namespace {
 
     constexpr std::string_view PieceLetters = "PNBRQKpnbrqk";
-
-    std::vector<std::string_view> SplitFields(std::string_view text)
-    {
-        std::vector<std::string_view> fields;
-        std::size_t pos = 0;
-        while (pos < text.size()) {
-            while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
-                ++pos;
-            const std::size_t start = pos;
-            while (pos < text.size() && text[pos] != ' ' && text[pos] != '\t')
-                ++pos;
-            if (pos > start)
-                fields.push_back(text.substr(start, pos - start));
-        }
-        return fields;
-    }
 
     bool ParsePlacement(std::string_view field, char* squares, std::string& error)
     {
@@ -81,9 +67,9 @@ namespace {
 
 } // namespace
 
-bool ParseFen(std::string_view fen, RootPosition& position, std::string& error)
+bool ReadFenFields(std::string_view fen, RootPosition& position, std::string& error)
 {
-    const std::vector<std::string_view> fields = SplitFields(fen);
+    const std::vector<std::string_view> fields = SplitWords(fen, BlanksAndTabs);
     if (fields.size() < 4 || fields.size() > 6) {
         error = "a FEN has 4 to 6 fields, this one has " + std::to_string(fields.size());
         return false;
@@ -116,7 +102,8 @@ bool ParseFen(std::string_view fen, RootPosition& position, std::string& error)
 
     const std::string_view ep = fields[3];
     if (ep != "-") {
-        if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] < '1' || ep[1] > '8') {
+        const int square = ep.size() == 2 ? SquareNamed(ep[0], ep[1]) : NoSquare;
+        if (square == NoSquare) {
             error = "en passant square must be '-' or a square such as e3";
             return false;
         }
@@ -127,19 +114,17 @@ bool ParseFen(std::string_view fen, RootPosition& position, std::string& error)
                 + (parsed.WhiteToMove ? "Black" : "White") + " move it must be on rank " + skippedRank;
             return false;
         }
-        const int row = '8' - ep[1];
-        parsed.EnPassantSquare = BoardSquareNumber(MakeSquare(row, ep[0] - 'a'));
+        parsed.EnPassantSquare = BoardSquareNumber(square);
     }
 
     int* const counters[] = { &parsed.HalfmoveClock, &parsed.FullmoveNumber };
     for (std::size_t i = 4; i < fields.size(); ++i) {
-        const std::string_view field = fields[i];
-        int& value = *counters[i - 4];
-        const auto [end, err] = std::from_chars(field.data(), field.data() + field.size(), value);
-        if (err != std::errc() || end != field.data() + field.size() || value < 0) {
+        const std::optional<int> value = NumberWithin(fields[i], 0, std::numeric_limits<int>::max());
+        if (!value) {
             error = "move counters must be non-negative numbers";
             return false;
         }
+        *counters[i - 4] = *value;
     }
 
     position = parsed;
@@ -158,10 +143,10 @@ RootPosition ExportRootPosition(const Engine& engine)
     return position;
 }
 
-bool LoadFen(Engine& engine, std::string_view fen, std::string& error)
+bool LoadFenFields(Engine& engine, std::string_view fen, std::string& error)
 {
     RootPosition position;
-    if (!ParseFen(fen, position, error))
+    if (!ReadFenFields(fen, position, error))
         return false;
     LoadRootPosition(engine, position);
     return true;

@@ -1,6 +1,6 @@
 // zugwerk-engine as a chess GUI drives it: a child process behind two pipes, timed from outside.
 
-#include "tests/engine/uci_process.h"
+#include "tests/uci/uci_process.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <set>
 #include <sstream>
 
-namespace engine::test {
+namespace uci::test {
 namespace {
 
     // Generous for sanitizer builds on a busy machine; the faults these catch take minutes.
@@ -80,6 +80,8 @@ namespace {
         }
     }
 
+    // This test and the next hold the engine to the wall clock; the ThreadSanitizer run leaves them
+    // out (Makefile, WALL_CLOCK_TESTS).
     TEST(UciProcess, MoveTimeIsUsedAndNotExceeded)
     {
         UciProcess engine;
@@ -223,4 +225,4 @@ namespace {
     }
 
 } // namespace
-} // namespace engine::test
+} // namespace uci::test

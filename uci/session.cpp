@@ -1,125 +1,112 @@
-// UCI commands of zugwerk-engine: uci, debug, isready, ucinewgame, setoption, position, go (with
+// The UCI commands of zugwerk-engine: uci, debug, isready, ucinewgame, setoption, position, go (with
 // depth, nodes, mate, movetime, the clocks, infinite, ponder, searchmoves; or perft), stop,
 // ponderhit, quit, and bench. Each refused command answers one "info string error: ..." line and
 // leaves the session as it was; a refused `go` is answered by "bestmove 0000" as well.
 
-#include "tools/zugwerk_engine_uci.h"
+#include "uci/session.h"
 
 #include "engine/bench.h"
-#include "engine/notation.h"
+#include "engine/coordinate_text.h"
 #include "engine/perft.h"
+#include "engine/words_and_numbers.h"
 #include "notation/game_notation.h"
-#include "tools/uci_go.h"
+#include "uci/go_command.h"
+#include "uci/move_text.h"
+#include "uci/time_allotment.h"
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <limits>
 #include <sstream>
 
 using namespace engine;
 
+namespace uci {
+
 namespace {
 
-std::vector<std::string_view> SplitWords(std::string_view line)
-{
-    std::vector<std::string_view> words;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        while (pos < line.size() && std::isspace(static_cast<unsigned char>(line[pos])))
-            ++pos;
-        const std::size_t start = pos;
-        while (pos < line.size() && !std::isspace(static_cast<unsigned char>(line[pos])))
-            ++pos;
-        if (pos > start)
-            words.push_back(line.substr(start, pos - start));
+    bool EqualsIgnoringCase(std::string_view a, std::string_view b)
+    {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+        });
     }
-    return words;
-}
 
-bool ParseInt(std::string_view text, int& value)
-{
-    const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return err == std::errc() && end == text.data() + text.size();
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-std::string Join(const std::vector<std::string_view>& words, std::size_t first, std::size_t last)
-{
-    std::string text;
-    for (std::size_t i = first; i < last; ++i) {
-        if (!text.empty())
-            text += ' ';
-        text += words[i];
+    std::string Join(const std::vector<std::string_view>& words, std::size_t first, std::size_t last)
+    {
+        std::string text;
+        for (std::size_t i = first; i < last; ++i) {
+            if (!text.empty())
+                text += ' ';
+            text += words[i];
+        }
+        return text;
     }
-    return text;
-}
 
-// "cp 35", or "mate 3" / "mate -2" in moves when the score is a mate within the search's reach.
-std::string ScoreText(int score)
-{
-    if (!IsMateScore(score))
-        return "cp " + std::to_string(score);
-    const int plies = Infinity - std::abs(score);
-    return "mate " + std::to_string(score > 0 ? (plies + 1) / 2 : -(plies / 2));
-}
+    // "cp 35", or "mate 3" / "mate -2" in moves when the score is a mate within the search's reach.
+    std::string ScoreText(int score)
+    {
+        if (!IsMateScore(score))
+            return "cp " + std::to_string(score);
+        const int plies = Infinity - std::abs(score);
+        return "mate " + std::to_string(score > 0 ? (plies + 1) / 2 : -(plies / 2));
+    }
 
-std::int64_t MillisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-}
+    std::int64_t MillisecondsSince(std::chrono::steady_clock::time_point start)
+    {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    }
 
-std::uint64_t NodesPerSecond(std::uint64_t nodes, std::int64_t ms)
-{
-    return ms > 0 ? nodes * 1000 / static_cast<std::uint64_t>(ms) : nodes * 1000;
-}
+    std::uint64_t NodesPerSecond(std::uint64_t nodes, std::int64_t ms)
+    {
+        return ms > 0 ? nodes * 1000 / static_cast<std::uint64_t>(ms) : nodes * 1000;
+    }
 
-// The tool's options: whole numbers, each with its range and default.
-struct SpinOption {
-    std::string_view Name;
-    int Min;
-    int Max;
-    int Default;
-};
+    // The engine's options: whole numbers, each with its range and default.
+    struct SpinOption {
+        std::string_view Name;
+        int Min;
+        int Max;
+        int Default;
+    };
 
-// The deepest iteration. The default is the engine's limit, so that under a clock the time decides.
-constexpr SpinOption SearchDepthOption { "SearchDepth", MinSearchDepth, MaxSearchDepth, MaxSearchDepth };
-// Milliseconds kept back from the clock for the delay between the GUI's clock and the engine.
-constexpr SpinOption MoveOverheadOption { "MoveOverhead", 0, 5000, 30 };
+    // The deepest iteration. The default is the engine's limit, so that under a clock the time decides.
+    constexpr SpinOption SearchDepthOption { "SearchDepth", MinSearchDepth, MaxSearchDepth, MaxSearchDepth };
+    // Milliseconds kept back from the clock for the delay between the GUI's clock and the engine.
+    constexpr SpinOption MoveOverheadOption { "MoveOverhead", 0, 5000, 30 };
 
 } // namespace
 
-UciSession::UciSession(std::ostream& out)
+Session::Session(std::ostream& out)
     : Out(out)
     , SearchEngine(std::make_unique<Engine>())
     , OptionSearchDepth(SearchDepthOption.Default)
     , OptionMoveOverhead(MoveOverheadOption.Default)
 {
-    std::string error;
-    ParseFen(StartFen, Root, error);
-    History.Start(Root);
+    StartNewGame();
     SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });
 }
 
-UciSession::~UciSession() { StopWorker(); }
+Session::~Session() { StopWorker(); }
 
-void UciSession::Write(const std::string& line)
+void Session::Write(const std::string& line)
 {
     const std::lock_guard lock(OutputMutex);
     Out << line << '\n' << std::flush;
 }
 
-void UciSession::Error(const std::string& message) { Write("info string error: " + message); }
+void Session::Error(const std::string& message) { Write("info string error: " + message); }
 
-bool UciSession::HandleCommand(std::string_view line)
+void Session::StartNewGame()
 {
-    const std::vector<std::string_view> words = SplitWords(line);
+    std::string error;
+    ReadFenFields(StartFen, Root, error);
+    History.Start(Root);
+}
+
+bool Session::HandleCommand(std::string_view line)
+{
+    const std::vector<std::string_view> words = SplitWords(line, WhiteSpace);
     if (words.empty())
         return true;
     const std::string_view command = words[0];
@@ -131,9 +118,7 @@ bool UciSession::HandleCommand(std::string_view line)
         Write("readyok");
     else if (command == "ucinewgame") {
         StopWorker();
-        std::string error;
-        ParseFen(StartFen, Root, error);
-        History.Start(Root);
+        StartNewGame();
     } else if (command == "setoption")
         CommandSetOption(words);
     else if (command == "position")
@@ -154,7 +139,7 @@ bool UciSession::HandleCommand(std::string_view line)
     return true;
 }
 
-void UciSession::CommandUci()
+void Session::CommandUci()
 {
     Write("id name Zugwerk! 2.0");
     Write("id author the Zugwerk! developers");
@@ -164,7 +149,7 @@ void UciSession::CommandUci()
     Write("uciok");
 }
 
-void UciSession::CommandDebug(const std::vector<std::string_view>& words)
+void Session::CommandDebug(const std::vector<std::string_view>& words)
 {
     // With debug on, each timed search says how much time it takes.
     if (words.size() == 2 && (words[1] == "on" || words[1] == "off"))
@@ -173,7 +158,7 @@ void UciSession::CommandDebug(const std::vector<std::string_view>& words)
         Error("expected 'debug on' or 'debug off'");
 }
 
-void UciSession::CommandSetOption(const std::vector<std::string_view>& words)
+void Session::CommandSetOption(const std::vector<std::string_view>& words)
 {
     // setoption name <name> value <value>; names may hold spaces.
     const auto valueAt = std::find(words.begin(), words.end(), "value");
@@ -191,16 +176,17 @@ void UciSession::CommandSetOption(const std::vector<std::string_view>& words)
         return;
     }
     const SpinOption& option = found->first;
-    int value = 0;
-    if (valueAt + 2 != words.end() || !ParseInt(*(valueAt + 1), value) || value < option.Min || value > option.Max) {
+    const std::optional<int> value
+        = valueAt + 2 == words.end() ? NumberWithin(*(valueAt + 1), option.Min, option.Max) : std::nullopt;
+    if (!value) {
         Error(std::string(option.Name) + " must be a whole number from " + std::to_string(option.Min) + " to "
             + std::to_string(option.Max));
         return;
     }
-    found->second = value;
+    found->second = *value;
 }
 
-void UciSession::CommandPosition(const std::vector<std::string_view>& words)
+void Session::CommandPosition(const std::vector<std::string_view>& words)
 {
     // position startpos|fen <FEN> [moves <m>...]; the whole command is refused on any error.
     const auto movesAt = std::find(words.begin(), words.end(), "moves");
@@ -208,7 +194,7 @@ void UciSession::CommandPosition(const std::vector<std::string_view>& words)
     RootPosition position {};
     std::string error;
     if (words.size() >= 2 && words[1] == "startpos" && movesIndex == 2) {
-        ParseFen(StartFen, position, error);
+        ReadFenFields(StartFen, position, error);
     } else if (words.size() >= 2 && words[1] == "fen") {
         // Only a position that can stand on a board, as the notation library judges it: the search
         // assumes one king a side and the side not to move out of check.
@@ -231,7 +217,7 @@ void UciSession::CommandPosition(const std::vector<std::string_view>& words)
     LoadRootPosition(*SearchEngine, position);
     if (movesAt != words.end()) {
         for (auto word = movesAt + 1; word != words.end(); ++word) {
-            if (!PlayUciMove(*SearchEngine, *word, error)) {
+            if (!PlayMove(*SearchEngine, *word, error)) {
                 Error(error + "; position not changed");
                 return;
             }
@@ -243,7 +229,7 @@ void UciSession::CommandPosition(const std::vector<std::string_view>& words)
     History = std::move(history);
 }
 
-void UciSession::CommandGo(const std::vector<std::string_view>& words)
+void Session::CommandGo(const std::vector<std::string_view>& words)
 {
     // A new command ends whatever runs, and the engine is free for the checks below.
     StopWorker();
@@ -265,7 +251,7 @@ void UciSession::CommandGo(const std::vector<std::string_view>& words)
     SearchPlan plan { {}, History.ThirdRepetitionMoves(*SearchEngine),
         request.Nodes.value_or(std::numeric_limits<std::uint64_t>::max()) };
     for (const std::string& text : request.SearchMoves) {
-        const EngineMove m = FindLegalUciMove(*SearchEngine, text, error);
+        const EngineMove m = FindLegalMove(*SearchEngine, text, error);
         if (m == NoMove)
             return refuse("searchmoves: " + error);
         plan.RootMoves.push_back(m);
@@ -288,36 +274,36 @@ void UciSession::CommandGo(const std::vector<std::string_view>& words)
     StartWorker([this, plan = std::move(plan)] { RunSearchJob(plan); });
 }
 
-void UciSession::CommandPerft(const std::vector<std::string_view>& words)
+void Session::CommandPerft(const std::vector<std::string_view>& words)
 {
-    int depth = 0;
-    if (words.size() != 3 || !ParseInt(words[2], depth) || depth < 1 || depth > MaxPerftDepth) {
+    const std::optional<int> depth = words.size() == 3 ? NumberWithin(words[2], 1, MaxPerftDepth) : std::nullopt;
+    if (!depth) {
         Error("perft needs a depth from 1 to " + std::to_string(MaxPerftDepth));
         return;
     }
-    StartWorker([this, depth] { RunPerftJob(depth); });
+    StartWorker([this, depth = *depth] { RunPerftJob(depth); });
 }
 
-void UciSession::CommandBench()
+void Session::CommandBench()
 {
     StopWorker();
     StartWorker([this] { RunBenchJob(); });
 }
 
-void UciSession::StartWorker(std::function<void()> job)
+void Session::StartWorker(std::function<void()> job)
 {
     // The caller has ended the job before (StopWorker), so answers never interleave.
     assert(!Worker.joinable());
     Worker = std::thread(std::move(job));
 }
 
-void UciSession::WaitUntilIdle()
+void Session::WaitUntilIdle()
 {
     if (Worker.joinable())
         Worker.join();
 }
 
-void UciSession::StopWorker()
+void Session::StopWorker()
 {
     // A stop without a running job is harmless; interfaces send it freely.
     Control.Stop();
@@ -325,7 +311,7 @@ void UciSession::StopWorker()
     Control.Reset();
 }
 
-void UciSession::RunSearchJob(const SearchPlan& plan)
+void Session::RunSearchJob(const SearchPlan& plan)
 {
     SearchEngine->RunSearch(
         Control.DepthLimit, Control.StopRequested, { plan.RootMoves, plan.DrawnRootMoves, plan.NodeLimit });
@@ -335,10 +321,10 @@ void UciSession::RunSearchJob(const SearchPlan& plan)
         Write("info string " + std::to_string(SearchEngine->LimitCutoffs())
             + " nodes reached the end of the ply or move list and were scored statically");
     // A stopped search still owes the interface a move: that of the last completed iteration.
-    Write("bestmove " + MoveToUci(SearchEngine->BestMoveSoFar()));
+    Write("bestmove " + CoordinateText(SearchEngine->BestMoveSoFar()));
 }
 
-void UciSession::ReportIteration(const IterationReport& report)
+void Session::ReportIteration(const IterationReport& report)
 {
     const std::int64_t ms = MillisecondsSince(SearchStart);
     std::ostringstream line;
@@ -346,12 +332,12 @@ void UciSession::ReportIteration(const IterationReport& report)
          << ScoreText(report.Score) << " nodes " << report.Nodes << " nps " << NodesPerSecond(report.Nodes, ms)
          << " time " << ms << " pv";
     for (int i = 0; i < report.PvLength; ++i)
-        line << ' ' << MoveToUci(report.Pv[i]);
+        line << ' ' << CoordinateText(report.Pv[i]);
     Write(line.str());
     Control.IterationCompleted(report.Depth);
 }
 
-void UciSession::RunPerftJob(int depth)
+void Session::RunPerftJob(int depth)
 {
     LoadRootPosition(*SearchEngine, Root);
     const auto entries = PerftDivide(*SearchEngine, depth, &Control.StopRequested);
@@ -365,14 +351,14 @@ void UciSession::RunPerftJob(int depth)
     }
     std::uint64_t total = 0;
     for (const PerftDivideEntry& entry : *entries) {
-        Write(MoveToUci(entry.Move) + ": " + std::to_string(entry.Nodes));
+        Write(CoordinateText(entry.Move) + ": " + std::to_string(entry.Nodes));
         total += entry.Nodes;
     }
     Write("");
     Write("Nodes searched: " + std::to_string(total));
 }
 
-void UciSession::RunBenchJob()
+void Session::RunBenchJob()
 {
     // The bench reports per position, not per iteration.
     SearchEngine->SetIterationHook(nullptr);
@@ -388,7 +374,7 @@ void UciSession::RunBenchJob()
         totalNodes += outcome.Nodes;
         ms = MillisecondsSince(start);
         Write("Position " + std::to_string(completed) + "/" + std::to_string(BenchPositions.size()) + " ("
-            + position.Name + "): bestmove " + MoveToUci(outcome.Move) + " score " + ScoreText(outcome.Score)
+            + position.Name + "): bestmove " + CoordinateText(outcome.Move) + " score " + ScoreText(outcome.Score)
             + " nodes " + std::to_string(outcome.Nodes));
     }
     SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });
@@ -401,3 +387,5 @@ void UciSession::RunBenchJob()
     Write(label + std::to_string(totalNodes) + " nodes, " + std::to_string(ms) + " ms, "
         + std::to_string(NodesPerSecond(totalNodes, ms)) + " nps");
 }
+
+} // namespace uci

@@ -1,4 +1,4 @@
-#include "tests/engine/uci_process.h"
+#include "tests/uci/uci_process.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 
 extern char** environ;
 
-namespace engine::test {
+namespace uci::test {
 
 bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
@@ -120,4 +120,4 @@ bool UciProcess::WaitForExit(milliseconds timeout, Lines* rest)
     return true;
 }
 
-} // namespace engine::test
+} // namespace uci::test

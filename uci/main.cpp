@@ -1,7 +1,7 @@
 // zugwerk-engine: the search engine core as a UCI engine on standard input and output, with the
 // engine's self-checks `go perft N` and `bench`. `zugwerk-engine bench` runs the bench suite alone.
 
-#include "tools/zugwerk_engine_uci.h"
+#include "uci/session.h"
 
 #include <iostream>
 #include <string>
@@ -9,7 +9,7 @@
 
 int main(int argc, char** argv)
 {
-    UciSession session(std::cout);
+    uci::Session session(std::cout);
     if (argc == 2 && std::string_view(argv[1]) == "bench") {
         session.HandleCommand("bench");
         session.WaitUntilIdle();
