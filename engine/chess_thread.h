@@ -19,7 +19,7 @@
 // The board owns the thread; it cancels thinking, terminates and joins it before it goes away.
 
 #include "engine/engine.h"
-#include "engine/fen.h"
+#include "engine/root_position.h"
 #include "engine/tthread.h"
 
 #include <condition_variable>

@@ -150,9 +150,6 @@ public:
     // HasBestMove is false when no iteration completed or the root has no legal move.
     bool HasBestMove() const { return CompletedPvLength > 0; }
     EngineMove BestMove() const { return HasBestMove() ? CompletedPv[0] : NoMove; }
-    int BestMoveFrom() const { return MoveFrom(BestMove()); }
-    int BestMoveTo() const { return MoveTo(BestMove()); }
-    int BestMovePromotion() const { return MovePromotion(BestMove()); } // piece code, 0 for none
     int BestScore() const { return CompletedScore; }
     int CompletedDepth() const { return CompletedDepthValue; }
     std::uint64_t NodeCount() const { return CompletedNodes; } // nodes of the search up to that iteration

@@ -131,18 +131,6 @@ bool ReadFenFields(std::string_view fen, RootPosition& position, std::string& er
     return true;
 }
 
-void LoadRootPosition(Engine& engine, const RootPosition& position)
-{
-    engine.LoadPosition(position.Squares, position.WhiteToMove, position.CastlingBits, position.EnPassantSquare);
-}
-
-RootPosition ExportRootPosition(const Engine& engine)
-{
-    RootPosition position;
-    engine.ExportPosition(position.Squares, position.WhiteToMove, position.CastlingBits, position.EnPassantSquare);
-    return position;
-}
-
 bool LoadFenFields(Engine& engine, std::string_view fen, std::string& error)
 {
     RootPosition position;
