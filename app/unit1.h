@@ -14,6 +14,17 @@
 //   unit1_game_files.cpp  game files (a position's 64 squares) and the move-list file
 //   unit1_printing.cpp    printing the window and the move list, the printer setup
 //   unit1_pgn_fen.cpp     whole games as PGN and positions as FEN: files, clipboard, the finished game
+// and the rest of the program around it:
+//   main.cpp              program start: the application object, the main window, the options dialog
+//   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
+//   dialogs.*             TDialogs: every modal dialog behind one interface, so that tests script them
+//   unit2.*               TForm2: the options dialog
+//   game_list_dialog.*    the pick list of the games in a PGN file
+//   game_transfer.*       whole games between the board and the notation library
+//   text_files.*          whole-file writes and bounded reads
+//   printing.*            the two printouts
+//   controls.*, colorbutton97.*, cspinedit.*, qvchrono.*, toolbar_pictures.*  the controls and pictures
+//   piece_sets.*          the two extra piece sets of the options dialog
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published

@@ -1,5 +1,30 @@
 #pragma once
 
+// Engine: the search engine core of the game, the UCI engine and the notation library. Plain C++
+// without Qt; one Engine holds one position and searches it on the thread that calls it.
+//
+// Where each part lives:
+//   engine_types.h      squares (0 = a8 .. 63 = h1), colours, pieces, the 32-bit move layout, limits
+//   board_tables.h      the 10 x 12 mailbox and the piece movement tables
+//   eval_tables.h       the evaluation's base tables
+//   engine.h            Engine and its position record (this file)
+//   position.cpp        loading, exporting and checking the position
+//   movegen.cpp         pseudo-legal move generation
+//   makemove.cpp        making and taking back moves, which settles legality
+//   attacks.cpp         attack and check tests
+//   evaluate.cpp        the static evaluation
+//   search.cpp          iterative deepening, alpha-beta, quiescence
+//   legal_moves.h       ForEachLegalMove: the legal moves of the position, for callers outside the search
+//   root_position.*     RootPosition: a position as the board and FEN hand it over, loaded as the root
+//   fen_fields.*        the fields of FEN and the form of each (whether the position can stand is notation/'s)
+//   coordinate_text.*   squares and moves as coordinate text ("e4", "e7e8q"), the promotion letters
+//   words_and_numbers.* the one word splitter and whole-number reader of the texts the engine reads
+//   perft.*, bench.*    the self-checks: move-tree counts and the fixed benchmark suite
+// The engine thread of a board is a library of its own beside the core:
+//   tthread.*           TThread: a worker thread with a priority and an end notification
+//   chess_thread.*      ChessThread: searches a board's position and hands the move back to the board
+//   scope_exit.h        ScopeExit
+
 #include "engine/engine_types.h"
 
 #include <array>

@@ -8,6 +8,19 @@
 // none. Every reader checks the whole text before it returns anything: it either returns a complete
 // result or throws NotationError, never a half-read game (ReadPgnGames gives a damaged game back as
 // its tags alone, with the error).
+//
+// Where each part lives:
+//   game_notation.h     the whole library's interface: Move, Position, Game, NotationError (this file)
+//   move_rules.*        MoveRules: one position, its legal moves, making one of them, through the engine
+//   san.*               SAN both ways on a MoveRules
+//   fen_position.cpp    FEN as positions that can stand on a board (the form of the fields is
+//                       engine/fen_fields'), and the FEN writer
+//   game.cpp            games: tags, positions, how they ended (mate, stalemate, repetition, bare kings)
+//   pgn_scanner.*       PGN text as tokens with line and column
+//   pgn_reader.cpp      PGN games from tokens, every move replayed; ReadPgnGames game by game
+//   pgn_writer.cpp      PGN export format
+//   notation_error.cpp  the refusals, with their place in the text
+//   quoted_text.*       text made fit to stand in an error message
 
 #include "engine/fen_fields.h"
 
