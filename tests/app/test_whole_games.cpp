@@ -366,8 +366,9 @@ TEST_F(WholeGames, RoundTripsOfRandomGamesPlayedThroughTheBoard)
             ASSERT_TRUE(Board().Move(SquareAt(move.From), SquareAt(move.To)));
         }
         Board().OnPromotion = nullptr;
-        if (!running)
+        if (!running) {
             EXPECT_EQ(Board().Position(), std::string(StartPosition)) << "the board started the next game";
+        }
 
         notation::Game expected = game;
         expected.Tags = notation::CasualGame("2024.03.09", "Human", "Human").Tags;
