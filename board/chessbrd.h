@@ -20,6 +20,7 @@
 //   view_geometry.cpp   the view's construction, sizes, appearance properties and their setters, WindowToSquare
 //   view_pieces.cpp     piece sets: the built-in and custom sets, the twelve masked images, DrawChessPiece
 //   view_render.cpp     Paint, DrawBorder, DrawBoard, ClearSquare, DrawPiece, UpdateChessBoard, paintEvent
+//   view_marks.cpp      MarkMoves: the tints on the last move's squares and on a king in check
 //   view_types.h        TFont (a font with its colour) and TImageList (the piece images)
 //   input.cpp           the mouse: dragging pieces, the corner-resize gesture, the mouse and drag events
 //   drag_image.cpp      the picture of a piece in the air
@@ -193,6 +194,12 @@ public:
     // The square under a pixel of the control; None on the frame and outside.
     Square WindowToSquare(int x, int y) const;
 
+    // ---- Move marks (view_marks.cpp) ----
+    // Tints the from and to squares of the move that led to the position shown, and the king of
+    // the side to move while it is in check, under the pieces. Off on a new board.
+    bool MarkMoves() const { return FMarkMoves; }
+    void set_MarkMoves(bool value);
+
     // ---- Piece sets (view_pieces.cpp) ----
     StandardSet StandardSize() const { return FStandardSize; }
     void set_StandardSize(StandardSet value);
@@ -330,6 +337,12 @@ private:
     const MoveInfo& RecordEntry(int moveNumber, bool whiteToMove) const;
     bool LiesInRecord(int moveNumber, bool whiteToMove) const;
     void RecordCurrentPosition(Square oldSq, Square newSq);
+    struct MovedSquares {
+        Square from = Square::None;
+        Square to = Square::None;
+        bool operator==(const MovedSquares&) const = default;
+    };
+    MovedSquares MoveLeadingTo(int moveNumber, bool whiteToMove) const;
     // view_geometry.cpp
     static TFont DefaultCoordFont();
     void ConstructView();
@@ -358,6 +371,17 @@ private:
     void DrawOutlines(QPainter& painter) const;
     void FillArea(QPainter& painter, const QRegion& clip, const QImage& texture, TColor color) const;
     void DrawBoardLines(QPainter& painter) const;
+    // view_marks.cpp
+    struct SquareMarks {
+        MovedSquares lastMove;
+        Square checkedKing = Square::None;
+        bool OnLastMove(Square sq) const { return sq == lastMove.from || sq == lastMove.to; }
+        bool operator==(const SquareMarks&) const = default;
+    };
+    SquareMarks MarksOfPosition() const;
+    void RefreshMarks();
+    void DrawMarks(QPainter& painter) const;
+    void DrawSquareMarks(QPainter& painter, Square sq) const;
 
     // Position: "_" + 64 letters + zero.
     char Squares[66];
@@ -413,6 +437,12 @@ private:
     QImage FSquareLight;
     TFont FCoordFont = DefaultCoordFont();
     QPen FLineStyle = QPen(Qt::black, 1, Qt::SolidLine);
+
+    // Move marks: the half-move that led to the position on the board (none after a set-up or a
+    // new placement) and the marks the canvas shows now.
+    bool FMarkMoves = false;
+    MovedSquares LastMove;
+    SquareMarks ShownMarks;
 
     // Piece sets: the built-in set of StandardSize, the user's set (null when none), the cell edge of
     // the set in use and its twelve images.

@@ -25,6 +25,7 @@ bool TChessBoard::Move(Square oldSq, Square newSq)
     MakingMove = true;
     const auto moveMade = qScopeGuard([this] { MakingMove = false; });
     RecordCurrentPosition(oldSq, newSq);
+    LastMove = { oldSq, newSq };
     THandlerCalls handlers(this);
 
     PassTheTurn();

@@ -11,6 +11,7 @@ void TChessBoard::RefreshPosition()
     FPosition.assign(Squares + 1, 64);
     // A piece in the air belongs to the position it was lifted from.
     AbandonDrag();
+    RefreshMarks();
 }
 
 void TChessBoard::set_PosStr(const std::string& s)
@@ -28,6 +29,7 @@ void TChessBoard::set_PosStr(const std::string& s)
             if (IsPositionLetter(s[i]))
                 Squares[i + 1] = s[i];
     }
+    LastMove = {};
     RefreshPosition();
     Paint();
 }
@@ -43,6 +45,7 @@ void TChessBoard::NewGame()
     FEnPassant = Square::None;
     FCastlingAllowed = AllCastlingRights;
     RecordCurrentPosition(Square::None, Square::None);
+    LastMove = {};
     RefreshPosition();
     Paint();
 }
@@ -65,6 +68,7 @@ bool TChessBoard::SetUpPosition(MoveInfo& info, int moveNumber, bool whiteToMove
     FCastlingAllowed = info.Castling;
     FEnPassant = info.EnPassant;
     RecordCurrentPosition(Square::None, Square::None);
+    LastMove = {};
     RefreshPosition();
     Paint();
     return true;
@@ -75,6 +79,7 @@ void TChessBoard::set_WhiteToMove(bool value)
 {
     CancelThinking();
     FWhiteToMove = value;
+    RefreshMarks();
 }
 
 void TChessBoard::set_CastlingAllowed(CastlingSet rights)

@@ -55,10 +55,21 @@ bool TChessBoard::GotoMove(int moveNumber, bool whiteToMove)
     std::memcpy(Squares, entry.PosStr, sizeof previous);
     FEnPassant = entry.EnPassant;
     FCastlingAllowed = entry.Castling;
+    LastMove = MoveLeadingTo(moveNumber, whiteToMove);
     RefreshPosition();
     UpdateChessBoard(previous);
     PostAutomaticStartCheck();
     return true;
+}
+
+// The half-move kept with the position before this one; none at the start of the record.
+TChessBoard::MovedSquares TChessBoard::MoveLeadingTo(int moveNumber, bool whiteToMove) const
+{
+    const int previousMove = whiteToMove ? moveNumber - 1 : moveNumber;
+    if (!LiesInRecord(previousMove, !whiteToMove))
+        return {};
+    const MoveInfo& entry = RecordEntry(previousMove, !whiteToMove);
+    return { entry.oldSq, entry.newSq };
 }
 
 bool TChessBoard::MoveBackward()

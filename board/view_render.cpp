@@ -226,6 +226,7 @@ void TChessBoard::DrawBoard()
             FillArea(*painter, clip, FSquareLight, FSquareColorLight);
         painter->restore();
     }
+    DrawMarks(*painter);
     if (FBoardLines)
         DrawBoardLines(*painter);
 }
@@ -283,6 +284,7 @@ void TChessBoard::ClearSquare(Square sq)
             FillArea(*painter, fill, FSquareLight, FSquareColorLight);
         else
             FillArea(*painter, fill, FSquareDark, FSquareColorDark);
+        DrawSquareMarks(*painter, sq);
         if (FBoardLines)
             DrawBoardLines(*painter);
     }
