@@ -1,5 +1,5 @@
 // Zugwerk! program start: the application object with its title, the main window, the options
-// dialog, then the event loop until the main window ends it. A file named on the command line (a
+// dialog, the remembered preferences, then the event loop until the main window ends it. A file named on the command line (a
 // PGN game or a game file) is opened once the window shows.
 
 #include "app/application.h"
@@ -17,6 +17,8 @@ int main(int argc, char* argv[])
         auto form1 = std::make_unique<TForm1>(application.Dialogs());
         auto form2 = std::make_unique<TForm2>(*form1);
         form1->SetOptionsDialog(*form2);
+        // Read only when the player once asked to remember the settings; otherwise nothing is stored.
+        form1->UsePreferencesFile(TPreferencesStore::DefaultFileName());
         form1->show();
         // Queued, so that it runs in the event loop and a file that cannot be read reaches the error box.
         if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1)

@@ -14,11 +14,13 @@
 //   unit1_game_files.cpp  game files (a position's 64 squares) and the move-list file
 //   unit1_printing.cpp    printing the window and the move list, the printer setup
 //   unit1_pgn_fen.cpp     whole games as PGN and positions as FEN: files, clipboard, the finished game
+//   unit1_preferences.cpp the player's preferences: the dialog, the board, the settings file
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
 //   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
 //   dialogs.*             TDialogs: every modal dialog behind one interface, so that tests script them
 //   unit2.*               TForm2: the options dialog
+//   preferences*.*        TPreferences, their settings file and TPreferencesDialog
 //   game_list_dialog.*    the pick list of the games in a PGN file
 //   game_transfer.*       whole games between the board and the notation library
 //   text_files.*          whole-file writes and bounded reads
@@ -31,6 +33,7 @@
 // parts, so that tests drive them. Everything runs on the main thread: board events caused by the
 // computer's moves arrive there too.
 
+#include "app/preferences.h"
 #include "board/chesstypes.h"
 #include "notation/game_notation.h"
 
@@ -58,6 +61,7 @@ class TChessBoard;
 class TColorButton97;
 class TDialogs;
 class TForm2;
+class TPreferencesDialog;
 class TListBox;
 class TQVChronometre;
 class TRadioGroup;
@@ -129,6 +133,7 @@ public:
     QAction* CopyGame1;
     QAction* PasteGame1;
     QAction* MoveNow1;
+    QAction* Preferences1;
     QAction* About1;
 
     // True while Chr1 is the clock that runs.
@@ -157,6 +162,7 @@ public:
     void CopyGame1Click(QObject* Sender);
     void PasteGame1Click(QObject* Sender);
     void MoveNow1Click(QObject* Sender);
+    void Preferences1Click(QObject* Sender);
     void RadioGroup1Click(QObject* Sender);
     void RadioGroup2Click(QObject* Sender);
     void ListBox1Click(QObject* Sender);
@@ -180,6 +186,19 @@ public:
     notation::Game GameToExport() const;
     // Opens a file named on the command line: a PGN file is imported, any other is a game file.
     void OpenFile(const QString& fileName);
+    // ---- Preferences (unit1_preferences.cpp) ----
+    const TPreferences& Preferences() const { return FPreferences; }
+    // Takes the preferences into use at once, and into the settings file while it is remembered.
+    void SetPreferences(const TPreferences& preferences);
+    bool RememberSettings() const { return FRememberSettings; }
+    // On: the preferences are written to the settings file now and on every change; off: the file is
+    // removed, so that nothing is kept.
+    void SetRememberSettings(bool remember);
+    // The settings file to remember in; one that exists already is read and remembered on.
+    void UsePreferencesFile(const QString& fileName);
+    // The dialog, once Preferences has opened it.
+    TPreferencesDialog* PreferencesDialog() const { return FPreferencesDialog; }
+
     // The date of the games written; replaceable so that tests fix it.
     std::function<QDate()> Today = &QDate::currentDate;
 
@@ -227,6 +246,10 @@ private:
 
     TDialogs& FDialogs;
     QPointer<TForm2> FOptionsDialog;
+    TPreferences FPreferences;
+    bool FRememberSettings = false;
+    std::optional<TPreferencesStore> FPreferencesStore;
+    TPreferencesDialog* FPreferencesDialog = nullptr;
     std::unique_ptr<QPrinter> FPrinter1;
     // The one text area of the status bar.
     QLabel* StatusPanel;

@@ -193,6 +193,7 @@ void TForm1::CreateMenu()
         Edit1, "PasteGame1", tr("Paste &Game (PGN)"), QKeySequence(Qt::CTRL | Qt::Key_V), &TForm1::PasteGame1Click);
     Edit1->addSeparator();
     MoveNow1 = MenuItem(Edit1, "MoveNow1", tr("Move &Now"), QKeySequence(Qt::CTRL | Qt::Key_M), &TForm1::MoveNow1Click);
+    Preferences1 = MenuItem(Edit1, "Preferences1", tr("Pr&eferences..."), {}, &TForm1::Preferences1Click);
 
     // A menu-bar item of its own, without sub-items.
     About1 = menuBar()->addAction(tr("About..."));

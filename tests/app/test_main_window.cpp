@@ -111,6 +111,7 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
         { form->PasteGame1, "Paste &Game (PGN)", Qt::CTRL | Qt::Key_V },
         { form->ExportFinishedGame1, "Export &Finished Game (PGN)...", {} },
         { form->MoveNow1, "Move &Now", Qt::CTRL | Qt::Key_M },
+        { form->Preferences1, "Pr&eferences...", {} },
     };
     for (const Item& item : items) {
         EXPECT_EQ(item.action->text(), item.caption);
@@ -122,7 +123,7 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
     EXPECT_EQ(form->File1->actions().size(), 15);
     EXPECT_EQ(form->File1->actions().indexOf(form->Exit1), 10);
     EXPECT_EQ(form->File1->actions().indexOf(form->ExportGame1), 12);
-    EXPECT_EQ(form->Edit1->actions().size(), 14);
+    EXPECT_EQ(form->Edit1->actions().size(), 15);
     EXPECT_EQ(form->Edit1->actions().indexOf(form->Options1), 6);
     EXPECT_EQ(form->Edit1->actions().indexOf(form->CopyPosition1), 8);
     EXPECT_EQ(form->menuBar()->actions().back(), form->About1);

@@ -1,0 +1,64 @@
+// The preference sets and their settings file.
+
+#include "app/preferences.h"
+
+#include "app/text_files.h"
+#include "board/chessbrd.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+TPreferences TPreferences::Modern()
+{
+    TPreferences modern;
+    for (const TPreferenceEntry& entry : PreferenceEntries)
+        modern.*entry.Field = true;
+    return modern;
+}
+
+void ApplyPreferences(const TPreferences& preferences, TChessBoard& board)
+{
+    board.set_MarkMoves(preferences.MarkMoves);
+}
+
+QString TPreferencesStore::DefaultFileName()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/zugwerk/preferences.ini");
+}
+
+bool TPreferencesStore::Exists() const { return QFileInfo(FFileName).isFile(); }
+
+TPreferences TPreferencesStore::Load() const
+{
+    TPreferences preferences;
+    if (!Exists())
+        return preferences;
+    const QSettings settings(FFileName, QSettings::IniFormat);
+    for (const TPreferenceEntry& entry : PreferenceEntries) {
+        const QVariant value = settings.value(QLatin1String(entry.Key));
+        if (value.canConvert<bool>() && (value.toString() == "true" || value.toString() == "false"))
+            preferences.*entry.Field = value.toBool();
+    }
+    return preferences;
+}
+
+void TPreferencesStore::Save(const TPreferences& preferences) const
+{
+    if (!QDir().mkpath(QFileInfo(FFileName).absolutePath()))
+        throw TFileError(QStringLiteral("Cannot create file %1").arg(FFileName));
+    QSettings settings(FFileName, QSettings::IniFormat);
+    for (const TPreferenceEntry& entry : PreferenceEntries)
+        settings.setValue(QLatin1String(entry.Key), preferences.*entry.Field);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw TFileError(QStringLiteral("Cannot create file %1").arg(FFileName));
+}
+
+void TPreferencesStore::Forget() const
+{
+    if (Exists() && !QFile::remove(FFileName))
+        throw TFileError(QStringLiteral("Cannot delete file %1").arg(FFileName));
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+// TPreferences: the player's choices beyond the game's classic behaviour. Each one is off in the
+// classic set, which is the game as it always played; the modern set turns them all on. They are
+// kept between runs only while the player asks for it: TPreferencesStore writes them to a settings
+// file in the user's config folder then, and removes the file when the player stops asking.
+
+#include <QString>
+
+#include <array>
+
+class TChessBoard;
+
+struct TPreferences {
+    bool MarkMoves = false; // the last move and a king in check marked on the board
+
+    bool operator==(const TPreferences&) const = default;
+
+    static TPreferences Classic() { return {}; }
+    static TPreferences Modern();
+};
+
+// One preference: its key in the settings file, its caption in the dialog, and its field.
+struct TPreferenceEntry {
+    const char* Key;
+    const char* Caption;
+    bool TPreferences::*Field;
+};
+
+inline constexpr std::array<TPreferenceEntry, 1> PreferenceEntries { {
+    { "board/markMoves", "Mark the &last move and a king in check", &TPreferences::MarkMoves },
+} };
+
+// Hands the board the preferences it carries out itself.
+void ApplyPreferences(const TPreferences& preferences, TChessBoard& board);
+
+// The settings file of the preferences. Nothing is read or written until asked, so that a player who
+// never ticks "Remember settings" leaves no file behind.
+class TPreferencesStore {
+public:
+    explicit TPreferencesStore(QString fileName)
+        : FFileName(std::move(fileName))
+    {
+    }
+    // preferences.ini in the user's config folder for this program.
+    static QString DefaultFileName();
+
+    const QString& FileName() const { return FFileName; }
+    bool Exists() const;
+    // The stored preferences; a key that is missing or unreadable keeps its classic value.
+    TPreferences Load() const;
+    // Writes every preference; throws TFileError when the file cannot be written.
+    void Save(const TPreferences& preferences) const;
+    // Removes the file, so that nothing is kept; throws TFileError when it stays.
+    void Forget() const;
+
+private:
+    QString FFileName;
+};

@@ -1,0 +1,99 @@
+// The preferences dialog: its boxes, the two sets and the remember box, each change reported at once.
+
+#include "app/preferences_dialog.h"
+
+#include "board/entry_point.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TPreferencesDialog::TPreferencesDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("PreferencesDialog"));
+    setWindowTitle(tr("Preferences"));
+    setModal(false);
+
+    auto* layout = new QVBoxLayout(this);
+    for (const TPreferenceEntry& entry : PreferenceEntries) {
+        auto* box = new QCheckBox(tr(entry.Caption), this);
+        box->setObjectName(QLatin1String(entry.Key));
+        layout->addWidget(box);
+        PreferenceBoxes.push_back(box);
+        connect(box, &QCheckBox::toggled, this, [this] {
+            if (!Filling)
+                CatchAtEntryPoint([this] { ReportChange(); });
+        });
+    }
+
+    auto* sets = new QHBoxLayout;
+    ModernButton = new QPushButton(tr("&Modern"), this);
+    ModernButton->setToolTip(tr("Tick every preference"));
+    ClassicButton = new QPushButton(tr("Cla&ssic"), this);
+    ClassicButton->setToolTip(tr("Play as the game always played: every preference off"));
+    sets->addWidget(ModernButton);
+    sets->addWidget(ClassicButton);
+    sets->addStretch();
+    layout->addLayout(sets);
+
+    RememberBox = new QCheckBox(tr("R&emember settings"), this);
+    RememberBox->setToolTip(tr("Keep these settings in a file in your config folder for the next start"));
+    layout->addWidget(RememberBox);
+
+    CloseButton = new QPushButton(tr("Close"), this);
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    closeRow->addWidget(CloseButton);
+    layout->addLayout(closeRow);
+
+    const auto useSet = [this](TPreferences set) {
+        CatchAtEntryPoint([&] {
+            Tick(set);
+            ReportChange();
+        });
+    };
+    connect(ModernButton, &QPushButton::clicked, this, [useSet] { useSet(TPreferences::Modern()); });
+    connect(ClassicButton, &QPushButton::clicked, this, [useSet] { useSet(TPreferences::Classic()); });
+    connect(RememberBox, &QCheckBox::toggled, this, [this](bool on) {
+        if (!Filling && RememberChanged)
+            CatchAtEntryPoint([&] { RememberChanged(on); });
+    });
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void TPreferencesDialog::Show(const TPreferences& preferences, bool remember)
+{
+    Tick(preferences);
+    Filling = true;
+    RememberBox->setChecked(remember);
+    Filling = false;
+    show();
+    raise();
+    activateWindow();
+}
+
+TPreferences TPreferencesDialog::Preferences() const
+{
+    TPreferences preferences;
+    for (std::size_t i = 0; i < PreferenceEntries.size(); ++i)
+        preferences.*PreferenceEntries[i].Field = PreferenceBoxes[i]->isChecked();
+    return preferences;
+}
+
+bool TPreferencesDialog::RememberSettings() const { return RememberBox->isChecked(); }
+
+void TPreferencesDialog::Tick(const TPreferences& preferences)
+{
+    Filling = true;
+    for (std::size_t i = 0; i < PreferenceEntries.size(); ++i)
+        PreferenceBoxes[i]->setChecked(preferences.*PreferenceEntries[i].Field);
+    Filling = false;
+}
+
+void TPreferencesDialog::ReportChange()
+{
+    if (PreferencesChanged)
+        PreferencesChanged(Preferences());
+}

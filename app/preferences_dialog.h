@@ -1,0 +1,46 @@
+#pragma once
+
+// TPreferencesDialog: the player's preferences beyond the classic game, one check box each, with
+// "Modern" to tick them all and "Classic" to clear them, and "Remember settings" to keep them
+// between runs. Every change takes effect at once through the two callbacks; the dialog is not modal
+// and only hides when closed. It holds no preferences of its own: Show fills it from the window's.
+
+#include "app/preferences.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QPushButton;
+
+class TPreferencesDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TPreferencesDialog(QWidget* parent = nullptr);
+
+    // Shows the dialog with these settings ticked.
+    void Show(const TPreferences& preferences, bool remember);
+    TPreferences Preferences() const;
+    bool RememberSettings() const;
+
+    // Called with the new set whenever a box or a set button changes it.
+    std::function<void(const TPreferences&)> PreferencesChanged;
+    // Called when "Remember settings" is ticked or cleared.
+    std::function<void(bool)> RememberChanged;
+
+    std::vector<QCheckBox*> PreferenceBoxes; // in the order of PreferenceEntries
+    QCheckBox* RememberBox;
+    QPushButton* ModernButton;
+    QPushButton* ClassicButton;
+    QPushButton* CloseButton;
+
+private:
+    void Tick(const TPreferences& preferences);
+    void ReportChange();
+
+    // True while Show or a set button ticks the boxes, which then report once, not box by box.
+    bool Filling = false;
+};
