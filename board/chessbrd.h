@@ -260,7 +260,8 @@ public:
     void set_DragCursor(Qt::CursorShape value) { FDragCursor = value; }
 
     // ---- Player preferences, all off on a new board ----
-    // A click on a piece of the side to move selects it, a click on a target moves it (input_click.cpp).
+    // A click on a piece of the side to move selects it (its square is tinted), a click on a target
+    // moves it (input_click.cpp).
     bool ClickToMove() const { return FClickToMove; }
     void set_ClickToMove(bool value);
     // The selected or dragged piece's square and its legal targets are marked (view_targets.cpp).

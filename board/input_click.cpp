@@ -47,8 +47,8 @@ void TChessBoard::Select(Square sq)
 {
     DropSelection();
     FSelectedSquare = sq;
-    if (FShowLegalTargets)
-        MarkTargetsOf(sq);
+    // The player sees what the click took, with its targets when ShowLegalTargets asks for them.
+    MarkTargetsOf(sq);
 }
 
 void TChessBoard::DropSelection()

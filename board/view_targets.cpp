@@ -1,6 +1,7 @@
-// The marks of ShowLegalTargets: the square of the selected (or dragged) piece is tinted, each
-// legal target gets a dot when empty and a ring when a piece stands there. The marks are drawn
-// into the backing image over the square's usual picture; only the squares concerned are redrawn.
+// The marks of a selection and of ShowLegalTargets: the square of the selected (or, with the
+// preference, the dragged) piece is tinted, and with the preference each legal target gets a dot
+// when empty and a ring when a piece stands there. The marks are drawn into the backing image over
+// the square's usual picture; only the squares concerned are redrawn.
 
 #include "board/castling.h"
 #include "board/chessbrd.h"
@@ -21,7 +22,7 @@ const QColor TargetColour(20, 100, 40, 150);
 void TChessBoard::set_ShowLegalTargets(bool value)
 {
     FShowLegalTargets = value;
-    if (value && IsOnBoard(FSelectedSquare))
+    if (IsOnBoard(FSelectedSquare))
         MarkTargetsOf(FSelectedSquare);
     else if (!value)
         UnmarkTargets();
@@ -46,7 +47,8 @@ void TChessBoard::MarkTargetsOf(Square from)
     if (!IsPlayersPiece(from))
         return;
     MarkedFrom = from;
-    MarkedTargets = LegalTargets(from);
+    if (FShowLegalTargets)
+        MarkedTargets = LegalTargets(from);
     DrawTargetMarks();
 }
 

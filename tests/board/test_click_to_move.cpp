@@ -90,9 +90,10 @@ TEST(LegalTargets, TheSelectedSquareAndItsTargetsAreMarkedDotsOnEmptyRingsOnCapt
     InputBoard b;
     Arrange(*b.board, "4k3/8/8/8/8/2p5/8/1N2K3");
     b.board->set_ClickToMove(true);
-    b.board->set_ShowLegalTargets(true);
     const QImage plain = b.board->Canvas().copy();
     Click(b, "b1");
+    EXPECT_EQ(ChangedSquares(*b.board, plain, b.board->Canvas()), std::set<std::string> { "b1" }) << "no targets";
+    b.board->set_ShowLegalTargets(true);
     EXPECT_EQ(ChangedSquares(*b.board, plain, b.board->Canvas()), (std::set<std::string> { "a3", "b1", "c3", "d2" }));
     const auto centre = [&](const char* sq) { return Pixel(*b.board, b.Centre(Sq(sq)).x(), b.Centre(Sq(sq)).y()); };
     const auto plainCentre = [&](const char* sq) { return plain.pixel(b.Centre(Sq(sq))) & 0xffffffu; };
