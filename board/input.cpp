@@ -1,5 +1,6 @@
 // The mouse on the board: dragging a piece from its square to another, the corner-resize gesture,
-// and the mouse and drag events a user of the board may assign. Qt's mouse events drive a small
+// and the mouse and drag events a user of the board may assign. With ClickToMove, a left-button
+// release that made no drag goes to input_click.cpp. Qt's mouse events drive a small
 // state machine of the board's own (no platform drag loop, so every step can be driven by tests).
 
 #include "board/chessbrd.h"
