@@ -21,6 +21,10 @@ TPreferences TPreferences::Modern()
 void ApplyPreferences(const TPreferences& preferences, TChessBoard& board)
 {
     board.set_MarkMoves(preferences.MarkMoves);
+    board.set_ClickToMove(preferences.ClickToMove);
+    board.set_ShowLegalTargets(preferences.ShowLegalTargets);
+    board.set_CastleOntoRook(preferences.CastleOntoRook);
+    board.set_ChoosePromotion(preferences.ChoosePromotion);
 }
 
 QString TPreferencesStore::DefaultFileName()

@@ -13,6 +13,10 @@ class TChessBoard;
 
 struct TPreferences {
     bool MarkMoves = false; // the last move and a king in check marked on the board
+    bool ClickToMove = false; // a click on a piece selects it, a click on a target moves it
+    bool ShowLegalTargets = false; // the selected or dragged piece's targets marked
+    bool CastleOntoRook = false; // the king dropped on its own rook castles
+    bool ChoosePromotion = false; // a pawn reaching the last rank asks which piece it becomes
 
     bool operator==(const TPreferences&) const = default;
 
@@ -27,8 +31,12 @@ struct TPreferenceEntry {
     bool TPreferences::*Field;
 };
 
-inline constexpr std::array<TPreferenceEntry, 1> PreferenceEntries { {
+inline constexpr std::array<TPreferenceEntry, 5> PreferenceEntries { {
     { "board/markMoves", "Mark the &last move and a king in check", &TPreferences::MarkMoves },
+    { "input/clickToMove", "&Click a piece, then its target, to move", &TPreferences::ClickToMove },
+    { "input/showLegalTargets", "Show the &targets of the piece in hand", &TPreferences::ShowLegalTargets },
+    { "input/castleOntoRook", "Castle by dropping the king on its &rook", &TPreferences::CastleOntoRook },
+    { "input/choosePromotion", "Choose the piece a &pawn becomes", &TPreferences::ChoosePromotion },
 } };
 
 // Hands the board the preferences it carries out itself.

@@ -24,6 +24,10 @@
 //   view_types.h        TFont (a font with its colour) and TImageList (the piece images)
 //   input.cpp           the mouse: dragging pieces, the corner-resize gesture, the mouse and drag events
 //   drag_image.cpp      the picture of a piece in the air
+//   human_move.cpp      what a player's gesture means: the king onto its rook, the promotion chooser
+//   input_click.cpp     click-to-move: selecting a piece and clicking its target
+//   view_targets.cpp    the marks of the selected piece's square and its legal targets
+//   promotion_chooser.cpp  the popup column in which a player picks the promotion piece
 //
 // Fields behind a property carry the prefix F (FSizeOfSquare behind SizeOfSquare() and
 // set_SizeOfSquare()); fields without a property have plain names (Squares, GameRecord).
@@ -262,6 +266,26 @@ public:
     Qt::CursorShape DragCursor() const { return FDragCursor; }
     void set_DragCursor(Qt::CursorShape value) { FDragCursor = value; }
 
+    // ---- Player preferences, all off on a new board ----
+    // A click on a piece of the side to move selects it (its square is tinted), a click on a target
+    // moves it (input_click.cpp).
+    bool ClickToMove() const { return FClickToMove; }
+    void set_ClickToMove(bool value);
+    // The selected or dragged piece's square and its legal targets are marked (view_targets.cpp).
+    bool ShowLegalTargets() const { return FShowLegalTargets; }
+    void set_ShowLegalTargets(bool value);
+    // The king put onto its own rook castles on that side (human_move.cpp).
+    bool CastleOntoRook() const { return FCastleOntoRook; }
+    void set_CastleOntoRook(bool value) { FCastleOntoRook = value; }
+    // A player's pawn reaching the last rank asks PromotionChooser for the piece (human_move.cpp).
+    bool ChoosePromotion() const { return FChoosePromotion; }
+    void set_ChoosePromotion(bool value) { FChoosePromotion = value; }
+    // Asks for the promotion piece of a pawn arriving on the square: 'q', 'r', 'b' or 'n', anything
+    // else cancels the move. Shows a popup column by default; replaceable so that tests answer it.
+    std::function<char(Square)> PromotionChooser;
+    // The square a click has selected, None when there is none.
+    Square SelectedSquare() const { return FSelectedSquare; }
+
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
@@ -365,6 +389,24 @@ private:
     void AbandonDragIfMouseIsLost(const QEvent& event);
     void ResizeGesture(TShiftState Shift, int X, int Y);
     static QCursor& SavedCursor();
+    // human_move.cpp
+    enum class TGestureOutcome { Moved, Cancelled, Refused };
+    TGestureOutcome HumanMove(Square oldSq, Square newSq);
+    Square IntendedTarget(Square oldSq, Square newSq) const;
+    bool IsPromotionMove(Square oldSq, Square newSq) const;
+    // input_click.cpp
+    bool ReleaseIsClick(QPoint at) const;
+    void ClickOnSquare(Square sq);
+    bool IsPlayersPiece(Square sq) const;
+    void Select(Square sq);
+    void DropSelection();
+    // view_targets.cpp
+    std::vector<Square> LegalTargets(Square from);
+    void MarkTargetsOf(Square from);
+    void UnmarkTargets();
+    void DrawTargetMarks();
+    void DrawTargetMark(Square sq);
+    void RedrawMarkedSquare(Square sq);
     // view_render.cpp
     void FillFrame(QPainter& painter) const;
     void DrawCoordinates(QPainter& painter) const;
@@ -469,6 +511,17 @@ private:
     bool DragCursorShown = false;
     Qt::CursorShape FDragCursor = Qt::DragMoveCursor;
     bool Resizing = false;
+    QPoint PressPoint;
+
+    // Player preferences and the state they keep.
+    bool FClickToMove = false;
+    bool FShowLegalTargets = false;
+    bool FCastleOntoRook = false;
+    bool FChoosePromotion = false;
+    Square FSelectedSquare = Square::None;
+    // The square whose piece's targets are marked, and those targets; None and empty when none are.
+    Square MarkedFrom = Square::None;
+    std::vector<Square> MarkedTargets;
 
     // The backing image, the size of the control; everything is drawn here and paintEvent copies it.
     QImage FCanvas;

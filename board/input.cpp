@@ -1,5 +1,6 @@
 // The mouse on the board: dragging a piece from its square to another, the corner-resize gesture,
-// and the mouse and drag events a user of the board may assign. Qt's mouse events drive a small
+// and the mouse and drag events a user of the board may assign. With ClickToMove, a left-button
+// release that made no drag goes to input_click.cpp. Qt's mouse events drive a small
 // state machine of the board's own (no platform drag loop, so every step can be driven by tests).
 
 #include "board/chessbrd.h"
@@ -37,6 +38,7 @@ void TChessBoard::mousePressEvent(QMouseEvent* event)
     if (DragPhase != TDragPhase::Idle)
         return;
     const QPoint at = event->position().toPoint();
+    PressPoint = at;
     MouseDown(event->button(), ShiftOf(event), at.x(), at.y());
 }
 
@@ -72,10 +74,20 @@ void TChessBoard::mouseReleaseEvent(QMouseEvent* event)
     switch (DragPhase) {
     case TDragPhase::Idle:
         MouseUp(event->button(), ShiftOf(event), at.x(), at.y());
+        if (FClickToMove && event->button() == Qt::LeftButton && ReleaseIsClick(at))
+            ClickOnSquare(WindowToSquare(at.x(), at.y()));
         if (event->button() == Qt::LeftButton && rect().contains(at))
             Click();
         break;
-    case TDragPhase::Pending: EndDrag(false); break;
+    case TDragPhase::Pending:
+        // With click-to-move a piece pressed and let go is a click, not a refused drag.
+        if (FClickToMove && event->button() == Qt::LeftButton) {
+            DragPhase = TDragPhase::Idle;
+            ClickOnSquare(DragFromSquare);
+        } else {
+            EndDrag(false);
+        }
+        break;
     case TDragPhase::Active:
         // The drop goes where the button was released, with that point's answer.
         FollowPointer(at);
@@ -131,7 +143,7 @@ void TChessBoard::DragOver(QObject* Source, int X, int Y, TDragState State, bool
         return;
     FollowWithImage(QPoint(X, Y));
     const Square n = WindowToSquare(X, Y);
-    if (n == DragFromSquare || MoveIsLegal(DragFromSquare, n))
+    if (n == DragFromSquare || MoveIsLegal(DragFromSquare, IntendedTarget(DragFromSquare, n)))
         Accept = true;
 }
 
@@ -145,12 +157,13 @@ void TChessBoard::DragDrop(QObject* Source, int X, int Y)
         PutDraggedPieceBack();
         return;
     }
-    if (Move(DragFromSquare, DragToSquare))
+    const TGestureOutcome outcome = HumanMove(DragFromSquare, DragToSquare);
+    if (outcome == TGestureOutcome::Moved)
         return;
     // Taken by an OnDragOver handler but refused by the rules: the piece must not stay off its
-    // square, so this ends like any refused drop.
+    // square, so this ends like any refused drop. A promotion the player cancelled is no error.
     PutDraggedPieceBack();
-    if (OnIllegalMove)
+    if (outcome == TGestureOutcome::Refused && OnIllegalMove)
         OnIllegalMove(this, DragFromSquare);
 }
 
@@ -170,6 +183,7 @@ void TChessBoard::EndDrag(bool Drop)
         return;
     const bool dropped = Drop && DragPhase == TDragPhase::Active && DragAccepted;
     DragPhase = TDragPhase::Idle;
+    DropSelection();
     // The picture goes, whatever a handler below does.
     const auto pictureGone = qScopeGuard([this] { EndDragPicture(); });
     const QPoint at = DragLastPoint;
@@ -192,6 +206,10 @@ void TChessBoard::ActivateDrag(QPoint at)
     if (OnStartDrag)
         OnStartDrag(this);
     FollowPointer(at);
+    // A drag takes the place of a click's selection.
+    DropSelection();
+    if (FShowLegalTargets)
+        MarkTargetsOf(DragFromSquare);
 }
 
 // Every pointer position of an active drag: a drag-over while it is over the board, one more as it
@@ -266,6 +284,7 @@ void TChessBoard::AbandonDrag()
     EndDragPicture();
     if (pictureLifted)
         PutDraggedPieceBack();
+    UnmarkTargets();
 }
 
 // After these events no release of the button reaches the board: a box or another grab took the

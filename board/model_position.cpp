@@ -9,8 +9,9 @@
 void TChessBoard::RefreshPosition()
 {
     FPosition.assign(Squares + 1, 64);
-    // A piece in the air belongs to the position it was lifted from.
+    // A piece in the air, and a selected one, belong to the position they were taken from.
     AbandonDrag();
+    DropSelection();
     RefreshMarks();
 }
 

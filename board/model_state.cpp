@@ -2,6 +2,7 @@
 // reactions.
 
 #include "board/chessbrd.h"
+#include "board/promotion_chooser.h"
 #include "engine/chess_thread.h"
 
 #include <algorithm>
@@ -42,6 +43,7 @@ TChessBoard::TChessBoard(QWidget* parent, Mode mode)
     ConstructView();
     // Pointer moves without a button held matter too: the resize corner shows its cursor.
     setMouseTracking(true);
+    PromotionChooser = [this](Square sq) { return TPromotionChooser::Choose(*this, sq, SquareRect(sq)); };
 
     // The start position; the record holds it as its only position.
     for (auto& slot : GameRecord)

@@ -74,6 +74,8 @@ bool TChessBoard::MoveNow()
     CancelThinking();
     if (!LegalMoveAvailable())
         return false;
+    // Nothing stays selected while the computer thinks.
+    DropSelection();
     FThinking.store(true);
     if (FEngineThread)
         FEngineThread->ThinkingRequested(PositionForEngine());

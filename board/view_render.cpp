@@ -119,6 +119,7 @@ void TChessBoard::Paint()
         DrawBorder();
         DrawBoard();
         DrawPieces();
+        DrawTargetMarks();
     }
     update();
 }

@@ -34,6 +34,9 @@ TEST_F(PreferencesTest, SetsAndBoxesTakeEffectAtOnceWithoutBlockingTheWindow)
     EXPECT_EQ(form->Preferences(), TPreferences::Modern());
     for (const QCheckBox* box : dialog.PreferenceBoxes)
         EXPECT_TRUE(box->isChecked()) << box->text().toStdString();
+    EXPECT_TRUE(Board().MarkMoves() && Board().ClickToMove() && Board().ShowLegalTargets() && Board().CastleOntoRook()
+        && Board().ChoosePromotion())
+        << "the board carries them out";
 
     dialog.PreferenceBoxes.back()->click(); // one box clears one preference, no other
     TPreferences expected = TPreferences::Modern();
@@ -42,6 +45,8 @@ TEST_F(PreferencesTest, SetsAndBoxesTakeEffectAtOnceWithoutBlockingTheWindow)
 
     dialog.ClassicButton->click();
     EXPECT_EQ(form->Preferences(), TPreferences::Classic());
+    EXPECT_FALSE(Board().MarkMoves() || Board().ClickToMove() || Board().ShowLegalTargets() || Board().CastleOntoRook()
+        || Board().ChoosePromotion());
 }
 
 TEST_F(PreferencesTest, TheFileIsWrittenOnlyWhileRemembered)

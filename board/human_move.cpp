@@ -1,0 +1,44 @@
+// What a player's gesture (a drop or a click on a target) means before it becomes a Move: the king
+// put onto its own rook castles, and a pawn reaching the last rank asks which piece it becomes.
+
+#include "board/castling.h"
+#include "board/chessbrd.h"
+
+#include <QScopeGuard>
+
+TChessBoard::TGestureOutcome TChessBoard::HumanMove(Square oldSq, Square newSq)
+{
+    newSq = IntendedTarget(oldSq, newSq);
+    if (!MoveIsLegal(oldSq, newSq))
+        return TGestureOutcome::Refused;
+    if (!FChoosePromotion || !PromotionChooser || !IsPromotionMove(oldSq, newSq))
+        return Move(oldSq, newSq) ? TGestureOutcome::Moved : TGestureOutcome::Refused;
+
+    const EngineSituation asked = CurrentEngineSituation();
+    const char choice = PromotionChooser(newSq);
+    // While the chooser was open the position may have been changed from outside.
+    if (!IsPromotionLetter(choice) || CurrentEngineSituation() != asked)
+        return TGestureOutcome::Cancelled;
+    // The pick is for this move only; later promotions (the computer's too) keep the standing piece.
+    const char standing = FPromotionPiece;
+    FPromotionPiece = choice;
+    const auto restore = qScopeGuard([this, standing] { FPromotionPiece = standing; });
+    return Move(oldSq, newSq) ? TGestureOutcome::Moved : TGestureOutcome::Refused;
+}
+
+// The king's own rook as target stands for castling on that side, when the preference is on.
+Square TChessBoard::IntendedTarget(Square oldSq, Square newSq) const
+{
+    if (!FCastleOntoRook || !AreOnBoard(oldSq, newSq))
+        return newSq;
+    for (const CastlingMove& c : Castlings)
+        if (c.kingFrom == oldSq && c.rookFrom == newSq && PieceAt(oldSq) == c.king && PieceAt(newSq) == c.rook)
+            return c.kingTo;
+    return newSq;
+}
+
+bool TChessBoard::IsPromotionMove(Square oldSq, Square newSq) const
+{
+    const char piece = PieceAt(oldSq);
+    return (piece == 'P' && YPos(newSq) == 8) || (piece == 'p' && YPos(newSq) == 1);
+}
