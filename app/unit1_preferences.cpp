@@ -6,6 +6,26 @@
 #include "app/preferences_dialog.h"
 #include "board/chessbrd.h"
 
+#include <QScreen>
+
+namespace {
+
+// Right of the main window, so that the board stays in sight while the player tries a preference;
+// as far right as the screen allows when there is no room beside it.
+void PlaceBesideWindow(QWidget& dialog)
+{
+    const QWidget& window = *dialog.parentWidget();
+    dialog.adjustSize();
+    QPoint at = window.frameGeometry().topRight() + QPoint(8, 0);
+    if (const QScreen* screen = window.screen()) {
+        const QRect room = screen->availableGeometry();
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() - dialog.frameGeometry().width())));
+    }
+    dialog.move(at);
+}
+
+} // namespace
+
 void TForm1::Preferences1Click(QObject*)
 {
     if (!FPreferencesDialog) {
@@ -14,6 +34,7 @@ void TForm1::Preferences1Click(QObject*)
         FPreferencesDialog->PreferencesChanged
             = [this](const TPreferences& preferences) { SetPreferences(preferences); };
         FPreferencesDialog->RememberChanged = [this](bool remember) { SetRememberSettings(remember); };
+        PlaceBesideWindow(*FPreferencesDialog);
     }
     FPreferencesDialog->Show(FPreferences, FRememberSettings);
 }
