@@ -343,6 +343,7 @@ private:
     // Has the board look at once whether the computer is to start (through the next event it handles).
     void PostAutomaticStartCheck();
     // model_moves.cpp: the steps of Move, in its order
+    static bool PawnPromotesOn(char piece, Square sq);
     bool RecordHasRoomForNextPosition() const;
     void PassTheTurn();
     char MovePiece(Square oldSq, Square newSq);
@@ -389,13 +390,12 @@ private:
     void AbandonDragIfMouseIsLost(const QEvent& event);
     void ResizeGesture(TShiftState Shift, int X, int Y);
     static QCursor& SavedCursor();
+    static bool WithinDragThreshold(QPoint pressed, QPoint at);
     // human_move.cpp
     enum class TGestureOutcome { Moved, Cancelled, Refused };
     TGestureOutcome HumanMove(Square oldSq, Square newSq);
     Square IntendedTarget(Square oldSq, Square newSq) const;
-    bool IsPromotionMove(Square oldSq, Square newSq) const;
     // input_click.cpp
-    bool ReleaseIsClick(QPoint at) const;
     void ClickOnSquare(Square sq);
     bool IsPlayersPiece(Square sq) const;
     void Select(Square sq);
@@ -406,7 +406,7 @@ private:
     void UnmarkTargets();
     void DrawTargetMarks();
     void DrawTargetMark(Square sq);
-    void RedrawMarkedSquare(Square sq);
+    void RedrawSquare(Square sq);
     // view_render.cpp
     void FillFrame(QPainter& painter) const;
     void DrawCoordinates(QPainter& painter) const;

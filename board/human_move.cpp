@@ -11,7 +11,7 @@ TChessBoard::TGestureOutcome TChessBoard::HumanMove(Square oldSq, Square newSq)
     newSq = IntendedTarget(oldSq, newSq);
     if (!MoveIsLegal(oldSq, newSq))
         return TGestureOutcome::Refused;
-    if (!FChoosePromotion || !PromotionChooser || !IsPromotionMove(oldSq, newSq))
+    if (!FChoosePromotion || !PromotionChooser || !PawnPromotesOn(PieceAt(oldSq), newSq))
         return Move(oldSq, newSq) ? TGestureOutcome::Moved : TGestureOutcome::Refused;
 
     const EngineSituation asked = CurrentEngineSituation();
@@ -35,10 +35,4 @@ Square TChessBoard::IntendedTarget(Square oldSq, Square newSq) const
         if (c.kingFrom == oldSq && c.rookFrom == newSq && PieceAt(oldSq) == c.king && PieceAt(newSq) == c.rook)
             return c.kingTo;
     return newSq;
-}
-
-bool TChessBoard::IsPromotionMove(Square oldSq, Square newSq) const
-{
-    const char piece = PieceAt(oldSq);
-    return (piece == 'P' && YPos(newSq) == 8) || (piece == 'p' && YPos(newSq) == 1);
 }

@@ -27,6 +27,12 @@ constexpr int ResizeCorner = 10;
 
 } // namespace
 
+// The pointer has not travelled far enough from the press to make a drag: a release there is a click.
+bool TChessBoard::WithinDragThreshold(QPoint pressed, QPoint at)
+{
+    return std::abs(at.x() - pressed.x()) < DragThreshold && std::abs(at.y() - pressed.y()) < DragThreshold;
+}
+
 // ---- Qt's mouse events ----
 
 void TChessBoard::mousePressEvent(QMouseEvent* event)
@@ -56,8 +62,7 @@ void TChessBoard::mouseMoveEvent(QMouseEvent* event)
     switch (DragPhase) {
     case TDragPhase::Idle: MouseMove(ShiftOf(event), at.x(), at.y()); break;
     case TDragPhase::Pending:
-        if (std::abs(at.x() - DragPressPoint.x()) >= DragThreshold
-            || std::abs(at.y() - DragPressPoint.y()) >= DragThreshold)
+        if (!WithinDragThreshold(DragPressPoint, at))
             ActivateDrag(at);
         break;
     case TDragPhase::Active: FollowPointer(at); break;
@@ -74,7 +79,7 @@ void TChessBoard::mouseReleaseEvent(QMouseEvent* event)
     switch (DragPhase) {
     case TDragPhase::Idle:
         MouseUp(event->button(), ShiftOf(event), at.x(), at.y());
-        if (FClickToMove && event->button() == Qt::LeftButton && ReleaseIsClick(at))
+        if (FClickToMove && event->button() == Qt::LeftButton && WithinDragThreshold(PressPoint, at))
             ClickOnSquare(WindowToSquare(at.x(), at.y()));
         if (event->button() == Qt::LeftButton && rect().contains(at))
             Click();

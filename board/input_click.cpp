@@ -4,19 +4,11 @@
 
 #include "board/chessbrd.h"
 
-#include <cstdlib>
-
 void TChessBoard::set_ClickToMove(bool value)
 {
     FClickToMove = value;
     if (!value)
         DropSelection();
-}
-
-// The pointer did not travel far enough between press and release to make a drag.
-bool TChessBoard::ReleaseIsClick(QPoint at) const
-{
-    return std::abs(at.x() - PressPoint.x()) < DragThreshold && std::abs(at.y() - PressPoint.y()) < DragThreshold;
 }
 
 void TChessBoard::ClickOnSquare(Square sq)

@@ -15,6 +15,9 @@ bool IsPawn(char c) { return c == 'P' || c == 'p'; }
 
 } // namespace
 
+// A pawn arriving on the first or last rank; a legal move brings each side's pawns only to the far one.
+bool TChessBoard::PawnPromotesOn(char piece, Square sq) { return IsPawn(piece) && (YPos(sq) == 8 || YPos(sq) == 1); }
+
 bool TChessBoard::Move(Square oldSq, Square newSq)
 {
     if (!MoveIsLegal(oldSq, newSq) || !RecordHasRoomForNextPosition())
@@ -87,7 +90,7 @@ char TChessBoard::MovePiece(Square oldSq, Square newSq)
 // The handler's choice of piece is kept for every later promotion.
 void TChessBoard::PromoteOnLastRank(THandlerCalls& handlers, Square oldSq, Square newSq)
 {
-    if (!IsPawn(Squares[SquareIndex(newSq)]) || (YPos(newSq) != 8 && YPos(newSq) != 1))
+    if (!PawnPromotesOn(Squares[SquareIndex(newSq)], newSq))
         return;
     handlers.Raise(OnPromotion, oldSq, newSq, FPromotionPiece);
     if (!IsPromotionLetter(FPromotionPiece))

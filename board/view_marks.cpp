@@ -51,9 +51,7 @@ void TChessBoard::RefreshMarks()
         const Square sq = SquareAt(i);
         if (shown.OnLastMove(sq) == wanted.OnLastMove(sq) && (shown.checkedKing == sq) == (wanted.checkedKing == sq))
             continue;
-        ClearSquare(sq);
-        if (Squares[i] != EmptySquare)
-            DrawPiece(sq, Squares[i]);
+        RedrawSquare(sq);
     }
 }
 

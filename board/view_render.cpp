@@ -5,6 +5,7 @@
 // The board lines take the width and style of LineStyle in black: the pen that DrawBorder leaves
 // behind, since every change of LineStyle repaints in full.
 
+#include "board/canvas_scope.h"
 #include "board/chessbrd.h"
 
 #include <QPaintEvent>
@@ -46,43 +47,6 @@ void LineTo(QPainter& painter, QPoint& at, int x, int y)
 struct ResetOnExit {
     QPainter*& painter;
     ~ResetOnExit() { painter = nullptr; }
-};
-
-// The painter of one drawing routine: the one a running Paint holds open, or one of its own on the
-// canvas; false when there is no canvas. A routine that clips saves the device state (clip
-// included) and copies its fills plainly; the state is restored when the routine ends.
-class CanvasScope {
-public:
-    enum Kind { Drawing, Clipping };
-    CanvasScope(QPainter* shared, QImage& canvas, Kind kind)
-    {
-        if (shared) {
-            FPainter = shared;
-        } else if (!canvas.isNull()) {
-            FOwn.emplace(&canvas);
-            FPainter = &*FOwn;
-        }
-        if (FPainter && kind == Clipping) {
-            FPainter->save();
-            FPainter->setCompositionMode(QPainter::CompositionMode_Source);
-            FRestore = true;
-        }
-    }
-    ~CanvasScope()
-    {
-        if (FRestore)
-            FPainter->restore();
-    }
-    CanvasScope(const CanvasScope&) = delete;
-    CanvasScope& operator=(const CanvasScope&) = delete;
-    explicit operator bool() const { return FPainter != nullptr; }
-    QPainter& operator*() const { return *FPainter; }
-    QPainter* operator->() const { return FPainter; }
-
-private:
-    std::optional<QPainter> FOwn;
-    QPainter* FPainter = nullptr;
-    bool FRestore = false;
 };
 
 } // namespace

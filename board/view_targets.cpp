@@ -3,6 +3,7 @@
 // when empty and a ring when a piece stands there. The marks are drawn into the backing image over
 // the square's usual picture; only the squares concerned are redrawn.
 
+#include "board/canvas_scope.h"
 #include "board/castling.h"
 #include "board/chessbrd.h"
 #include "board/drag_image.h"
@@ -10,7 +11,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
@@ -60,9 +60,9 @@ void TChessBoard::UnmarkTargets()
     const std::vector<Square> targets = std::move(MarkedTargets);
     MarkedFrom = Square::None;
     MarkedTargets.clear();
-    RedrawMarkedSquare(from);
+    RedrawSquare(from);
     for (Square sq : targets)
-        RedrawMarkedSquare(sq);
+        RedrawSquare(sq);
 }
 
 // Also the last step of a full Paint, over the squares it has just drawn plainly.
@@ -70,13 +70,14 @@ void TChessBoard::DrawTargetMarks()
 {
     if (!IsOnBoard(MarkedFrom))
         return;
-    RedrawMarkedSquare(MarkedFrom);
+    RedrawSquare(MarkedFrom);
     for (Square sq : MarkedTargets)
-        RedrawMarkedSquare(sq);
+        RedrawSquare(sq);
 }
 
-// The square as a partial redraw gives it (empty while its piece is in the air), with its marks.
-void TChessBoard::RedrawMarkedSquare(Square sq)
+// The square as a partial redraw gives it (empty while its piece is in the air), with the marks of
+// a selection and its targets; the move marks come with ClearSquare.
+void TChessBoard::RedrawSquare(Square sq)
 {
     ClearSquare(sq);
     if (sq == MarkedFrom)
@@ -91,14 +92,9 @@ void TChessBoard::RedrawMarkedSquare(Square sq)
 // The tint of the selected square (drawn under its piece), or a target's dot or ring.
 void TChessBoard::DrawTargetMark(Square sq)
 {
-    std::optional<QPainter> own;
-    QPainter* painter = FCanvasPainter;
-    if (!painter) {
-        if (FCanvas.isNull())
-            return;
-        own.emplace(&FCanvas);
-        painter = &*own;
-    }
+    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Drawing);
+    if (!painter)
+        return;
     const QRect square = SquareRect(sq);
     painter->save();
     painter->setClipRect(square, Qt::IntersectClip);

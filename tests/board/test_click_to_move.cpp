@@ -112,6 +112,27 @@ TEST(LegalTargets, TheSelectedSquareAndItsTargetsAreMarkedDotsOnEmptyRingsOnCapt
     EXPECT_TRUE(b.board->Canvas() == plain);
 }
 
+// Marks switched on over a selection repaint the last move's squares with the selection's marks on them.
+TEST(LegalTargets, MoveMarksSwitchedOnKeepTheTargetMarks)
+{
+    const auto selectAfterMoves = [](InputBoard& b) {
+        ASSERT_TRUE(b.board->Move(Square::D2, Square::D4));
+        ASSERT_TRUE(b.board->Move(Square::E7, Square::E5));
+        b.board->set_ClickToMove(true);
+        b.board->set_ShowLegalTargets(true);
+    };
+    InputBoard marksFirst;
+    marksFirst.board->set_MarkMoves(true);
+    selectAfterMoves(marksFirst);
+    Click(marksFirst, "d4");
+
+    InputBoard marksLast;
+    selectAfterMoves(marksLast);
+    Click(marksLast, "d4");
+    marksLast.board->set_MarkMoves(true); // repaints e7 and e5, where d4 may capture
+    EXPECT_TRUE(marksLast.board->Canvas() == marksFirst.board->Canvas());
+}
+
 TEST(CastleOntoRook, TheKingPutOntoItsRookCastlesOnThatSide)
 {
     struct Case {
