@@ -42,9 +42,9 @@ TPreferences TPreferencesStore::Load() const
         return preferences;
     const QSettings settings(FFileName, QSettings::IniFormat);
     for (const TPreferenceEntry& entry : PreferenceEntries) {
-        const QVariant value = settings.value(QLatin1String(entry.Key));
-        if (value.canConvert<bool>() && (value.toString() == "true" || value.toString() == "false"))
-            preferences.*entry.Field = value.toBool();
+        const QString value = settings.value(QLatin1String(entry.Key)).toString();
+        if (value == "true" || value == "false")
+            preferences.*entry.Field = value == "true";
     }
     return preferences;
 }

@@ -30,7 +30,6 @@ void TForm1::Preferences1Click(QObject*)
 {
     if (!FPreferencesDialog) {
         FPreferencesDialog = new TPreferencesDialog(this);
-        FPreferencesDialog->setWindowFlag(Qt::Window);
         FPreferencesDialog->PreferencesChanged
             = [this](const TPreferences& preferences) { SetPreferences(preferences); };
         FPreferencesDialog->RememberChanged = [this](bool remember) { SetRememberSettings(remember); };
