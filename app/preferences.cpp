@@ -10,11 +10,14 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 TPreferences TPreferences::Modern()
 {
     TPreferences modern;
     for (const TPreferenceEntry& entry : PreferenceEntries)
         modern.*entry.Field = true;
+    modern.ComputerPause = ModernComputerPause;
     return modern;
 }
 
@@ -46,6 +49,10 @@ TPreferences TPreferencesStore::Load() const
         if (value == "true" || value == "false")
             preferences.*entry.Field = value == "true";
     }
+    bool isNumber = false;
+    const int pause = settings.value(QLatin1String(ComputerPauseKey)).toString().toInt(&isNumber);
+    if (isNumber && std::find(ComputerPauses.begin(), ComputerPauses.end(), pause) != ComputerPauses.end())
+        preferences.ComputerPause = pause;
     return preferences;
 }
 
@@ -56,6 +63,7 @@ void TPreferencesStore::Save(const TPreferences& preferences) const
     QSettings settings(FFileName, QSettings::IniFormat);
     for (const TPreferenceEntry& entry : PreferenceEntries)
         settings.setValue(QLatin1String(entry.Key), preferences.*entry.Field);
+    settings.setValue(QLatin1String(ComputerPauseKey), preferences.ComputerPause);
     settings.sync();
     if (settings.status() != QSettings::NoError)
         throw TFileError(QStringLiteral("Cannot create file %1").arg(FFileName));

@@ -17,6 +17,15 @@ struct TPreferences {
     bool ShowLegalTargets = false; // the selected or dragged piece's targets marked
     bool CastleOntoRook = false; // the king dropped on its own rook castles
     bool ChoosePromotion = false; // a pawn reaching the last rank asks which piece it becomes
+    bool StandardMoveList = false; // the move list in standard notation, one move per row
+    bool StatusInWords = false; // status texts and results as sentences: "White played Nf3"
+    bool KeepFinalPosition = false; // a finished game stays on the board until a new game
+    bool MoreDrawRules = false; // dead positions, the 50-move claim and the 75-move rule
+    bool AskBeforeDiscarding = false; // New Game and a move that cuts the record ask first
+    bool ShowThinking = false; // the search's depth and best move so far beside the status
+    bool WaitAfterComputerGame = false; // no new game by itself after a game between computers
+    // Milliseconds the computer waits before its move while it plays both sides; one of ComputerPauses.
+    int ComputerPause = 0;
 
     bool operator==(const TPreferences&) const = default;
 
@@ -31,13 +40,27 @@ struct TPreferenceEntry {
     bool TPreferences::*Field;
 };
 
-inline constexpr std::array<TPreferenceEntry, 5> PreferenceEntries { {
+inline constexpr std::array<TPreferenceEntry, 12> PreferenceEntries { {
     { "board/markMoves", "Mark the &last move and a king in check", &TPreferences::MarkMoves },
     { "input/clickToMove", "&Click a piece, then its target, to move", &TPreferences::ClickToMove },
     { "input/showLegalTargets", "Show the &targets of the piece in hand", &TPreferences::ShowLegalTargets },
     { "input/castleOntoRook", "Castle by dropping the king on its &rook", &TPreferences::CastleOntoRook },
     { "input/choosePromotion", "Choose the piece a &pawn becomes", &TPreferences::ChoosePromotion },
+    { "moveList/standardNotation", "Moves in standard notation, in t&wo columns", &TPreferences::StandardMoveList },
+    { "status/inWords", "Status and results in w&ords", &TPreferences::StatusInWords },
+    { "game/keepFinalPosition", "Keep the &final position until a new game", &TPreferences::KeepFinalPosition },
+    { "rules/moreDraws", "&Draws by dead position and the 50- and 75-move rules", &TPreferences::MoreDrawRules },
+    { "game/askBeforeDiscarding", "&Ask before discarding a game", &TPreferences::AskBeforeDiscarding },
+    { "engine/showThinking", "Show what the computer is thin&king", &TPreferences::ShowThinking },
+    { "game/waitAfterComputerGame", "After a &game between computers, wait for New Game",
+        &TPreferences::WaitAfterComputerGame },
 } };
+
+// The pauses the player can choose between the computer's moves when it plays both sides, in
+// milliseconds; the first is the classic none, ModernComputerPause the modern set's.
+inline constexpr std::array<int, 4> ComputerPauses { 0, 500, 1000, 2000 };
+inline constexpr int ModernComputerPause = 1000;
+inline constexpr const char* ComputerPauseKey = "engine/pauseBetweenMoves";
 
 // Hands the board the preferences it carries out itself.
 void ApplyPreferences(const TPreferences& preferences, TChessBoard& board);

@@ -5,9 +5,13 @@
 #include "board/entry_point.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 TPreferencesDialog::TPreferencesDialog(QWidget* parent)
     : QDialog(parent)
@@ -27,6 +31,22 @@ TPreferencesDialog::TPreferencesDialog(QWidget* parent)
                 CatchAtEntryPoint([this] { ReportChange(); });
         });
     }
+
+    auto* pauseRow = new QHBoxLayout;
+    ComputerPauseBox = new QComboBox(this);
+    ComputerPauseBox->setObjectName(QLatin1String(ComputerPauseKey));
+    for (int pause : ComputerPauses)
+        ComputerPauseBox->addItem(pause == 0 ? tr("None") : tr("%1 s").arg(pause / 1000.0), pause);
+    auto* pauseLabel = new QLabel(tr("Pa&use between the computer's moves when it plays both sides:"), this);
+    pauseLabel->setBuddy(ComputerPauseBox);
+    pauseRow->addWidget(pauseLabel);
+    pauseRow->addWidget(ComputerPauseBox);
+    pauseRow->addStretch();
+    layout->addLayout(pauseRow);
+    connect(ComputerPauseBox, &QComboBox::currentIndexChanged, this, [this] {
+        if (!Filling)
+            CatchAtEntryPoint([this] { ReportChange(); });
+    });
 
     auto* sets = new QHBoxLayout;
     ModernButton = new QPushButton(tr("&Modern"), this);
@@ -79,6 +99,7 @@ TPreferences TPreferencesDialog::Preferences() const
     TPreferences preferences;
     for (std::size_t i = 0; i < PreferenceEntries.size(); ++i)
         preferences.*PreferenceEntries[i].Field = PreferenceBoxes[i]->isChecked();
+    preferences.ComputerPause = ComputerPauseBox->currentData().toInt();
     return preferences;
 }
 
@@ -89,6 +110,7 @@ void TPreferencesDialog::Tick(const TPreferences& preferences)
     Filling = true;
     for (std::size_t i = 0; i < PreferenceEntries.size(); ++i)
         PreferenceBoxes[i]->setChecked(preferences.*PreferenceEntries[i].Field);
+    ComputerPauseBox->setCurrentIndex(std::max(0, ComputerPauseBox->findData(preferences.ComputerPause)));
     Filling = false;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// TPreferencesDialog: the player's preferences beyond the classic game, one check box each, with
+// TPreferencesDialog: the player's preferences beyond the classic game, one check box each and a choice of the computer's pace, with
 // "Modern" to tick them all and "Classic" to clear them, and "Remember settings" to keep them
 // between runs. Every change takes effect at once through the two callbacks; the dialog is not modal
 // and only hides when closed. It holds no preferences of its own: Show fills it from the window's.
@@ -13,6 +13,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QPushButton;
 
 class TPreferencesDialog : public QDialog {
@@ -32,6 +33,7 @@ public:
     std::function<void(bool)> RememberChanged;
 
     std::vector<QCheckBox*> PreferenceBoxes; // in the order of PreferenceEntries
+    QComboBox* ComputerPauseBox; // in the order of ComputerPauses
     QCheckBox* RememberBox;
     QPushButton* ModernButton;
     QPushButton* ClassicButton;

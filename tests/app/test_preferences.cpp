@@ -72,9 +72,11 @@ TEST_F(PreferencesTest, AStoredFileIsReadAtStartAndBadValuesStayClassic)
     {
         QSettings settings(FileName(), QSettings::IniFormat);
         settings.setValue(QLatin1String(PreferenceEntries[0].Key), QStringLiteral("banana"));
+        settings.setValue(QLatin1String(ComputerPauseKey), 750); // not one of the choices
     }
     TPreferences expected = TPreferences::Modern();
     expected.*PreferenceEntries[0].Field = false;
+    expected.ComputerPause = 0;
 
     form->UsePreferencesFile(FileName());
     EXPECT_EQ(form->Preferences(), expected);
