@@ -99,6 +99,12 @@ notation::Position BoardPosition(const TChessBoard& board)
         board.Position().c_str(), board.CurrentMove(), board.WhiteToMove(), board.CastlingAllowed(), board.EnPassant());
 }
 
+notation::Position RecordedPosition(const TChessBoard& board, int moveNumber, bool whiteToMove)
+{
+    const MoveInfo entry = board.GetMove(moveNumber, whiteToMove);
+    return PositionOf(entry.PosStr + 1, moveNumber, whiteToMove, entry.Castling, entry.EnPassant);
+}
+
 notation::Game RecordedGame(const TChessBoard& board)
 {
     const std::vector<RecordPosition> record = RecordPositions(board);

@@ -23,6 +23,10 @@ notation::Game RecordedGame(const TChessBoard& board);
 // does not count half-moves (the recorded game does).
 notation::Position BoardPosition(const TChessBoard& board);
 
+// The position of one record entry, as BoardPosition gives the board's own; the "init" placement of
+// GetMove for a position outside the record.
+notation::Position RecordedPosition(const TChessBoard& board, int moveNumber, bool whiteToMove);
+
 // What putting a game on the board did.
 struct TReplay {
     // Why the moves stopped before the game's end: the board ends a game when only the two kings are

@@ -15,6 +15,8 @@
 //   unit1_printing.cpp    printing the window and the move list, the printer setup
 //   unit1_pgn_fen.cpp     whole games as PGN and positions as FEN: files, clipboard, the finished game
 //   unit1_preferences.cpp the player's preferences: the dialog, the board, the settings file
+//   unit1_take_back.cpp   Take Back: the last half-moves leave the game, back to a human's turn
+//   unit1_discarding.cpp  "Ask before discarding a game": the questions before a game is replaced
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
 //   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
@@ -23,6 +25,7 @@
 //   preferences*.*        TPreferences, their settings file and TPreferencesDialog
 //   game_list_dialog.*    the pick list of the games in a PGN file
 //   game_transfer.*       whole games between the board and the notation library
+//   status_words.*        the status texts and results in words, and the table of game ends
 //   text_files.*          whole-file writes and bounded reads
 //   printing.*            the two printouts
 //   controls.*, colorbutton97.*, cspinedit.*, qvchrono.*, toolbar_pictures.*  the controls and pictures
@@ -134,6 +137,7 @@ public:
     QAction* PasteGame1;
     QAction* MoveNow1;
     QAction* Preferences1;
+    QAction* TakeBack1; // enabled while there is something to take back
     QAction* About1;
 
     // True while Chr1 is the clock that runs.
@@ -163,6 +167,7 @@ public:
     void PasteGame1Click(QObject* Sender);
     void MoveNow1Click(QObject* Sender);
     void Preferences1Click(QObject* Sender);
+    void TakeBack1Click(QObject* Sender);
     void RadioGroup1Click(QObject* Sender);
     void RadioGroup2Click(QObject* Sender);
     void ListBox1Click(QObject* Sender);
@@ -243,6 +248,14 @@ private:
     // unit1_clocks.cpp
     void ResetClocks();
     void SwitchClocks();
+    void StopClocks();
+    void RunClocksAfterTakeBack(int halfMoves);
+    // unit1_take_back.cpp
+    int HalfMovesToTakeBack() const;
+    void UpdateTakeBack();
+    // unit1_discarding.cpp
+    bool MayDiscardGame();
+    bool MayReplaceRestOfGame();
 
     TDialogs& FDialogs;
     QPointer<TForm2> FOptionsDialog;
@@ -260,4 +273,6 @@ private:
     bool ListShowsFinishedGame = false;
     // The last game imported, whose tags and result go with it while the board plays it.
     std::optional<notation::Game> ImportedGame;
+    // The status text with the result of the finished game kept on the board.
+    QString FinalStatus;
 };

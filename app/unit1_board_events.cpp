@@ -1,10 +1,13 @@
-// The board's events as the window shows them: status texts, game-end boxes and a new game.
+// The board's events as the window shows them: status texts, game-end boxes and a new game, or the
+// finished game kept on the board. With "Status and results in words" the texts come from
+// status_words.h, falling back to the classic ones where those have no sentence.
 
 #include "app/unit1.h"
 
 #include "app/application.h"
 #include "app/controls.h"
 #include "app/dialogs.h"
+#include "app/status_words.h"
 #include "board/chessbrd.h"
 
 #include <QLabel>
@@ -15,21 +18,36 @@ QString TForm1::StatusText() const { return StatusPanel->text(); }
 
 void TForm1::SetStatus(const QString& text) { StatusPanel->setText(text); }
 
-void TForm1::ChessBrd1LegalMove(QObject*, Square, Square newSq)
+void TForm1::ChessBrd1LegalMove(QObject*, Square oldSq, Square newSq)
 {
     UpdateMoveList();
-    SetStatus(QStringLiteral("Move %1 : %2").arg(ChessBrd1->CurrentMove()).arg(SquareIndex(newSq)));
+    const QString classic = QStringLiteral("Move %1 : %2").arg(ChessBrd1->CurrentMove()).arg(SquareIndex(newSq));
+    const QString san = FPreferences.StatusInWords ? SanOfMoveBeingMade(*ChessBrd1, oldSq, newSq) : QString();
+    SetStatus(san.isEmpty() ? classic : MovePlayedInWords(!ChessBrd1->WhiteToMove(), san));
     SwitchClocks();
+    UpdateTakeBack();
 }
 
 void TForm1::ChessBrd1IllegalMove(QObject*, Square)
 {
-    SetStatus(RecordIsFull() ? RecordFullText : QStringLiteral("Illegal move"));
+    if (ChessBrd1->GameOver())
+        SetStatus(FinishedGameRefusal(FinalStatus));
+    else
+        SetStatus(RecordIsFull() ? RecordFullText : QStringLiteral("Illegal move"));
 }
 
-void TForm1::ChessBrd1Check(QObject*, Square, Square) { SetStatus(QStringLiteral("Check")); }
+// The side to move is the one in check.
+void TForm1::ChessBrd1Check(QObject*, Square, Square)
+{
+    SetStatus(FPreferences.StatusInWords ? CheckInWords(ChessBrd1->WhiteToMove()) : QStringLiteral("Check"));
+}
 
-void TForm1::ChessBrd1Castle(QObject*, Square, Square) { SetStatus(QStringLiteral("Castle")); }
+// The side that castled has passed the turn; its king went to the g or the c file.
+void TForm1::ChessBrd1Castle(QObject*, Square, Square newSq)
+{
+    SetStatus(FPreferences.StatusInWords ? CastlingInWords(!ChessBrd1->WhiteToMove(), TChessBoard::XPos(newSq) == 7)
+                                         : QStringLiteral("Castle"));
+}
 
 void TForm1::ChessBrd1Mate(QObject*, Square, Square) { EndGame(QStringLiteral("Mate"), QStringLiteral("Mate!")); }
 
@@ -49,15 +67,37 @@ void TForm1::ChessBrd1OnlyTwoKingsLeft(QObject*)
     EndGame(QStringLiteral("Draw: Only two kings left"), QStringLiteral("Draw!  Only two kings left."));
 }
 
-// Runs inside the board's move: the new game starts at once, while the move list keeps the finished
-// game until the next move refreshes it.
+// Runs inside the board's move. Classically the new game starts at once, while the move list keeps
+// the finished game until the next move refreshes it. A game kept on the board (KeepFinalPosition,
+// or WaitAfterComputerGame after two computers played) stays there with its result in the status
+// bar and the clocks stopped, taking no more moves, until the player starts a new game.
 void TForm1::EndGame(const QString& status, const QString& message)
 {
+    // A move that ends a kept game twice over (a mate that also repeats a position) ends it once.
+    if (ChessBrd1->GameOver())
+        return;
+    const bool keep = FPreferences.KeepFinalPosition
+        || (FPreferences.WaitAfterComputerGame && ChessBrd1->ComputerPlaysWhite() && ChessBrd1->ComputerPlaysBlack());
+    // The game stays on the board, its tags and result with it.
+    const std::optional<notation::Game> imported = ImportedGame;
     KeepFinishedGame();
-    SetStatus(status);
-    FDialogs.MessageBox(this, TZugwerkApplication::Title(), message, QMessageBox::NoIcon, QMessageBox::Ok);
-    ChessBrd1->NewGame();
-    ResetClocks();
+    // Inside the move the mated side is to move: the winner made the move.
+    const std::optional<TGameEndWords> words
+        = FPreferences.StatusInWords ? GameEndInWords(status, !ChessBrd1->WhiteToMove()) : std::nullopt;
+    SetStatus(words ? words->Status : status);
+    if (keep) {
+        ImportedGame = imported;
+        FinalStatus = StatusText();
+        ChessBrd1->set_GameOver(true);
+        StopClocks();
+    }
+    FDialogs.MessageBox(
+        this, TZugwerkApplication::Title(), words ? words->Box : message, QMessageBox::NoIcon, QMessageBox::Ok);
+    if (!keep) {
+        ChessBrd1->NewGame();
+        ResetClocks();
+    }
+    UpdateTakeBack();
 }
 
 // The record holds Black's half-moves up to move 254: at move 255 with Black to move the board

@@ -1,5 +1,6 @@
 // The player clocks: Chr1 runs while the first player is on move, Chr2 while the second is, and
-// both are shown once a second. Only a legal move switches them; navigation leaves them alone.
+// both are shown once a second. Only a legal move switches them; navigation leaves them alone. A
+// finished game kept on the board stops both; Take Back runs the clock of the player to move again.
 
 #include "app/unit1.h"
 
@@ -48,4 +49,21 @@ void TForm1::SwitchClocks()
         Chr2->Stop();
         Chr1->Start();
     }
+}
+
+void TForm1::StopClocks()
+{
+    Chr1->Stop();
+    Chr2->Stop();
+}
+
+// The time spent on the moves taken back stays on the clocks; the turn goes back with the moves.
+void TForm1::RunClocksAfterTakeBack(int halfMoves)
+{
+    if (halfMoves % 2 != 0)
+        Chr1Running = !Chr1Running;
+    TQVChronometre& running = Chr1Running ? *Chr1 : *Chr2;
+    TQVChronometre& waiting = Chr1Running ? *Chr2 : *Chr1;
+    waiting.Stop();
+    running.Start();
 }

@@ -14,10 +14,13 @@
 
 void TForm1::New1Click(QObject*)
 {
+    if (!MayDiscardGame())
+        return;
     ImportedGame.reset();
     ChessBrd1->NewGame();
     UpdateMoveList();
     ResetClocks();
+    UpdateTakeBack();
 }
 
 void TForm1::Back1Click(QObject*)
@@ -81,9 +84,17 @@ void TForm1::closeEvent(QCloseEvent* event)
         QCoreApplication::exit(0);
 }
 
-void TForm1::RadioGroup1Click(QObject*) { ChessBrd1->set_ComputerPlaysBlack(RadioGroup1->ItemIndex() != 0); }
+void TForm1::RadioGroup1Click(QObject*)
+{
+    ChessBrd1->set_ComputerPlaysBlack(RadioGroup1->ItemIndex() != 0);
+    UpdateTakeBack();
+}
 
-void TForm1::RadioGroup2Click(QObject*) { ChessBrd1->set_ComputerPlaysWhite(RadioGroup2->ItemIndex() != 0); }
+void TForm1::RadioGroup2Click(QObject*)
+{
+    ChessBrd1->set_ComputerPlaysWhite(RadioGroup2->ItemIndex() != 0);
+    UpdateTakeBack();
+}
 
 void TForm1::ColorButton971AfterAccept(QObject*) { ChessBrd1->set_SquareColorDark(ColorButton971->Color()); }
 

@@ -194,6 +194,11 @@ void TForm1::CreateMenu()
     Edit1->addSeparator();
     MoveNow1 = MenuItem(Edit1, "MoveNow1", tr("Move &Now"), QKeySequence(Qt::CTRL | Qt::Key_M), &TForm1::MoveNow1Click);
     Preferences1 = MenuItem(Edit1, "Preferences1", tr("Pr&eferences..."), {}, &TForm1::Preferences1Click);
+    Edit1->addSeparator();
+    TakeBack1
+        = MenuItem(Edit1, "TakeBack1", tr("&Take Back"), QKeySequence(Qt::CTRL | Qt::Key_Z), &TForm1::TakeBack1Click);
+    TakeBack1->setEnabled(false);
+    connect(Edit1, &QMenu::aboutToShow, this, [this] { UpdateTakeBack(); });
 
     // A menu-bar item of its own, without sub-items.
     About1 = menuBar()->addAction(tr("About..."));
@@ -279,4 +284,5 @@ void TForm1::SetUpBoard()
     board.OnThreefoldPosition = [this](QObject* s) { ChessBrd1ThreefoldPosition(s); };
     board.OnOnlyTwoKingsLeft = [this](QObject* s) { ChessBrd1OnlyTwoKingsLeft(s); };
     board.EngineMessageBox = [this](const QString& caption, const QString& text) { EngineMessageBox(caption, text); };
+    board.ConfirmReplacingRest = [this] { return MayReplaceRestOfGame(); };
 }

@@ -77,9 +77,12 @@ void TForm1::OpenGameFile(const QString& fileName)
         throw TFileError(tr("%1 is not a game file: a game file holds the 64 squares of a position, a8 to h1, "
                             "as piece letters and blanks")
                              .arg(QFileInfo(fileName).fileName()));
+    if (!MayDiscardGame())
+        return;
     RichEdit1->setPlainText(QString::fromLatin1(*text));
     ChessBrd1->set_PosStr(RichEdit1->toPlainText().toLatin1().toStdString());
     ImportedGame.reset();
+    UpdateTakeBack();
 }
 
 void TForm1::Save1Click(QObject*)

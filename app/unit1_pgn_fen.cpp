@@ -279,11 +279,14 @@ void TForm1::ImportGames(const std::vector<notation::PgnGameRead>& games)
 
 void TForm1::ImportGame(const notation::Game& game)
 {
+    if (!MayDiscardGame())
+        return;
     const TReplay replay = ReplayOnBoard(*ChessBrd1, game);
     ImportedGame = replay.Imported;
     UpdateMoveList();
     ResetClocks();
     ShowImportedGame();
+    UpdateTakeBack();
 
     QStringList notes;
     if (replay.Renumbered)

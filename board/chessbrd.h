@@ -16,6 +16,7 @@
 //   game_events.h       TGameEvents: the handlers of the game events, the board's base
 //   handler_calls.h     THandlerCalls: the event handlers of one move, and what they throw
 //   model_record.cpp    the game record: navigation, GetMove, the move list
+//   model_game_over.cpp GameOver: a finished game kept on the board, refusing moves
 //   model_thinking.cpp  the computer player: engine thread, MoveNow, CancelThinking, automatic start
 //   view_geometry.cpp   the view's construction, sizes, appearance properties and their setters, WindowToSquare
 //   view_pieces.cpp     piece sets: the built-in and custom sets, the twelve masked images, DrawChessPiece
@@ -127,6 +128,24 @@ public:
     // True while the board shows a position before the last one of the record (after Back or a
     // jump to an earlier move). The computer does not start by itself then.
     bool Reviewing() const { return PositionOrder(FCurrentMove, FWhiteToMove) < PositionOrder(EndMove, EndWhite); }
+    // The last position of the record, the one after the last half-move made.
+    int LastRecordedMove() const { return EndMove; }
+    bool LastRecordedWhiteToMove() const { return EndWhite; }
+    // Makes the position shown the last one of the record: the half-moves after it are taken back
+    // and Forward no longer reaches them. It also reopens a finished game (GameOver). False, and
+    // nothing changes, when it is the last one already or a move is being made.
+    bool CutRecordHere();
+    // Asked before a player's move from an earlier position (Reviewing) replaces the rest of the
+    // record; false keeps the record and puts the piece back. Unset: the move is made unasked. The
+    // computer's moves never ask.
+    std::function<bool()> ConfirmReplacingRest;
+
+    // ---- A finished game ----
+    // True once the game on the board has ended and is kept there: every move is refused and the
+    // computer does not start, while navigation still looks through the game. A new game, a set-up,
+    // a new placement or cutting the record (CutRecordHere) ends it; off on a new board.
+    bool GameOver() const { return FGameOver; }
+    void set_GameOver(bool value);
 
     // ---- Computer player ----
     bool Thinking() const { return FThinking.load(); }
@@ -442,6 +461,9 @@ private:
     bool EndWhite = true;
     // True from the moment Move records a half-move until it records the new position.
     bool MakingMove = false;
+    bool FGameOver = false;
+    // A new game, set-up or placement starts play again.
+    void ReopenGame();
 
     // Computer player. Thinking and SearchDepth are shared with the engine thread.
     const Mode FMode;

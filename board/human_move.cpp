@@ -11,6 +11,12 @@ TChessBoard::TGestureOutcome TChessBoard::HumanMove(Square oldSq, Square newSq)
     newSq = IntendedTarget(oldSq, newSq);
     if (!MoveIsLegal(oldSq, newSq))
         return TGestureOutcome::Refused;
+    if (Reviewing() && ConfirmReplacingRest) {
+        const EngineSituation asked = CurrentEngineSituation();
+        // While the question was open the position may have been changed from outside.
+        if (!ConfirmReplacingRest() || CurrentEngineSituation() != asked || !MoveIsLegal(oldSq, newSq))
+            return TGestureOutcome::Cancelled;
+    }
     if (!FChoosePromotion || !PromotionChooser || !PawnPromotesOn(PieceAt(oldSq), newSq))
         return Move(oldSq, newSq) ? TGestureOutcome::Moved : TGestureOutcome::Refused;
 

@@ -30,7 +30,7 @@ void TChessBoard::ClickOnSquare(Square sq)
 // thinks nor plays that side.
 bool TChessBoard::IsPlayersPiece(Square sq) const
 {
-    if (!IsOnBoard(sq) || FThinking.load() || MakingMove || ComputerIsToMove())
+    if (!IsOnBoard(sq) || FThinking.load() || MakingMove || ComputerIsToMove() || FGameOver)
         return false;
     return ColorOfPiece(sq) == (FWhiteToMove ? 1 : 0);
 }

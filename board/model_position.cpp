@@ -31,6 +31,7 @@ void TChessBoard::set_PosStr(const std::string& s)
                 Squares[i + 1] = s[i];
     }
     LastMove = {};
+    ReopenGame();
     RefreshPosition();
     Paint();
 }
@@ -47,6 +48,7 @@ void TChessBoard::NewGame()
     FCastlingAllowed = AllCastlingRights;
     RecordCurrentPosition(Square::None, Square::None);
     LastMove = {};
+    ReopenGame();
     RefreshPosition();
     Paint();
 }
@@ -70,6 +72,7 @@ bool TChessBoard::SetUpPosition(MoveInfo& info, int moveNumber, bool whiteToMove
     FEnPassant = info.EnPassant;
     RecordCurrentPosition(Square::None, Square::None);
     LastMove = {};
+    ReopenGame();
     RefreshPosition();
     Paint();
     return true;

@@ -72,6 +72,22 @@ TChessBoard::MovedSquares TChessBoard::MoveLeadingTo(int moveNumber, bool whiteT
     return { entry.oldSq, entry.newSq };
 }
 
+// The entry of the position shown keeps its position and loses the half-move made from it, as the
+// last entry of a record always does. A search of the position goes on: it is the same position.
+bool TChessBoard::CutRecordHere()
+{
+    if (MakingMove || !Reviewing())
+        return false;
+    RecordEntry(FCurrentMove, FWhiteToMove).oldSq = Square::None;
+    RecordEntry(FCurrentMove, FWhiteToMove).newSq = Square::None;
+    EndMove = FCurrentMove;
+    EndWhite = FWhiteToMove;
+    ReopenGame();
+    // The end of the record again: the computer takes up the game if it is to move here.
+    PostAutomaticStartCheck();
+    return true;
+}
+
 bool TChessBoard::MoveBackward()
 {
     return FWhiteToMove ? GotoMove(FCurrentMove - 1, false) : GotoMove(FCurrentMove, true);

@@ -26,6 +26,8 @@ bool TChessBoard::MoveIsLegal(Square oldSq, Square newSq)
         return false;
     if (FThinking.load())
         return false;
+    if (FGameOver)
+        return false;
     // The repetition test walks the whole record, so it comes after the cheap tests; the order of
     // these pure tests does not change the answer.
     return MoveObeysRules(oldSq, newSq) && !CheckForThreefoldPosition();

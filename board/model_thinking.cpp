@@ -71,6 +71,9 @@ bool TChessBoard::MoveNow()
     // A handler inside Move sees a position that is only partly made; the engine must not search it.
     if (MakingMove)
         return false;
+    // A finished game kept on the board takes no more moves.
+    if (FGameOver)
+        return false;
     CancelThinking();
     if (!LegalMoveAvailable())
         return false;
@@ -112,7 +115,7 @@ void TChessBoard::EngineMoveRefused()
 // replace the rest of the game the player is looking through.
 bool TChessBoard::AutomaticStartIsDue() const
 {
-    if (!FEngineThread || FThinking.load() || MakingMove || !ComputerIsToMove() || Reviewing())
+    if (!FEngineThread || FThinking.load() || MakingMove || !ComputerIsToMove() || Reviewing() || FGameOver)
         return false;
     // After a refused engine move the same situation would only be refused again.
     return FRefusedEngineSituation != CurrentEngineSituation();

@@ -23,6 +23,9 @@ class TScriptedDialogs : public TDialogs {
 public:
     std::vector<ShownBox> Boxes;
     std::function<void(const ShownBox&)> OnBox;
+    // The buttons the next boxes are answered with, in order; an answer the box does not offer
+    // stands for the first offered button.
+    std::deque<QMessageBox::StandardButton> Answers;
 
     // Answers with the first of the offered buttons, as a user pressing Enter on OK would.
     QMessageBox::StandardButton MessageBox(QWidget*, const QString& caption, const QString& text,
@@ -31,6 +34,8 @@ public:
         Boxes.push_back({ caption, text, icon, buttons });
         if (OnBox)
             OnBox(Boxes.back());
+        if (const std::optional<QMessageBox::StandardButton> answer = Next(Answers); answer && (buttons & *answer))
+            return *answer;
         for (unsigned bit = 1; bit != 0; bit <<= 1)
             if (buttons & bit)
                 return static_cast<QMessageBox::StandardButton>(bit);

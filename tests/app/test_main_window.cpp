@@ -112,6 +112,7 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
         { form->ExportFinishedGame1, "Export &Finished Game (PGN)...", {} },
         { form->MoveNow1, "Move &Now", Qt::CTRL | Qt::Key_M },
         { form->Preferences1, "Pr&eferences...", {} },
+        { form->TakeBack1, "&Take Back", Qt::CTRL | Qt::Key_Z },
     };
     for (const Item& item : items) {
         EXPECT_EQ(item.action->text(), item.caption);
@@ -123,7 +124,8 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
     EXPECT_EQ(form->File1->actions().size(), 15);
     EXPECT_EQ(form->File1->actions().indexOf(form->Exit1), 10);
     EXPECT_EQ(form->File1->actions().indexOf(form->ExportGame1), 12);
-    EXPECT_EQ(form->Edit1->actions().size(), 15);
+    EXPECT_EQ(form->Edit1->actions().size(), 17);
+    EXPECT_EQ(form->Edit1->actions().back(), form->TakeBack1);
     EXPECT_EQ(form->Edit1->actions().indexOf(form->Options1), 6);
     EXPECT_EQ(form->Edit1->actions().indexOf(form->CopyPosition1), 8);
     EXPECT_EQ(form->menuBar()->actions().back(), form->About1);
