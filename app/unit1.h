@@ -249,7 +249,8 @@ private:
     void ResetClocks();
     void SwitchClocks();
     void StopClocks();
-    void RunClocksAfterTakeBack(int halfMoves);
+    // The clock of the player to move runs again, after so many half-moves were taken back.
+    void ResumeClocks(int halfMovesTakenBack);
     // unit1_take_back.cpp
     int HalfMovesToTakeBack() const;
     void UpdateTakeBack();

@@ -58,9 +58,9 @@ void TForm1::StopClocks()
 }
 
 // The time spent on the moves taken back stays on the clocks; the turn goes back with the moves.
-void TForm1::RunClocksAfterTakeBack(int halfMoves)
+void TForm1::ResumeClocks(int halfMovesTakenBack)
 {
-    if (halfMoves % 2 != 0)
+    if (halfMovesTakenBack % 2 != 0)
         Chr1Running = !Chr1Running;
     TQVChronometre& running = Chr1Running ? *Chr1 : *Chr2;
     TQVChronometre& waiting = Chr1Running ? *Chr2 : *Chr1;

@@ -6,6 +6,7 @@
 #include "app/colorbutton97.h"
 #include "app/controls.h"
 #include "app/dialogs.h"
+#include "app/status_words.h"
 #include "app/unit2.h"
 #include "board/chessbrd.h"
 
@@ -44,7 +45,9 @@ void TForm1::MoveNow1Click(QObject*)
 {
     if (ChessBrd1->ComputerMoveNow())
         return;
-    if (!ChessBrd1->ComputerIsToMove())
+    if (ChessBrd1->GameOver())
+        SetStatus(FinishedGameRefusal(FinalStatus));
+    else if (!ChessBrd1->ComputerIsToMove())
         SetStatus(tr("Move Now: the side to move is played by a human"));
     else if (!ChessBrd1->Thinking())
         SetStatus(tr("Move Now: there is no move to make"));

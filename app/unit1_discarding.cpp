@@ -34,7 +34,7 @@ bool TForm1::MayReplaceRestOfGame()
     if (!FPreferences.AskBeforeDiscarding)
         return true;
     return FDialogs.MessageBox(this, TZugwerkApplication::Title(),
-               tr("This move replaces the rest of the game after this position. Discard the rest of the game?"),
-               QMessageBox::Question, QMessageBox::Yes | QMessageBox::No)
+               tr("Discard the rest of the game and play this move?"), QMessageBox::Question,
+               QMessageBox::Yes | QMessageBox::No)
         == QMessageBox::Yes;
 }

@@ -79,9 +79,13 @@ void TForm1::OpenGameFile(const QString& fileName)
                              .arg(QFileInfo(fileName).fileName()));
     if (!MayDiscardGame())
         return;
+    const bool reopensFinishedGame = ChessBrd1->GameOver();
     RichEdit1->setPlainText(QString::fromLatin1(*text));
     ChessBrd1->set_PosStr(RichEdit1->toPlainText().toLatin1().toStdString());
     ImportedGame.reset();
+    // The clocks stopped with a finished game kept on the board; play goes on from the new placement.
+    if (reopensFinishedGame)
+        ResumeClocks(0);
     UpdateTakeBack();
 }
 

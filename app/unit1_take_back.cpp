@@ -7,6 +7,7 @@
 #include "app/unit1.h"
 
 #include "app/game_transfer.h"
+#include "app/status_words.h"
 #include "board/chessbrd.h"
 
 #include <cstring>
@@ -88,8 +89,8 @@ void TForm1::TakeBack1Click(QObject*)
     if (!ChessBrd1->GotoMove(p.Move, p.WhiteToMove) || !ChessBrd1->CutRecordHere())
         return;
     UpdateMoveList();
-    RunClocksAfterTakeBack(halfMoves);
-    const QString side = ChessBrd1->WhiteToMove() ? tr("White") : tr("Black");
+    ResumeClocks(halfMoves);
+    const QString side = SideInWords(ChessBrd1->WhiteToMove());
     SetStatus(halfMoves == 1 ? tr("One half-move taken back: %1 to move").arg(side)
                              : tr("%1 half-moves taken back: %2 to move").arg(halfMoves).arg(side));
     UpdateTakeBack();

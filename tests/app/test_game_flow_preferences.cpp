@@ -89,11 +89,14 @@ TEST_F(GameFlowPreferences, AFinishedGameStaysOnTheBoardUntilANewGame)
 
     EXPECT_FALSE(Board().Move(Sq("e8"), Sq("e7")));
     Board().OnIllegalMove(&Board(), Sq("e8"));
-    EXPECT_EQ(form->StatusText(), "Draw: Only two kings left. The game is over: start a new game to play on");
+    const QString refusal = "Draw: Only two kings left. The game is over: start a new game to play on";
+    EXPECT_EQ(form->StatusText(), refusal);
+    form->CopyGame1->trigger();
     ClickRadio(*form->RadioGroup1, 1);
     Nudge(Board());
     form->MoveNow1->trigger();
     EXPECT_FALSE(Board().Thinking()) << "the computer does not play on either";
+    EXPECT_EQ(form->StatusText(), refusal) << "the result shows again";
 
     form->Back1->trigger();
     EXPECT_EQ(Board().Position(), Placement("4k3/8/8/8/8/8/3q4/4K3"));
