@@ -41,7 +41,6 @@ TEST_F(GameFlowPreferences, StatusAndResultsInWordsOrAsAlways)
     };
     const Case cases[] = {
         { nullptr, {}, "g1f3", "Move 1 : 46", "", "White played Nf3", "" },
-        { nullptr, {}, "e2e4 d7d5 e4d5", "Move 2 : 28", "", "White played exd5", "" },
         { "4k3/8/8/8/8/8/8/4K2R", { CanStillCastle::WhiteKingSide }, "e1g1", "Castle", "", "White castled king-side",
             "" },
         { "5k2/8/8/8/8/8/8/4K2R", { CanStillCastle::WhiteKingSide }, "e1g1", "Check", "", "Black is in check", "" },
@@ -52,9 +51,6 @@ TEST_F(GameFlowPreferences, StatusAndResultsInWordsOrAsAlways)
             "Checkmate: Black wins the game." },
         { "7k/8/6Q1/8/8/8/8/K7", {}, "g6f7", "Draw: Stalemate", "Draw!  Stalemate.", "Draw by stalemate",
             "Draw by stalemate: the side to move has no move and is not in check." },
-        { nullptr, {}, "g1f3 g8f6 f3g1 f6g8 g1f3 g8f6 f3g1 f6g8", "Draw: 3-Time Repetition of Position",
-            "Draw!  3-time repetition of position.", "Draw by threefold repetition",
-            "Draw by threefold repetition: the same position stood three times." },
     };
     for (const bool inWords : { false, true }) {
         Set(&TPreferences::StatusInWords, inWords);
