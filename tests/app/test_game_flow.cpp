@@ -1,6 +1,7 @@
 // A game as the window shows it: status texts in the order of the board's events, the game-end
 // boxes followed by a new game, the computer on either side or both, Stop, and a full record.
 
+#include "engine/chess_thread.h"
 #include "tests/app/app_test_support.h"
 
 #include <utility>
@@ -270,7 +271,8 @@ TEST_F(GameFlow, MoveNowPlaysAtOnceOrStartsTheWaitingComputer)
     Arrange(Board(), Middlegame, true);
     Board().set_SearchDepth(10); // minutes of thinking
     ClickRadio(*form->RadioGroup2, 1);
-    ASSERT_TRUE(WaitFor([&] { return Board().Thinking(); }, 5000));
+    // Move Now stops a search that runs; one only requested has nothing to play yet.
+    ASSERT_TRUE(WaitFor([&] { return Board().EngineThread()->SearchesStarted() > 0; }, 5000));
     form->MoveNow1->trigger();
     ASSERT_TRUE(WaitFor([&] { return !Board().WhiteToMove(); }, 10000)) << "the move comes at once";
     EXPECT_EQ(ListLines().size(), 1);
