@@ -124,6 +124,11 @@ public:
     std::vector<std::string> GetMoveList() const;
     // The move number of the record's first position, where the game on the board started.
     int FirstRecordedMove() const { return StartMove; }
+    // The record's first position has White to move (false for a game set up with Black to move).
+    bool FirstRecordedWhite() const { return StartWhite; }
+    // The record's last position, the one after the last half-move made.
+    int LastRecordedMove() const { return EndMove; }
+    bool LastRecordedWhite() const { return EndWhite; }
     // True while the board shows a position before the last one of the record (after Back or a
     // jump to an earlier move). The computer does not start by itself then.
     bool Reviewing() const { return PositionOrder(FCurrentMove, FWhiteToMove) < PositionOrder(EndMove, EndWhite); }
