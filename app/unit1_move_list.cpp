@@ -106,6 +106,9 @@ void TForm1::MoveListViewChoose(int halfMove)
 void TForm1::StepThroughGame(TGameStep step)
 {
     TChessBoard& board = *ChessBrd1;
+    // The piece in the air belongs to the position it was lifted from.
+    if (board.Dragging())
+        return;
     switch (step) {
     case TGameStep::HalfMoveBack: Back1Click(ChessBrd1); return;
     case TGameStep::HalfMoveForward: Forward1Click(ChessBrd1); return;

@@ -5,7 +5,9 @@
 #include "app/move_list_view.h"
 #include "tests/app/app_test_support.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 namespace {
@@ -103,6 +105,12 @@ TEST_F(MoveListTest, MarkFollowsTheBoardThroughBackForwardClicksAndKeys)
         { "Up in the list", key(View(), Qt::Key_Up), -1, "1w" },
         { "a new move cuts the rest", [&] { Play(Board(), "d2d4"); }, 0, "1b" },
         { "New Game", [&] { form->New1->trigger(); }, -1, "1w" },
+        { "an imported game",
+            [&] {
+                QGuiApplication::clipboard()->setText("1. d4 d5 2. c4 *");
+                form->PasteGame1->trigger();
+            },
+            2, "2b" },
     };
     for (const Step& step : steps) {
         step.act();
@@ -113,7 +121,7 @@ TEST_F(MoveListTest, MarkFollowsTheBoardThroughBackForwardClicksAndKeys)
             EXPECT_EQ(View().currentIndex(), View().CellOf(step.marked)) << step.what;
         }
     }
-    EXPECT_EQ(View().HalfMoves(), 0);
+    EXPECT_EQ(View().RowTexts(1), (QStringList { "2.", "c4", "" }));
 
     // The board takes the focus from a click, so that its keys work.
     QTest::mouseClick(&Board(), Qt::LeftButton, {}, QPoint(200, 200));
