@@ -9,7 +9,8 @@
 //   unit1_components.cpp  the components, their places, the menu and the toolbar, the board's settings
 //   unit1_commands.cpp    the menu and toolbar commands, the player groups, the colour buttons
 //   unit1_board_events.cpp  the board's events as status texts and game-end boxes, the status bar
-//   unit1_move_list.cpp   the move list, clicks in it, its lines for the file and the printout
+//   unit1_move_list.cpp   the move list, clicks in it, its lines for the file and the printout, the list
+//                         in standard notation and the keys that step through the game
 //   unit1_clocks.cpp      the player clocks: timer display, start, reset, switch at every move
 //   unit1_game_files.cpp  game files (a position's 64 squares) and the move-list file
 //   unit1_printing.cpp    printing the window and the move list, the printer setup
@@ -30,6 +31,8 @@
 //   printing.*            the two printouts
 //   controls.*, colorbutton97.*, cspinedit.*, qvchrono.*, toolbar_pictures.*  the controls and pictures
 //   piece_sets.*          the two extra piece sets of the options dialog
+//   move_list_view.*      TMoveListView: the moves in standard notation, two columns, the current one marked
+//   move_list_keys.*      TGameStepKeys: Left, Right, Home, End (Up, Down in the list) step through the game
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published
@@ -66,6 +69,9 @@ class TDialogs;
 class TForm2;
 class TPreferencesDialog;
 class TListBox;
+class TMoveListView;
+class TGameStepKeys;
+enum class TGameStep;
 class TQVChronometre;
 class TRadioGroup;
 
@@ -101,6 +107,9 @@ public:
     QFrame* Bevel2;
     QLabel* Label2; // the clock Chr2
     TListBox* ListBox1;
+    // The moves in standard notation, in ListBox1's place while the preference StandardMoveList is on
+    // (ListBox1 stays filled behind it for the move-list file and printout).
+    TMoveListView* MoveListView;
     QStatusBar* StatusBar1;
     QTextDocument* RichEdit1; // hidden plain-text buffer
     // Hidden pictures: the piece sets "SetZgw32" (32-pixel pieces) and "SetCm36" (36-pixel pieces).
@@ -234,6 +243,11 @@ private:
     // unit1_move_list.cpp
     void UpdateMoveList();
     QStringList MoveListLines() const;
+    void ShowMoveListOfPreference();
+    void UpdateMoveListView();
+    void FillMoveListView();
+    void MoveListViewChoose(int halfMove);
+    void StepThroughGame(TGameStep step);
     // unit1_game_files.cpp
     void OpenGameFile(const QString& fileName);
     // unit1_pgn_fen.cpp
@@ -276,4 +290,12 @@ private:
     std::optional<notation::Game> ImportedGame;
     // The status text with the result of the finished game kept on the board.
     QString FinalStatus;
+    // Left, Right, Home and End on the board and in MoveListView.
+    TGameStepKeys* GameStepKeys;
+    // The board's record position before MoveListView's first half-move, counted in half-moves (two
+    // per move number, White's first); none while the list shows a finished game, which is no longer
+    // on the board.
+    std::optional<int> MoveListViewStartPly;
+    // A refill asked for during a move, which the board is still making.
+    bool MoveListViewFillPending = false;
 };

@@ -4,6 +4,8 @@
 
 #include "app/colorbutton97.h"
 #include "app/controls.h"
+#include "app/move_list_keys.h"
+#include "app/move_list_view.h"
 #include "app/piece_sets.h"
 #include "app/qvchrono.h"
 #include "app/toolbar_pictures.h"
@@ -105,6 +107,19 @@ void TForm1::CreateComponents()
     Place(ListBox1, 392, 184, 161, 217);
     ListBox1->set_LineHeight(13);
     ListBox1->OnClick = GuardedHandler(this, &TForm1::ListBox1Click);
+    MoveListView = new TMoveListView(client);
+    MoveListView->setObjectName(QStringLiteral("MoveListView"));
+    MoveListView->setAccessibleName(tr("Moves"));
+    Place(MoveListView, 392, 184, 161, 217);
+    MoveListView->hide();
+    MoveListView->OnMoveChosen = GuardedHandler(this, &TForm1::MoveListViewChoose);
+
+    // A click on the board gives it the focus for the keys; Tab passes it by, as before.
+    ChessBrd1->setFocusPolicy(Qt::ClickFocus);
+    GameStepKeys = new TGameStepKeys(this);
+    GameStepKeys->Watch(*ChessBrd1, false);
+    GameStepKeys->Watch(*MoveListView, true);
+    GameStepKeys->OnStep = GuardedHandler(this, &TForm1::StepThroughGame);
 
     StatusBar1 = statusBar();
     StatusPanel = new QLabel(StatusBar1);

@@ -14,7 +14,7 @@ namespace {
 bool GameHasMoves(const TChessBoard& board)
 {
     const int move = board.LastRecordedMove();
-    const bool white = board.LastRecordedWhiteToMove();
+    const bool white = board.LastRecordedWhite();
     return board.GetMove(white ? move - 1 : move, !white).PosStr[0] == '_';
 }
 

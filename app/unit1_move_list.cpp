@@ -1,10 +1,23 @@
 // The move list: refilled from the board's record after every change, a click on a line goes to that
-// position, and its lines as the move-list file and printout write them.
+// position, and its lines as the move-list file and printout write them. With the preference
+// StandardMoveList the window shows the same game in standard notation instead, and the keys of
+// TGameStepKeys step through it.
 
 #include "app/unit1.h"
 
 #include "app/controls.h"
+#include "app/game_transfer.h"
+#include "app/move_list_keys.h"
+#include "app/move_list_view.h"
 #include "board/chessbrd.h"
+#include "board/entry_point.h"
+
+namespace {
+
+// A position of the record as a count of half-moves: (1, White) is 2, (1, Black) 3, (2, White) 4.
+int PlyOf(int moveNumber, bool whiteToMove) { return 2 * moveNumber + (whiteToMove ? 0 : 1); }
+
+} // namespace
 
 void TForm1::UpdateMoveList()
 {
@@ -13,6 +26,104 @@ void TForm1::UpdateMoveList()
     for (const std::string& line : ChessBrd1->GetMoveList())
         lines.append(QString::fromStdString(line));
     ListBox1->SetLines(lines);
+    UpdateMoveListView();
+}
+
+// Which list the window shows; switching the preference on fills the standard one at once.
+void TForm1::ShowMoveListOfPreference()
+{
+    if (FPreferences.StandardMoveList) {
+        UpdateMoveListView();
+    } else {
+        MoveListView->hide();
+        ListBox1->show();
+    }
+}
+
+// Inside a move's events the board shows the move half made (a castling rook, a pawn taken en passant
+// and a promotion still to come), and the current position lies beyond the record's end. The list is
+// then filled once the move is complete, from the event loop; a game that the move ended is kept in
+// FinishedGame by then.
+void TForm1::UpdateMoveListView()
+{
+    if (!FPreferences.StandardMoveList)
+        return;
+    const bool moveInProgress = ChessBrd1->GetMove(ChessBrd1->CurrentMove(), ChessBrd1->WhiteToMove()).PosStr[0] != '_';
+    if (!moveInProgress) {
+        FillMoveListView();
+        return;
+    }
+    if (MoveListViewFillPending)
+        return;
+    MoveListViewFillPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            MoveListViewFillPending = false;
+            if (FPreferences.StandardMoveList)
+                CatchAtEntryPoint([this] { FillMoveListView(); });
+        },
+        Qt::QueuedConnection);
+}
+
+// The game the classic list shows, in standard notation: the finished game while the list still shows
+// it, else the board's, marked at the half-move that led to the board's position. A board that holds
+// no legal game (a position written over it) keeps the classic list in sight.
+void TForm1::FillMoveListView()
+{
+    try {
+        if (ListShowsFinishedGame && FinishedGame) {
+            MoveListViewStartPly.reset();
+            MoveListView->ShowGame(*FinishedGame, static_cast<int>(FinishedGame->Moves.size()) - 1);
+        } else {
+            const notation::Game game = RecordedGame(*ChessBrd1);
+            const int startPly = PlyOf(game.Start.FullmoveNumber, game.Start.WhiteToMove);
+            MoveListViewStartPly = startPly;
+            MoveListView->ShowGame(game, PlyOf(ChessBrd1->CurrentMove(), ChessBrd1->WhiteToMove()) - startPly - 1);
+        }
+    } catch (const notation::NotationError&) {
+        MoveListViewStartPly.reset();
+        MoveListView->hide();
+        ListBox1->show();
+        return;
+    }
+    ListBox1->hide();
+    MoveListView->show();
+}
+
+// As a click on a line of the classic list: the board goes to the position after the half-move, and
+// nothing else changes. A finished game's positions are no longer on the board.
+void TForm1::MoveListViewChoose(int halfMove)
+{
+    if (!MoveListViewStartPly)
+        return;
+    const int ply = *MoveListViewStartPly + halfMove + 1;
+    if (ChessBrd1->GotoMove(ply / 2, ply % 2 == 0))
+        MoveListView->Mark(halfMove);
+}
+
+// Each step goes through the board's record as Back and Forward do, and refreshes the list as they do.
+void TForm1::StepThroughGame(TGameStep step)
+{
+    TChessBoard& board = *ChessBrd1;
+    // The piece in the air belongs to the position it was lifted from.
+    if (board.Dragging())
+        return;
+    switch (step) {
+    case TGameStep::HalfMoveBack: Back1Click(ChessBrd1); return;
+    case TGameStep::HalfMoveForward: Forward1Click(ChessBrd1); return;
+    case TGameStep::FullMoveBack:
+        if (board.MoveBackward())
+            board.MoveBackward();
+        break;
+    case TGameStep::FullMoveForward:
+        if (board.MoveForward())
+            board.MoveForward();
+        break;
+    case TGameStep::ToStart: board.GotoMove(board.FirstRecordedMove(), board.FirstRecordedWhite()); break;
+    case TGameStep::ToEnd: board.GotoMove(board.LastRecordedMove(), board.LastRecordedWhite()); break;
+    }
+    UpdateMoveList();
 }
 
 // The lines alternate White, Black from the record's first move on (a record that starts with Black

@@ -42,6 +42,7 @@ void TForm1::SetPreferences(const TPreferences& preferences)
 {
     FPreferences = preferences;
     ApplyPreferences(FPreferences, *ChessBrd1);
+    ShowMoveListOfPreference();
     if (FRememberSettings && FPreferencesStore)
         FPreferencesStore->Save(FPreferences);
 }

@@ -39,7 +39,7 @@ bool HumanPlays(const TChessBoard& board, bool white)
 // half-move being made: the position it leads to, the board's, is the last.
 TRecordPosition EndOfGame(const TChessBoard& board)
 {
-    const TRecordPosition end { board.LastRecordedMove(), board.LastRecordedWhiteToMove() };
+    const TRecordPosition end { board.LastRecordedMove(), board.LastRecordedWhite() };
     if (board.GetMove(end.Move, end.WhiteToMove).oldSq != Square::None)
         return { board.CurrentMove(), board.WhiteToMove() };
     return end;
@@ -60,7 +60,7 @@ int TForm1::HalfMovesToTakeBack() const
 {
     const TChessBoard& board = *ChessBrd1;
     const TRecordPosition end = EndOfGame(board);
-    const bool insideMove = end.Move != board.LastRecordedMove() || end.WhiteToMove != board.LastRecordedWhiteToMove();
+    const bool insideMove = end.Move != board.LastRecordedMove() || end.WhiteToMove != board.LastRecordedWhite();
     if (!insideMove && !BoardShowsItsRecordEntry(board))
         return 0;
     TRecordPosition p = end;

@@ -125,12 +125,14 @@ public:
     std::vector<std::string> GetMoveList() const;
     // The move number of the record's first position, where the game on the board started.
     int FirstRecordedMove() const { return StartMove; }
+    // The record's first position has White to move (false for a game set up with Black to move).
+    bool FirstRecordedWhite() const { return StartWhite; }
+    // The record's last position, the one after the last half-move made.
+    int LastRecordedMove() const { return EndMove; }
+    bool LastRecordedWhite() const { return EndWhite; }
     // True while the board shows a position before the last one of the record (after Back or a
     // jump to an earlier move). The computer does not start by itself then.
     bool Reviewing() const { return PositionOrder(FCurrentMove, FWhiteToMove) < PositionOrder(EndMove, EndWhite); }
-    // The last position of the record, the one after the last half-move made.
-    int LastRecordedMove() const { return EndMove; }
-    bool LastRecordedWhiteToMove() const { return EndWhite; }
     // Makes the position shown the last one of the record: the half-moves after it are taken back
     // and Forward no longer reaches them. It also reopens a finished game (GameOver). False, and
     // nothing changes, when it is the last one already or a move is being made.
