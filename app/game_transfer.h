@@ -45,5 +45,6 @@ struct TReplay {
 // promotion becomes the piece the game names. The board starts at the game's half-move clock. The
 // moves stop where the board's rules end the game (only the two kings left, a placement standing
 // for the third time, and with MoreDrawRules a dead position or the 75-move rule) or where its
-// record has no room; TReplay says so, and the imported game plays by the board's draw rules. The game's moves must be legal (as the notation library's readers ensure).
+// record has no room; TReplay says so, and the imported game plays by the board's draw rules. The
+// game's moves must be legal (as the notation library's readers ensure).
 TReplay ReplayOnBoard(TChessBoard& board, const notation::Game& game);

@@ -20,9 +20,12 @@ struct TDrawTexts {
     const char* Status;
     const char* Message;
 };
-constexpr TDrawTexts DeadPositionTexts { QT_TRANSLATE_NOOP("TForm1", "Draw: Dead position"), QT_TRANSLATE_NOOP("TForm1", "Draw!  Dead position.") };
-constexpr TDrawTexts SeventyFiveMoveTexts { QT_TRANSLATE_NOOP("TForm1", "Draw: 75-move rule"), QT_TRANSLATE_NOOP("TForm1", "Draw!  75-move rule.") };
-constexpr TDrawTexts FiftyMoveClaimTexts { QT_TRANSLATE_NOOP("TForm1", "Draw: 50-move rule claimed"), QT_TRANSLATE_NOOP("TForm1", "Draw!  50-move rule claimed.") };
+constexpr TDrawTexts DeadPositionTexts { QT_TRANSLATE_NOOP("TForm1", "Draw: Dead position"),
+    QT_TRANSLATE_NOOP("TForm1", "Draw!  Dead position.") };
+constexpr TDrawTexts SeventyFiveMoveTexts { QT_TRANSLATE_NOOP("TForm1", "Draw: 75-move rule"),
+    QT_TRANSLATE_NOOP("TForm1", "Draw!  75-move rule.") };
+constexpr TDrawTexts FiftyMoveClaimTexts { QT_TRANSLATE_NOOP("TForm1", "Draw: 50-move rule claimed"),
+    QT_TRANSLATE_NOOP("TForm1", "Draw!  50-move rule claimed.") };
 
 } // namespace
 
@@ -55,10 +58,7 @@ void TForm1::ShowDrawClaim()
 
 void TForm1::ClaimDraw1Click(QObject*) { ChessBrd1->ClaimFiftyMoveDraw(); }
 
-void TForm1::ChessBrd1DeadPosition(QObject*)
-{
-    EndGame(tr(DeadPositionTexts.Status), tr(DeadPositionTexts.Message));
-}
+void TForm1::ChessBrd1DeadPosition(QObject*) { EndGame(tr(DeadPositionTexts.Status), tr(DeadPositionTexts.Message)); }
 
 void TForm1::ChessBrd1SeventyFiveMoveRule(QObject*)
 {

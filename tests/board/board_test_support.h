@@ -111,7 +111,8 @@ inline void PlayQuietHalfMoves(TChessBoard& board, int count)
                 continue;
             for (int j = 1; j <= 64 && !moved; ++j) {
                 const Square from = SquareAt(i), to = SquareAt(j);
-                const bool castles = (piece == 'K' || piece == 'k') && std::abs(TChessBoard::XPos(from) - TChessBoard::XPos(to)) == 2;
+                const bool castles
+                    = (piece == 'K' || piece == 'k') && std::abs(TChessBoard::XPos(from) - TChessBoard::XPos(to)) == 2;
                 if (board.PieceAt(to) != EmptySquare || castles || !board.MoveIsLegal(from, to))
                     continue;
                 std::string after = board.Position();

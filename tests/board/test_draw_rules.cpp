@@ -36,12 +36,10 @@ TEST(DrawRules, DeadMaterialOnTheBoardAndInTheNotation)
         { "4k3/8/8/8/8/8/8/2B1B1K1", true }, // K+BB v K, one colour
         { "1b2kb2/8/8/8/8/8/8/4B1K1", true }, // K+B v K+BB, one colour
         { "2b1k3/8/8/8/8/8/8/2B1K3", false }, // bishops of both colours
-        { "4k3/8/8/8/8/8/8/2B2BK1", false },
-        { "4kn2/8/8/8/8/8/8/3NK3", false }, // K+N v K+N
+        { "4k3/8/8/8/8/8/8/2B2BK1", false }, { "4kn2/8/8/8/8/8/8/3NK3", false }, // K+N v K+N
         { "4kn2/8/8/8/8/8/8/2B1K3", false }, // K+B v K+N
         { "4k3/8/8/8/8/8/8/2NNK3", false }, // K+NN v K
-        { "4k3/8/8/8/8/8/4P3/4K3", false },
-        { "4k3/8/8/8/8/8/8/R3K3", false },
+        { "4k3/8/8/8/8/8/4P3/4K3", false }, { "4k3/8/8/8/8/8/8/R3K3", false },
         { "4k3/8/8/8/8/8/8/4K3", false }, // bare kings end the game by a rule of their own
     };
     TChessBoard board(nullptr, TChessBoard::Mode::Designer);
