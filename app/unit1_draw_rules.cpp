@@ -5,7 +5,6 @@
 #include "app/unit1.h"
 
 #include "board/chessbrd.h"
-#include "board/entry_point.h"
 
 #include <QAction>
 #include <QMenu>
@@ -50,7 +49,7 @@ void TForm1::CreateDrawClaim()
 
 void TForm1::ShowDrawClaim()
 {
-    const bool stands = ChessBrd1->MoreDrawRules() && ChessBrd1->FiftyMoveClaimStands();
+    const bool stands = ChessBrd1->FiftyMoveClaimStands();
     ClaimDraw1->setVisible(ChessBrd1->MoreDrawRules());
     ClaimDraw1->setEnabled(stands);
     ClaimDrawButton->setVisible(stands);

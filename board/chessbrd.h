@@ -291,7 +291,7 @@ public:
     int HalfMoveClock() const { return FHalfMoveClock; }
     // The material leaves neither side a way to mate (K+N v K, kings with bishops on one colour only).
     bool DeadPosition() const;
-    // With MoreDrawRules, at the end of the record, with a human to move and the game not over: the
+    // With MoreDrawRules, at the end of the record, with a human to move who has a legal move: the
     // last 50 moves of each side were made without a capture or a pawn move.
     bool FiftyMoveClaimStands();
     static constexpr int FiftyMoveRuleHalfMoves = 100;

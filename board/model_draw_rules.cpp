@@ -78,7 +78,7 @@ bool TChessBoard::ClaimFiftyMoveDraw()
 
 void TChessBoard::RefreshDrawClaim()
 {
-    const std::pair<bool, bool> now { FMoreDrawRules, FMoreDrawRules && FiftyMoveClaimStands() };
+    const std::pair<bool, bool> now { FMoreDrawRules, FiftyMoveClaimStands() };
     if (now == ShownDrawClaim)
         return;
     ShownDrawClaim = now;
