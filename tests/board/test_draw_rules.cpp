@@ -1,5 +1,5 @@
 // The further draw rules: dead material, the half-move clock through the record, the 50-move claim
-// and the 75-move rule, and that none of them acts while MoreDrawRules is off.
+// and the 75-move rule.
 
 #include "notation/game_notation.h"
 #include "tests/board/board_test_support.h"
@@ -108,18 +108,6 @@ TEST_F(DrawRulesBoard, TheSeventyFiveMoveRuleEndsTheGameUnlessTheMoveMates)
     ASSERT_TRUE(board.SetUpPosition(backRank, 80, true));
     Play(board, "a1a8");
     EXPECT_EQ(ends, std::vector<std::string> { "Mate" });
-}
-
-TEST_F(DrawRulesBoard, WithThePreferenceOffNoneOfTheRulesActs)
-{
-    board.set_MoreDrawRules(false);
-    PlayQuietHalfMoves(board, 160);
-    EXPECT_EQ(board.HalfMoveClock(), 160);
-    EXPECT_FALSE(board.FiftyMoveClaimStands());
-    EXPECT_FALSE(board.ClaimFiftyMoveDraw());
-    Arrange(board, "4k3/8/8/3n4/8/8/6B1/4K3");
-    Play(board, "g2d5 e8d7");
-    EXPECT_TRUE(ends.empty());
 }
 
 } // namespace
