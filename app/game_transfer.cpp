@@ -21,14 +21,15 @@ struct RecordPosition {
     Square To = Square::None;
 };
 
-notation::Position PositionOf(const char* squares, int moveNumber, bool whiteToMove, CastlingSet rights, Square ep)
+notation::Position PositionOf(
+    const char* squares, int moveNumber, bool whiteToMove, CastlingSet rights, Square ep, int halfMoveClock = 0)
 {
     notation::Position position {};
     std::memcpy(position.Squares, squares, 64);
     position.WhiteToMove = whiteToMove;
     position.CastlingBits = rights.Bits();
     position.EnPassantSquare = SquareIndex(ep);
-    position.HalfmoveClock = 0;
+    position.HalfmoveClock = halfMoveClock;
     position.FullmoveNumber = moveNumber;
     return position;
 }
@@ -95,8 +96,8 @@ notation::Position CheckedPosition(const notation::Position& position)
 
 notation::Position BoardPosition(const TChessBoard& board)
 {
-    return PositionOf(
-        board.Position().c_str(), board.CurrentMove(), board.WhiteToMove(), board.CastlingAllowed(), board.EnPassant());
+    return PositionOf(board.Position().c_str(), board.CurrentMove(), board.WhiteToMove(), board.CastlingAllowed(),
+        board.EnPassant(), board.HalfMoveClock());
 }
 
 notation::Position RecordedPosition(const TChessBoard& board, int moveNumber, bool whiteToMove)
@@ -188,6 +189,7 @@ TReplay ReplayOnBoard(TChessBoard& board, const notation::Game& game)
     replay.Imported.Tags = game.Tags;
     replay.Imported.Start = game.Start;
     replay.Imported.Result = game.Result;
+    replay.Imported.MoreDrawRules = board.MoreDrawRules();
     if (game.Start.FullmoveNumber > TChessBoard::LastSetUpMoveNumber) {
         replay.Imported.Start.FullmoveNumber = 1;
         replay.Renumbered = true;
@@ -198,6 +200,7 @@ TReplay ReplayOnBoard(TChessBoard& board, const notation::Game& game)
     std::memcpy(start.PosStr + 1, game.Start.Squares, 64);
     start.Castling = CastlingSet::FromBits(game.Start.CastlingBits);
     start.EnPassant = SquareAt(game.Start.EnPassantSquare);
+    start.HalfMoveClock = game.Start.HalfmoveClock;
     if (!board.SetUpPosition(start, replay.Imported.Start.FullmoveNumber, game.Start.WhiteToMove))
         throw std::logic_error("The board refused the game's start position");
 
@@ -205,6 +208,8 @@ TReplay ReplayOnBoard(TChessBoard& board, const notation::Game& game)
     TReplay::TCut ended = TReplay::TCut::None;
     board.OnOnlyTwoKingsLeft = [&](QObject*) { ended = TReplay::TCut::OnlyKings; };
     board.OnThreefoldPosition = [&](QObject*) { ended = TReplay::TCut::Repetition; };
+    board.OnDeadPosition = [&](QObject*) { ended = TReplay::TCut::DeadPosition; };
+    board.OnSeventyFiveMoveRule = [&](QObject*) { ended = TReplay::TCut::SeventyFiveMoves; };
     char promotion = 'q';
     board.OnPromotion = [&](QObject*, Square, Square, char& piece) { piece = promotion; };
 

@@ -19,8 +19,7 @@ class TChessBoard;
 // Throws notation::NotationError when the game would start from no legal chess position.
 notation::Game RecordedGame(const TChessBoard& board);
 
-// The board's current position, its letters as they stand, with the half-move clock at 0: the board
-// does not count half-moves (the recorded game does).
+// The board's current position, its letters as they stand, with the board's half-move clock.
 notation::Position BoardPosition(const TChessBoard& board);
 
 // The position of one record entry, as BoardPosition gives the board's own; the "init" placement of
@@ -30,8 +29,9 @@ notation::Position RecordedPosition(const TChessBoard& board, int moveNumber, bo
 // What putting a game on the board did.
 struct TReplay {
     // Why the moves stopped before the game's end: the board ends a game when only the two kings are
-    // left or a placement stands for the third time, and its record has room for 255 moves.
-    enum class TCut { None, OnlyKings, Repetition, RecordFull };
+    // left or a placement stands for the third time, with MoreDrawRules also at a dead position and
+    // after 150 half-moves without a capture or a pawn move, and its record has room for 255 moves.
+    enum class TCut { None, OnlyKings, Repetition, RecordFull, DeadPosition, SeventyFiveMoves };
 
     // The game as the board holds it now: the start (renumbered when needed) and the moves made.
     notation::Game Imported;
@@ -46,7 +46,9 @@ struct TReplay {
 
 // Sets up the game's start and makes its moves with the board's Move. The board's event handlers
 // and computer players are silent meanwhile and restored afterwards, as is the promotion piece; each
-// promotion becomes the piece the game names. The moves stop where the board's rules end the game
-// (only the two kings left, a placement standing for the third time) or where its record has no
-// room; TReplay says so. The game's moves must be legal (as the notation library's readers ensure).
+// promotion becomes the piece the game names. The board starts at the game's half-move clock. The
+// moves stop where the board's rules end the game (only the two kings left, a placement standing
+// for the third time, and with MoreDrawRules a dead position or the 75-move rule) or where its
+// record has no room; TReplay says so, and the imported game plays by the board's draw rules. The
+// game's moves must be legal (as the notation library's readers ensure).
 TReplay ReplayOnBoard(TChessBoard& board, const notation::Game& game);

@@ -18,6 +18,7 @@
 //   unit1_preferences.cpp the player's preferences: the dialog, the board, the settings file
 //   unit1_take_back.cpp   Take Back: the last half-moves leave the game, back to a human's turn
 //   unit1_discarding.cpp  "Ask before discarding a game": the questions before a game is replaced
+//   unit1_draw_rules.cpp  the further draw rules: dead positions, the 75-move rule, the 50-move claim
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
 //   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
@@ -148,6 +149,11 @@ public:
     QAction* Preferences1;
     QAction* TakeBack1; // enabled while there is something to take back
     QAction* About1;
+    // Edit menu, behind the other items: claims a draw by the 50-move rule; shown with MoreDrawRules,
+    // enabled while the claim stands.
+    QAction* ClaimDraw1;
+    // In the status bar while the claim stands; triggers ClaimDraw1.
+    QToolButton* ClaimDrawButton;
 
     // True while Chr1 is the clock that runs.
     bool Chr1Running = false;
@@ -193,6 +199,10 @@ public:
     void ChessBrd1StaleMate(QObject* Sender, Square oldSq, Square newSq);
     void ChessBrd1ThreefoldPosition(QObject* Sender);
     void ChessBrd1OnlyTwoKingsLeft(QObject* Sender);
+    void ChessBrd1DeadPosition(QObject* Sender);
+    void ChessBrd1SeventyFiveMoveRule(QObject* Sender);
+    void ChessBrd1FiftyMoveDrawClaimed(QObject* Sender);
+    void ClaimDraw1Click(QObject* Sender);
 
     // The game that Export Game and Copy Game write, the one the move list shows: the game that just
     // ended until the list is next refreshed (by any move, New Game, Back, ...), else the game on the
@@ -240,6 +250,9 @@ private:
     void EndGame(const QString& status, const QString& message);
     bool RecordIsFull() const;
     void EngineMessageBox(const QString& caption, const QString& text);
+    // unit1_draw_rules.cpp
+    void CreateDrawClaim();
+    void ShowDrawClaim();
     // unit1_move_list.cpp
     void UpdateMoveList();
     QStringList MoveListLines() const;
@@ -298,4 +311,6 @@ private:
     std::optional<int> MoveListViewStartPly;
     // A refill asked for during a move, which the board is still making.
     bool MoveListViewFillPending = false;
+    // True while a claimed draw ends the game: the finished game records the claim.
+    bool FiftyMoveDrawClaimed = false;
 };

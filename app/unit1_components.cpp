@@ -66,6 +66,7 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent)
     CreateMenu();
     CreateToolbar();
     SetUpBoard();
+    CreateDrawClaim();
 
     // Centred on the screen.
     adjustSize();

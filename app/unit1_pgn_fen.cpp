@@ -116,6 +116,8 @@ notation::Game TForm1::CurrentGame() const
                         .Tags;
     }
     game.Result = imported && game.Moves == ImportedGame->Moves ? ImportedGame->Result : "*";
+    game.MoreDrawRules = ChessBrd1->MoreDrawRules();
+    game.FiftyMoveDrawClaimed = FiftyMoveDrawClaimed;
     game.Result = notation::ResultOf(game);
     game.SetTag("Result", game.Result);
     return game;
@@ -296,7 +298,10 @@ void TForm1::ImportGame(const notation::Game& game)
     if (replay.Cut != TReplay::TCut::None) {
         const QString why = replay.Cut == TReplay::TCut::OnlyKings ? tr("only the two kings are left")
             : replay.Cut == TReplay::TCut::Repetition              ? tr("the same position stands for the third time")
-                                                                   : tr("the game record holds no more moves");
+            : replay.Cut == TReplay::TCut::DeadPosition            ? tr("neither side can mate any more")
+            : replay.Cut == TReplay::TCut::SeventyFiveMoves
+            ? tr("75 moves of each side have passed without a capture or a pawn move")
+            : tr("the game record holds no more moves");
         const QString leftOut = replay.MovesLeftOut == 1
             ? tr("The remaining half-move was left out.")
             : tr("The remaining %1 half-moves were left out.").arg(replay.MovesLeftOut);
@@ -331,6 +336,9 @@ void TForm1::ShowImportedGame()
     case notation::GameEnd::Stalemate: status += tr(", stalemate"); break;
     case notation::GameEnd::OnlyKings: status += tr(", only two kings left"); break;
     case notation::GameEnd::Repetition: status += tr(", 3-time repetition of position"); break;
+    case notation::GameEnd::DeadPosition: status += tr(", dead position"); break;
+    case notation::GameEnd::SeventyFiveMoves: status += tr(", 75-move rule"); break;
+    case notation::GameEnd::FiftyMovesClaimed: status += tr(", 50-move rule claimed"); break;
     case notation::GameEnd::None: break;
     }
     SetStatus(status);

@@ -17,6 +17,7 @@
 //   handler_calls.h     THandlerCalls: the event handlers of one move, and what they throw
 //   model_record.cpp    the game record: navigation, GetMove, the move list
 //   model_game_over.cpp GameOver: a finished game kept on the board, refusing moves
+//   model_draw_rules.cpp  MoreDrawRules: the half-move clock, dead positions, the 50-move claim, the 75-move rule
 //   model_thinking.cpp  the computer player: engine thread, MoveNow, CancelThinking, automatic start
 //   view_geometry.cpp   the view's construction, sizes, appearance properties and their setters, WindowToSquare
 //   view_pieces.cpp     piece sets: the built-in and custom sets, the twelve masked images, DrawChessPiece
@@ -55,6 +56,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class ChessThread;
@@ -301,6 +303,22 @@ public:
     // A player's pawn reaching the last rank asks PromotionChooser for the piece (human_move.cpp).
     bool ChoosePromotion() const { return FChoosePromotion; }
     void set_ChoosePromotion(bool value) { FChoosePromotion = value; }
+    // Dead positions and the 75-move rule end the game, and the player to move may claim a draw by
+    // the 50-move rule (model_draw_rules.cpp). The half-move clock is kept whether or not it is on.
+    bool MoreDrawRules() const { return FMoreDrawRules; }
+    void set_MoreDrawRules(bool value);
+    // Half-moves since the last capture or pawn move in the position shown; a position set up or
+    // written over the board starts at the clock it is given, else at 0.
+    int HalfMoveClock() const { return FHalfMoveClock; }
+    // The material leaves neither side a way to mate (K+N v K, kings with bishops on one colour only).
+    bool DeadPosition() const;
+    // With MoreDrawRules, at the end of the record, with a human to move who has a legal move: the
+    // last 50 moves of each side were made without a capture or a pawn move.
+    bool FiftyMoveClaimStands();
+    static constexpr int FiftyMoveRuleHalfMoves = 100;
+    static constexpr int SeventyFiveMoveRuleHalfMoves = 150;
+    // Raises OnFiftyMoveDrawClaimed when the claim stands; false when it does not.
+    bool ClaimFiftyMoveDraw();
     // Asks for the promotion piece of a pawn arriving on the square: 'q', 'r', 'b' or 'n', anything
     // else cancels the move. Shows a popup column by default; replaceable so that tests answer it.
     std::function<char(Square)> PromotionChooser;
@@ -330,6 +348,12 @@ public:
     virtual void ThreefoldPosition(QObject* Sender);
 
     // ---- Events ----
+    // MoreDrawRules() or FiftyMoveClaimStands() may have changed: the position, its side to move,
+    // the players or the preference did.
+Q_SIGNALS:
+    void DrawClaimChanged();
+
+public:
     // All handlers of the game events, to set aside and put back as a whole.
     TGameEvents& GameEvents() { return *this; }
 
@@ -376,6 +400,10 @@ private:
     void RaiseCheckAndGameEnd(THandlerCalls& handlers, Square oldSq, Square newSq);
     bool OnlyKingsLeft() const;
     void RecordNewPosition();
+    // model_draw_rules.cpp
+    void CountHalfMove(Square movedTo, char captured);
+    void RaiseDrawRuleEnd(THandlerCalls& handlers);
+    void RefreshDrawClaim();
     // model_record.cpp
     // Positions in game order: (m, White) < (m, Black) < (m + 1, White).
     static int PositionOrder(int moveNumber, bool whiteToMove) { return 2 * moveNumber + (whiteToMove ? 0 : 1); }
@@ -542,6 +570,10 @@ private:
     bool FShowLegalTargets = false;
     bool FCastleOntoRook = false;
     bool FChoosePromotion = false;
+    bool FMoreDrawRules = false;
+    int FHalfMoveClock = 0;
+    // What the last DrawClaimChanged told: the preference and whether the claim stood.
+    std::pair<bool, bool> ShownDrawClaim { false, false };
     Square FSelectedSquare = Square::None;
     // The square whose piece's targets are marked, and those targets; None and empty when none are.
     Square MarkedFrom = Square::None;

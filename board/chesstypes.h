@@ -101,6 +101,8 @@ struct MoveInfo {
     Square oldSq;
     Square newSq;
     Square EnPassant;
+    // Half-moves since the last capture or pawn move, up to this position.
+    int HalfMoveClock = 0;
 
     // The start position with all four castling rights and no squares.
     MoveInfo();

@@ -27,5 +27,10 @@ struct TGameEvents {
     TMoveEvent OnStaleMate;
     TNotifyEvent OnOnlyTwoKingsLeft;
     TNotifyEvent OnThreefoldPosition;
+    // With MoreDrawRules: the move left a dead position, the 75-move rule ended the game, or the player
+    // to move claimed a draw by the 50-move rule (ClaimFiftyMoveDraw).
+    TNotifyEvent OnDeadPosition;
+    TNotifyEvent OnSeventyFiveMoveRule;
+    TNotifyEvent OnFiftyMoveDrawClaimed;
     TIllegalMoveEvent OnIllegalMove;
 };

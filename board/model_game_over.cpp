@@ -14,6 +14,7 @@ void TChessBoard::set_GameOver(bool value)
     CancelThinking();
     DropSelection();
     FGameOver = true;
+    RefreshDrawClaim();
 }
 
 // The computer may be to move in the game that starts now; it looks at once instead of at whatever
@@ -23,5 +24,6 @@ void TChessBoard::ReopenGame()
     if (!FGameOver)
         return;
     FGameOver = false;
+    RefreshDrawClaim();
     PostAutomaticStartCheck();
 }

@@ -34,6 +34,7 @@ bool TChessBoard::Move(Square oldSq, Square newSq)
     PassTheTurn();
     // The first handlers see the piece moved; promotion, en passant and the castling rook follow.
     const char captured = MovePiece(oldSq, newSq);
+    CountHalfMove(newSq, captured);
     handlers.Raise(OnLegalMove, oldSq, newSq);
     if (captured != EmptySquare)
         handlers.Raise(OnCapture, oldSq, newSq, captured);
@@ -50,6 +51,7 @@ bool TChessBoard::Move(Square oldSq, Square newSq)
     RecordNewPosition();
     if (CheckForThreefoldPosition())
         handlers.Raise(OnThreefoldPosition);
+    RaiseDrawRuleEnd(handlers);
 
     // The computer takes over when it plays the side now to move.
     if (!FThinking.load() && ComputerIsToMove())

@@ -13,6 +13,7 @@ void TChessBoard::RefreshPosition()
     AbandonDrag();
     DropSelection();
     RefreshMarks();
+    RefreshDrawClaim();
 }
 
 void TChessBoard::set_PosStr(const std::string& s)
@@ -30,6 +31,7 @@ void TChessBoard::set_PosStr(const std::string& s)
             if (IsPositionLetter(s[i]))
                 Squares[i + 1] = s[i];
     }
+    FHalfMoveClock = 0;
     LastMove = {};
     ReopenGame();
     RefreshPosition();
@@ -46,6 +48,7 @@ void TChessBoard::NewGame()
     StartWhite = EndWhite = true;
     FEnPassant = Square::None;
     FCastlingAllowed = AllCastlingRights;
+    FHalfMoveClock = 0;
     RecordCurrentPosition(Square::None, Square::None);
     LastMove = {};
     ReopenGame();
@@ -62,6 +65,8 @@ bool TChessBoard::SetUpPosition(MoveInfo& info, int moveNumber, bool whiteToMove
         return false;
     if (!std::all_of(info.PosStr + 1, info.PosStr + 65, IsPositionLetter))
         return false;
+    if (info.HalfMoveClock < 0)
+        return false;
 
     std::memcpy(Squares + 1, info.PosStr + 1, 64);
     FWhiteToMove = whiteToMove;
@@ -70,6 +75,7 @@ bool TChessBoard::SetUpPosition(MoveInfo& info, int moveNumber, bool whiteToMove
     StartWhite = EndWhite = whiteToMove;
     FCastlingAllowed = info.Castling;
     FEnPassant = info.EnPassant;
+    FHalfMoveClock = info.HalfMoveClock;
     RecordCurrentPosition(Square::None, Square::None);
     LastMove = {};
     ReopenGame();
@@ -84,6 +90,7 @@ void TChessBoard::set_WhiteToMove(bool value)
     CancelThinking();
     FWhiteToMove = value;
     RefreshMarks();
+    RefreshDrawClaim();
 }
 
 void TChessBoard::set_CastlingAllowed(CastlingSet rights)

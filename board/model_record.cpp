@@ -34,6 +34,7 @@ void TChessBoard::RecordCurrentPosition(Square oldSq, Square newSq)
     std::memcpy(entry.PosStr, Squares, sizeof entry.PosStr);
     entry.Castling = FCastlingAllowed;
     entry.EnPassant = FEnPassant;
+    entry.HalfMoveClock = FHalfMoveClock;
     entry.oldSq = oldSq;
     entry.newSq = newSq;
     EndMove = FCurrentMove;
@@ -55,6 +56,7 @@ bool TChessBoard::GotoMove(int moveNumber, bool whiteToMove)
     std::memcpy(Squares, entry.PosStr, sizeof previous);
     FEnPassant = entry.EnPassant;
     FCastlingAllowed = entry.Castling;
+    FHalfMoveClock = entry.HalfMoveClock;
     LastMove = MoveLeadingTo(moveNumber, whiteToMove);
     RefreshPosition();
     UpdateChessBoard(previous);

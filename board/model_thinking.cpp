@@ -38,6 +38,7 @@ void TChessBoard::set_ComputerPlaysWhite(bool value)
     FComputerPlaysWhite = value;
     FRefusedEngineSituation.reset();
     PostAutomaticStartCheck();
+    RefreshDrawClaim();
 }
 
 void TChessBoard::set_ComputerPlaysBlack(bool value)
@@ -46,6 +47,7 @@ void TChessBoard::set_ComputerPlaysBlack(bool value)
     FComputerPlaysBlack = value;
     FRefusedEngineSituation.reset();
     PostAutomaticStartCheck();
+    RefreshDrawClaim();
 }
 
 void TChessBoard::set_SearchDepth(int value)

@@ -107,7 +107,21 @@ namespace {
         return std::count_if(positions.begin(), positions.end(), sameAsLast);
     }
 
-    GameEnd EndAfter(const std::vector<Position>& positions)
+    // The further draw rules, after the classic ends have been ruled out.
+    GameEnd DrawRuleEnd(const Game& game, const Position& last)
+    {
+        if (!game.MoreDrawRules)
+            return GameEnd::None;
+        if (DeadMaterial(last.Squares))
+            return GameEnd::DeadPosition;
+        if (last.HalfmoveClock >= SeventyFiveMoveRuleHalfMoves)
+            return GameEnd::SeventyFiveMoves;
+        if (game.FiftyMoveDrawClaimed && last.HalfmoveClock >= FiftyMoveRuleHalfMoves)
+            return GameEnd::FiftyMovesClaimed;
+        return GameEnd::None;
+    }
+
+    GameEnd EndAfter(const Game& game, const std::vector<Position>& positions)
     {
         const Position& last = positions.back();
         MoveRules rules(last);
@@ -118,21 +132,48 @@ namespace {
             return GameEnd::OnlyKings;
         if (TimesLastPositionStands(positions, rules) >= 3)
             return GameEnd::Repetition;
-        return GameEnd::None;
+        return DrawRuleEnd(game, last);
     }
 
 } // namespace
 
-GameEnd EndOfGame(const Game& game) { return EndAfter(Replay(game)); }
+bool DeadMaterial(const char (&squares)[64])
+{
+    int knights = 0;
+    bool bishopOnLight = false;
+    bool bishopOnDark = false;
+    for (int i = 0; i < 64; ++i) {
+        switch (squares[i]) {
+        case ' ':
+        case 'K':
+        case 'k': break;
+        case 'N':
+        case 'n': ++knights; break;
+        case 'B':
+        case 'b': ((i / 8 + i % 8) % 2 == 0 ? bishopOnLight : bishopOnDark) = true; break;
+        default: return false; // a pawn, rook or queen can still mate
+        }
+    }
+    // Bishops of both colours, or a knight beside any other piece, leave a mate that the other side
+    // can walk into; bare kings are a game end of their own.
+    if (knights == 0)
+        return bishopOnLight != bishopOnDark;
+    return knights == 1 && !bishopOnLight && !bishopOnDark;
+}
+
+GameEnd EndOfGame(const Game& game) { return EndAfter(game, Replay(game)); }
 
 std::string ResultOf(const Game& game)
 {
     const std::vector<Position> positions = Replay(game);
-    switch (EndAfter(positions)) {
+    switch (EndAfter(game, positions)) {
     case GameEnd::Mate: return positions.back().WhiteToMove ? "0-1" : "1-0";
     case GameEnd::Stalemate:
     case GameEnd::OnlyKings:
-    case GameEnd::Repetition: return "1/2-1/2";
+    case GameEnd::Repetition:
+    case GameEnd::DeadPosition:
+    case GameEnd::SeventyFiveMoves:
+    case GameEnd::FiftyMovesClaimed: return "1/2-1/2";
     case GameEnd::None: break;
     }
     return IsResult(game.Result) ? game.Result : "*";

@@ -15,7 +15,8 @@
 //   san.*               SAN both ways on a MoveRules
 //   fen_position.cpp    FEN as positions that can stand on a board (the form of the fields is
 //                       engine/fen_fields'), and the FEN writer
-//   game.cpp            games: tags, positions, how they ended (mate, stalemate, repetition, bare kings)
+//   game.cpp            games: tags, positions, how they ended (mate, stalemate, repetition, bare kings,
+//                       and the further draw rules of dead material and 50 and 75 quiet moves)
 //   pgn_scanner.*       PGN text as tokens with line and column
 //   pgn_reader.cpp      PGN games from tokens, every move replayed; ReadPgnGames game by game
 //   pgn_writer.cpp      PGN export format
@@ -121,13 +122,26 @@ struct Tag {
 // the third time in the game. Positions are the same with the same placement, side to move, castling
 // rights and en passant capture (only one that is legal counts: a double step that no pawn can take
 // changes nothing); the move counters do not count.
-enum class GameEnd { None, Mate, Stalemate, OnlyKings, Repetition };
+// A game played with MoreDrawRules ends after those also by a dead position (DeadMaterial), by 150
+// half-moves without a capture or a pawn move, and by a standing 50-move claim (FiftyMoveDrawClaimed).
+enum class GameEnd { None, Mate, Stalemate, OnlyKings, Repetition, DeadPosition, SeventyFiveMoves, FiftyMovesClaimed };
+
+// Half-moves without a capture or a pawn move after which a draw may be claimed, and after which
+// the game ends by itself.
+inline constexpr int FiftyMoveRuleHalfMoves = 100;
+inline constexpr int SeventyFiveMoveRuleHalfMoves = 150;
 
 struct Game {
     std::vector<Tag> Tags; // in file order; the writer puts the Seven Tag Roster first
     Position Start = StartPosition();
     std::vector<Move> Moves; // legal moves from Start, in order
     std::string Result = "*"; // "1-0", "0-1", "1/2-1/2" or "*"
+    // Played by the further draw rules: a dead position and the 75-move rule end the game, and the
+    // player to move may claim a draw by the 50-move rule. Games read from PGN play without them.
+    bool MoreDrawRules = false;
+    // The player to move claimed a draw by the 50-move rule after the last move; it ends the game only
+    // with MoreDrawRules and when the last position has gone 100 half-moves without capture or pawn move.
+    bool FiftyMoveDrawClaimed = false;
 
     // The value of a tag, empty when the game has none.
     std::string TagValue(std::string_view name) const;
@@ -147,6 +161,9 @@ bool IsResult(std::string_view text);
 
 // The positions of the game: Start first, then the one after each move. Throws for an illegal move.
 std::vector<Position> Replay(const Game& game);
+// Whether the material on the 64 squares (a8 first) leaves neither side a way to mate: a king and a
+// knight against a bare king, or kings with bishops only, all on squares of one colour.
+bool DeadMaterial(const char (&squares)[64]);
 GameEnd EndOfGame(const Game& game);
 // The result the game's end dictates ("1-0" or "0-1" after a mate, "1/2-1/2" after a drawn end), or the
 // game's own Result when it has not ended by the rules.

@@ -49,6 +49,9 @@ namespace {
         case GameEnd::Stalemate: return "{Stalemate}";
         case GameEnd::OnlyKings: return "{Only the two kings are left}";
         case GameEnd::Repetition: return "{Threefold repetition}";
+        case GameEnd::DeadPosition: return "{Dead position}";
+        case GameEnd::SeventyFiveMoves: return "{75-move rule}";
+        case GameEnd::FiftyMovesClaimed: return "{50-move rule claimed}";
         case GameEnd::None: break;
         }
         return nullptr;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QTimer>
 
 namespace {
@@ -113,6 +114,7 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
         { form->MoveNow1, "Move &Now", Qt::CTRL | Qt::Key_M },
         { form->Preferences1, "Pr&eferences...", {} },
         { form->TakeBack1, "&Take Back", Qt::CTRL | Qt::Key_Z },
+        { form->ClaimDraw1, "Claim &Draw", {} },
     };
     for (const Item& item : items) {
         EXPECT_EQ(item.action->text(), item.caption);
@@ -124,11 +126,19 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
     EXPECT_EQ(form->File1->actions().size(), 15);
     EXPECT_EQ(form->File1->actions().indexOf(form->Exit1), 10);
     EXPECT_EQ(form->File1->actions().indexOf(form->ExportGame1), 12);
-    EXPECT_EQ(form->Edit1->actions().size(), 17);
-    EXPECT_EQ(form->Edit1->actions().back(), form->TakeBack1);
+    EXPECT_EQ(form->Edit1->actions().size(), 18);
+    EXPECT_EQ(form->Edit1->actions().back(), form->ClaimDraw1);
     EXPECT_EQ(form->Edit1->actions().indexOf(form->Options1), 6);
     EXPECT_EQ(form->Edit1->actions().indexOf(form->CopyPosition1), 8);
     EXPECT_EQ(form->menuBar()->actions().back(), form->About1);
+    // No two items of the Edit menu share an access key.
+    QSet<QChar> editKeys;
+    for (const QAction* action : form->Edit1->actions())
+        if (const qsizetype amp = action->text().indexOf(QLatin1Char('&')); amp >= 0) {
+            const QChar key = action->text().at(amp + 1).toLower();
+            EXPECT_FALSE(editKeys.contains(key)) << action->text().toStdString();
+            editKeys.insert(key);
+        }
 }
 
 TEST_F(MainWindow, BackAndForwardStopAtBothEndsOfTheGame)

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -94,6 +96,37 @@ inline std::vector<std::pair<Square, Square>> LegalMoves(TChessBoard& board)
             if (board.MoveIsLegal(SquareAt(i), SquareAt(j)))
                 moves.emplace_back(SquareAt(i), SquareAt(j));
     return moves;
+}
+
+// Plays quiet half-moves (no capture, no pawn move, no castling) that lead to positions not seen
+// before in this run, the first such in square order each time, so that no placement repeats.
+inline void PlayQuietHalfMoves(TChessBoard& board, int count)
+{
+    std::vector<std::string> seen { board.Position() + (board.WhiteToMove() ? "w" : "b") };
+    for (int n = 0; n < count; ++n) {
+        bool moved = false;
+        for (int i = 1; i <= 64 && !moved; ++i) {
+            const char piece = board.PieceAt(SquareAt(i));
+            if (piece == 'P' || piece == 'p')
+                continue;
+            for (int j = 1; j <= 64 && !moved; ++j) {
+                const Square from = SquareAt(i), to = SquareAt(j);
+                const bool castles
+                    = (piece == 'K' || piece == 'k') && std::abs(TChessBoard::XPos(from) - TChessBoard::XPos(to)) == 2;
+                if (board.PieceAt(to) != EmptySquare || castles || !board.MoveIsLegal(from, to))
+                    continue;
+                std::string after = board.Position();
+                std::swap(after[static_cast<std::size_t>(i - 1)], after[static_cast<std::size_t>(j - 1)]);
+                after += board.WhiteToMove() ? "b" : "w";
+                if (std::find(seen.begin(), seen.end(), after) != seen.end())
+                    continue;
+                ASSERT_TRUE(board.Move(from, to));
+                seen.push_back(after);
+                moved = true;
+            }
+        }
+        ASSERT_TRUE(moved) << "no new quiet half-move after " << n;
+    }
 }
 
 inline std::string Name(Square sq)

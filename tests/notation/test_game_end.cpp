@@ -42,5 +42,32 @@ namespace {
             EXPECT_EQ(FirstRepetition(c.Start, c.Moves), c.Ends) << c.What;
     }
 
+    TEST(GameEnd, TheFurtherDrawRulesCountOnlyInGamesPlayedByThem)
+    {
+        const struct {
+            const char* Fen;
+            bool MoreDrawRules;
+            bool Claimed;
+            GameEnd End;
+            const char* Result;
+        } cases[] = {
+            { "4k3/8/8/8/8/8/8/3NK3 w - - 0 1", false, false, GameEnd::None, "*" },
+            { "4k3/8/8/8/8/8/8/3NK3 w - - 0 1", true, false, GameEnd::DeadPosition, "1/2-1/2" },
+            { "4k1n1/8/8/8/8/8/8/4K1N1 w - - 149 90", true, false, GameEnd::None, "*" },
+            { "4k1n1/8/8/8/8/8/8/4K1N1 w - - 150 90", false, true, GameEnd::None, "*" },
+            { "4k1n1/8/8/8/8/8/8/4K1N1 w - - 150 90", true, false, GameEnd::SeventyFiveMoves, "1/2-1/2" },
+            { "4k1n1/8/8/8/8/8/8/4K1N1 w - - 99 90", true, true, GameEnd::None, "*" },
+            { "4k1n1/8/8/8/8/8/8/4K1N1 w - - 100 90", true, true, GameEnd::FiftyMovesClaimed, "1/2-1/2" },
+        };
+        for (const auto& c : cases) {
+            Game game;
+            game.Start = ReadFen(c.Fen);
+            game.MoreDrawRules = c.MoreDrawRules;
+            game.FiftyMoveDrawClaimed = c.Claimed;
+            EXPECT_EQ(EndOfGame(game), c.End) << c.Fen;
+            EXPECT_EQ(ResultOf(game), c.Result) << c.Fen;
+        }
+    }
+
 } // namespace
 } // namespace notation::test
