@@ -37,8 +37,9 @@ TPreferencesDialog::TPreferencesDialog(QWidget* parent)
     ComputerPauseBox->setObjectName(QLatin1String(ComputerPauseKey));
     for (int pause : ComputerPauses)
         ComputerPauseBox->addItem(pause == 0 ? tr("None") : tr("%1 s").arg(pause / 1000.0), pause);
-    auto* pauseLabel = new QLabel(tr("Pa&use between the computer's moves when it plays both sides:"), this);
+    auto* pauseLabel = new QLabel(tr("Pa&use between the computer's moves:"), this);
     pauseLabel->setBuddy(ComputerPauseBox);
+    ComputerPauseBox->setToolTip(tr("While the computer plays both sides, so that you can follow the game"));
     pauseRow->addWidget(pauseLabel);
     pauseRow->addWidget(ComputerPauseBox);
     pauseRow->addStretch();

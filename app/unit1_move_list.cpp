@@ -67,12 +67,13 @@ void TForm1::UpdateMoveListView()
 }
 
 // The game the classic list shows, in standard notation: the finished game while the list still shows
-// it, else the board's, marked at the half-move that led to the board's position. A board that holds
+// it and the board has moved on, else the board's, marked at the half-move that led to the board's position. A board that holds
 // no legal game (a position written over it) keeps the classic list in sight.
 void TForm1::FillMoveListView()
 {
     try {
-        if (ListShowsFinishedGame && FinishedGame) {
+        // A finished game kept on the board (GameOver) is the board's game still, with its positions.
+        if (ListShowsFinishedGame && FinishedGame && !ChessBrd1->GameOver()) {
             MoveListViewStartPly.reset();
             MoveListView->ShowGame(*FinishedGame, static_cast<int>(FinishedGame->Moves.size()) - 1);
         } else {

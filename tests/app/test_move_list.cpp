@@ -73,6 +73,16 @@ TEST_F(MoveListTest, ShowsEverySpecialMoveInStandardNotationWithMoveNumbers)
         EXPECT_FALSE(form->ListBox1->isVisible());
     }
     EXPECT_EQ(Board().Position(), StartPosition) << "the mate ended the game, the list still shows it";
+
+    // Kept on the board, the finished game is still the board's to step through.
+    TPreferences preferences = form->Preferences();
+    preferences.KeepFinalPosition = true;
+    form->SetPreferences(preferences);
+    Play(Board(), "f2f3 e7e5 g2g4 d8h4");
+    Settle();
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, View().visualRect(View().CellOf(0)).center());
+    EXPECT_EQ(BoardAt(), "1b");
+    EXPECT_EQ(View().MarkedHalfMove(), 0);
 }
 
 TEST_F(MoveListTest, MarkFollowsTheBoardThroughBackForwardClicksAndKeys)
