@@ -22,7 +22,8 @@ bool GameHasMoves(const TChessBoard& board)
 
 bool TForm1::MayDiscardGame()
 {
-    if (!FPreferences.AskBeforeDiscarding || !GameHasMoves(*ChessBrd1))
+    // A finished game is not lost: it stays for Export Finished Game.
+    if (!FPreferences.AskBeforeDiscarding || !GameHasMoves(*ChessBrd1) || ChessBrd1->GameOver())
         return true;
     return FDialogs.MessageBox(this, TZugwerkApplication::Title(), tr("Discard the current game?"),
                QMessageBox::Question, QMessageBox::Yes | QMessageBox::No)

@@ -238,6 +238,14 @@ TEST_F(GameFlowPreferences, AskBeforeDiscardingAGameOrTheRestOfIt)
     form->New1->trigger();
     EXPECT_EQ(dialogs.Boxes.size(), 1u);
     EXPECT_TRUE(Board().GetMoveList().empty()) << "Yes discards the game";
+
+    // A finished game kept on the board is not lost by a new one: it stays to export.
+    Set(&TPreferences::KeepFinalPosition);
+    Play(Board(), "f2f3 e7e5 g2g4 d8h4");
+    dialogs.Clear();
+    form->New1->trigger();
+    EXPECT_EQ(dialogs.Boxes.size(), 0u);
+    EXPECT_FALSE(Board().GameOver());
 }
 
 } // namespace
