@@ -17,6 +17,7 @@
 //   handler_calls.h     THandlerCalls: the event handlers of one move, and what they throw
 //   model_record.cpp    the game record: navigation, GetMove, the move list
 //   model_thinking.cpp  the computer player: engine thread, MoveNow, CancelThinking, automatic start
+//   model_pause.cpp     the computer's pause before its move while it plays both sides, its progress reports
 //   view_geometry.cpp   the view's construction, sizes, appearance properties and their setters, WindowToSquare
 //   view_pieces.cpp     piece sets: the built-in and custom sets, the twelve masked images, DrawChessPiece
 //   view_render.cpp     Paint, DrawBorder, DrawBoard, ClearSquare, DrawPiece, UpdateChessBoard, paintEvent
@@ -44,12 +45,14 @@
 #include "engine/engine_types.h"
 #include "engine/tthread.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPen>
 #include <QPointer>
 #include <QWidget>
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -57,11 +60,36 @@
 #include <vector>
 
 class ChessThread;
+class QTimer;
 class TDragImage;
 class THandlerCalls;
 namespace engine {
 struct RootPosition;
 }
+
+// One completed iteration of the computer's search: its depth, its score for the side to move in
+// hundredths of a pawn (beyond MateScoreFrom a mate, see MovesToMate), the best move so far (the
+// promotion piece as 'Q', 'R', 'B', 'N' or 0) and the nodes searched up to it.
+struct TThinkingProgress {
+    int Depth = 0;
+    int Score = 0;
+    Square From = Square::None;
+    Square To = Square::None;
+    char Promotion = 0;
+    std::uint64_t Nodes = 0;
+
+    static constexpr int MateScoreFrom = engine::Infinity - engine::MaxPly;
+    // The moves until the mate the score foresees, negative when the side to move is mated; 0 for
+    // a score that foresees none.
+    int MovesToMate() const
+    {
+        if (Score >= MateScoreFrom)
+            return (engine::Infinity - Score + 1) / 2;
+        if (Score <= -MateScoreFrom)
+            return -((engine::Infinity + Score + 1) / 2);
+        return 0;
+    }
+};
 
 // The game events (OnLegalMove, OnCapture, ...) and their handler types come from TGameEvents.
 class TChessBoard : public QWidget, public TGameEvents {
@@ -155,6 +183,21 @@ public:
     const ChessThread* EngineThread() const { return FEngineThread.get(); }
     // Shows the engine's "illegal move" message: caption, text. Replaceable so that tests see it.
     std::function<void(const QString& caption, const QString& text)> EngineMessageBox;
+    // ---- The computer's pace and what it shows of its search (model_pause.cpp) ----
+    // Milliseconds that at least pass between the start of the computer's search and its move while
+    // it plays both sides, so that a player can follow the game; 0 (the default) for none. The search
+    // runs meanwhile; a found move waits for the rest of the time (ComputerMoveWaiting). Stop, New
+    // Game, every change of the position or of the players drop a waiting move, Move Now plays it.
+    int ComputerPause() const { return FComputerPause; }
+    void set_ComputerPause(int milliseconds);
+    bool ComputerMoveWaiting() const { return FWaitingMove.has_value(); }
+    // Raised on the main thread after each completed iteration of the running search, never for a
+    // search that has been cancelled or replaced.
+    using TThinkingEvent = std::function<void(QObject* Sender, const TThinkingProgress& Progress)>;
+    TThinkingEvent OnThinkingProgress;
+    // Raised once the computer's turn that raised OnThinkingProgress is over: its move is about to be
+    // made, or the search or the waiting move was cancelled.
+    TNotifyEvent OnThinkingEnded;
 
     // ---- Appearance (view_geometry.cpp) ----
     // Width and Height are the control's; the setters change both through the size rule of Paint.
@@ -336,6 +379,14 @@ private:
     static bool KingAttackedOn(const char* board, bool whiteKing);
     static bool EnPassantCaptureIsOpen(const char* squares, bool whiteToMove, Square target);
     bool SlideReaches(Square oldSq, Square newSq, const int (*steps)[2], int stepCount) const;
+    // model_pause.cpp
+    void CreatePauseTimer();
+    bool TakeEngineMove(Square oldSq, Square newSq);
+    int PauseLeft() const;
+    void PlayWaitingMove();
+    void DropWaitingMove();
+    void ReportThinking(const TThinkingProgress& progress);
+    void EndThinkingReports();
     // model_thinking.cpp
     void StartEngineThread();
     void EngineMoveRefused();
@@ -461,6 +512,19 @@ private:
     };
     std::optional<EngineSituation> FRefusedEngineSituation;
     EngineSituation CurrentEngineSituation() const { return { FPosition, FWhiteToMove, FCastlingAllowed, FEnPassant }; }
+    // The computer's pause: the time since the search was requested, whether Move Now waived the
+    // pause for it, the found move that waits, and whether the running turn has reported progress.
+    int FComputerPause = 0;
+    QTimer* PauseTimer = nullptr;
+    QElapsedTimer ThinkingClock;
+    bool PauseWaived = false;
+    struct WaitingMove {
+        Square from;
+        Square to;
+        EngineSituation situation;
+    };
+    std::optional<WaitingMove> FWaitingMove;
+    bool ThinkingReported = false;
 
     // Appearance, with the settings of a new board.
     bool FBoardLines = false;
