@@ -28,6 +28,7 @@ void ApplyPreferences(const TPreferences& preferences, TChessBoard& board)
     board.set_ShowLegalTargets(preferences.ShowLegalTargets);
     board.set_CastleOntoRook(preferences.CastleOntoRook);
     board.set_ChoosePromotion(preferences.ChoosePromotion);
+    board.set_ComputerPause(preferences.ComputerPause);
 }
 
 QString TPreferencesStore::DefaultFileName()

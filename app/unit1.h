@@ -15,6 +15,8 @@
 //   unit1_printing.cpp    printing the window and the move list, the printer setup
 //   unit1_pgn_fen.cpp     whole games as PGN and positions as FEN: files, clipboard, the finished game
 //   unit1_preferences.cpp the player's preferences: the dialog, the board, the settings file
+//   unit1_thinking.cpp    what the computer is thinking, beside the status
+//   unit1_access.cpp      the accessible names of the controls, moves typed on the board
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
 //   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
@@ -23,6 +25,8 @@
 //   preferences*.*        TPreferences, their settings file and TPreferencesDialog
 //   game_list_dialog.*    the pick list of the games in a PGN file
 //   game_transfer.*       whole games between the board and the notation library
+//   move_typing.*         TMoveTyping: moves typed on the board in SAN or coordinates
+//   board_announcer.*     TBoardAnnouncer: the board's accessible description
 //   text_files.*          whole-file writes and bounded reads
 //   printing.*            the two printouts
 //   controls.*, colorbutton97.*, cspinedit.*, qvchrono.*, toolbar_pictures.*  the controls and pictures
@@ -57,7 +61,10 @@ class QTextDocument;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class TBoardAnnouncer;
 class TChessBoard;
+class TMoveTyping;
+struct TThinkingProgress;
 class TColorButton97;
 class TDialogs;
 class TForm2;
@@ -99,6 +106,13 @@ public:
     QLabel* Label2; // the clock Chr2
     TListBox* ListBox1;
     QStatusBar* StatusBar1;
+    // The status bar's areas beside the status text, shown only while they have something to say:
+    // what the computer is thinking (when the player asks for it), the move being typed.
+    QLabel* ThinkingPanel;
+    QLabel* TypingPanel;
+    // Moves typed on the board, and what the board tells assistive technology.
+    TMoveTyping* MoveTyping;
+    TBoardAnnouncer* BoardAnnouncer;
     QTextDocument* RichEdit1; // hidden plain-text buffer
     // Hidden pictures: the piece sets "SetZgw32" (32-pixel pieces) and "SetCm36" (36-pixel pieces).
     QImage SetChr32;
@@ -179,6 +193,8 @@ public:
     void ChessBrd1StaleMate(QObject* Sender, Square oldSq, Square newSq);
     void ChessBrd1ThreefoldPosition(QObject* Sender);
     void ChessBrd1OnlyTwoKingsLeft(QObject* Sender);
+    void ChessBrd1ThinkingProgress(QObject* Sender, const TThinkingProgress& Progress);
+    void ChessBrd1ThinkingEnded(QObject* Sender);
 
     // The game that Export Game and Copy Game write, the one the move list shows: the game that just
     // ended until the list is next refreshed (by any move, New Game, Back, ...), else the game on the
@@ -240,6 +256,9 @@ private:
     void ImportGameText(const QByteArray& text, const QString& source);
     void ImportGameFile(const QString& fileName);
     void ShowImportedGame();
+    // unit1_access.cpp
+    void CreateMoveTyping();
+    void NameControls();
     // unit1_clocks.cpp
     void ResetClocks();
     void SwitchClocks();

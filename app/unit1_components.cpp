@@ -64,6 +64,8 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent)
     CreateMenu();
     CreateToolbar();
     SetUpBoard();
+    CreateMoveTyping();
+    NameControls();
 
     // Centred on the screen.
     adjustSize();
@@ -109,6 +111,12 @@ void TForm1::CreateComponents()
     StatusBar1 = statusBar();
     StatusPanel = new QLabel(StatusBar1);
     StatusBar1->addWidget(StatusPanel, 1);
+    TypingPanel = new QLabel(StatusBar1);
+    TypingPanel->hide();
+    StatusBar1->addPermanentWidget(TypingPanel);
+    ThinkingPanel = new QLabel(StatusBar1);
+    ThinkingPanel->hide();
+    StatusBar1->addPermanentWidget(ThinkingPanel);
 
     RichEdit1 = new QTextDocument(this);
     RichEdit1->setDefaultFont(FormFont());
@@ -279,4 +287,6 @@ void TForm1::SetUpBoard()
     board.OnThreefoldPosition = [this](QObject* s) { ChessBrd1ThreefoldPosition(s); };
     board.OnOnlyTwoKingsLeft = [this](QObject* s) { ChessBrd1OnlyTwoKingsLeft(s); };
     board.EngineMessageBox = [this](const QString& caption, const QString& text) { EngineMessageBox(caption, text); };
+    board.OnThinkingProgress = [this](QObject* s, const TThinkingProgress& p) { ChessBrd1ThinkingProgress(s, p); };
+    board.OnThinkingEnded = [this](QObject* s) { ChessBrd1ThinkingEnded(s); };
 }

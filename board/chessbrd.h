@@ -29,6 +29,7 @@
 //   input_click.cpp     click-to-move: selecting a piece and clicking its target
 //   view_targets.cpp    the marks of the selected piece's square and its legal targets
 //   promotion_chooser.cpp  the popup column in which a player picks the promotion piece
+//   view_announce.cpp   OnShownChanged: telling the window that what the board shows has changed
 //
 // Fields behind a property carry the prefix F (FSizeOfSquare behind SizeOfSquare() and
 // set_SizeOfSquare()); fields without a property have plain names (Squares, GameRecord).
@@ -328,6 +329,10 @@ public:
     std::function<char(Square)> PromotionChooser;
     // The square a click has selected, None when there is none.
     Square SelectedSquare() const { return FSelectedSquare; }
+    // Raised on the main thread soon after what the board shows has changed (the position, the side
+    // to move, the selected square): once for all the changes of one operation, after it has ended,
+    // so that its handler sees the outcome (a whole move, not its steps).
+    TNotifyEvent OnShownChanged;
 
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
@@ -451,6 +456,8 @@ private:
     bool IsPlayersPiece(Square sq) const;
     void Select(Square sq);
     void DropSelection();
+    // view_announce.cpp
+    void AnnounceShownChange();
     // view_targets.cpp
     std::vector<Square> LegalTargets(Square from);
     void MarkTargetsOf(Square from);
@@ -586,6 +593,8 @@ private:
     // The square whose piece's targets are marked, and those targets; None and empty when none are.
     Square MarkedFrom = Square::None;
     std::vector<Square> MarkedTargets;
+    // An OnShownChanged is on its way.
+    bool ShownChangeAnnounced = false;
 
     // The backing image, the size of the control; everything is drawn here and paintEvent copies it.
     QImage FCanvas;

@@ -13,6 +13,7 @@ void TChessBoard::RefreshPosition()
     AbandonDrag();
     DropSelection();
     RefreshMarks();
+    AnnounceShownChange();
 }
 
 void TChessBoard::set_PosStr(const std::string& s)
@@ -81,6 +82,7 @@ void TChessBoard::set_WhiteToMove(bool value)
     CancelThinking();
     FWhiteToMove = value;
     RefreshMarks();
+    AnnounceShownChange();
 }
 
 void TChessBoard::set_CastlingAllowed(CastlingSet rights)

@@ -497,7 +497,7 @@ TEST(ComputerPlayer, PriorityIsClampedAndGivenToTheEngineThread)
 
 // Progress reports: each completed iteration of the running search reaches the board, in order, and
 // its end comes just before the move; a report of a search that was cancelled or replaced never does.
-TEST(ThinkingProgress, ReportsEachIterationOfTheRunningSearchOnly)
+TEST(ComputerPlayer, ReportsEachIterationOfTheRunningSearchOnly)
 {
     EngineBoard e;
     TChessBoard& board = *e.board;
@@ -547,7 +547,7 @@ TEST(ThinkingProgress, ReportsEachIterationOfTheRunningSearchOnly)
 
 // While the computer plays both sides its move waits for the pause; Move Now plays it, Stop and New
 // Game drop it, and against a human nothing waits.
-TEST(ComputerPause, HoldsTheComputersMoveUntilThePauseIsOver)
+TEST(ComputerPlayer, PauseHoldsTheMoveWhileItPlaysBothSides)
 {
     EngineBoard e;
     TChessBoard& board = *e.board;

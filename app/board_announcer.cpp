@@ -1,0 +1,106 @@
+// The board's accessible description, from its position, its record and the square under focus.
+
+#include "app/board_announcer.h"
+
+#include "app/game_transfer.h"
+#include "board/chessbrd.h"
+
+#include <QAccessible>
+
+#include <cctype>
+
+namespace {
+
+QString SquareName(Square sq)
+{
+    return QStringLiteral("%1%2")
+        .arg(QChar('a' + TChessBoard::XPos(sq) - 1))
+        .arg(TChessBoard::YPos(sq));
+}
+
+QString PieceName(char letter)
+{
+    const bool white = std::isupper(static_cast<unsigned char>(letter));
+    QString kind;
+    switch (std::tolower(static_cast<unsigned char>(letter))) {
+    case 'p':
+        kind = QObject::tr("pawn");
+        break;
+    case 'n':
+        kind = QObject::tr("knight");
+        break;
+    case 'b':
+        kind = QObject::tr("bishop");
+        break;
+    case 'r':
+        kind = QObject::tr("rook");
+        break;
+    case 'q':
+        kind = QObject::tr("queen");
+        break;
+    case 'k':
+        kind = QObject::tr("king");
+        break;
+    default:
+        return QObject::tr("empty");
+    }
+    return (white ? QObject::tr("white %1") : QObject::tr("black %1")).arg(kind);
+}
+
+} // namespace
+
+TBoardAnnouncer::TBoardAnnouncer(TChessBoard& board, QObject* parent)
+    : QObject(parent)
+    , Board(board)
+{
+    board.OnShownChanged = [this](QObject*) { Refresh(); };
+    Refresh();
+}
+
+void TBoardAnnouncer::set_TypedSquare(Square sq)
+{
+    FTypedSquare = IsOnBoard(sq) ? sq : Square::None;
+    Refresh();
+}
+
+QString TBoardAnnouncer::Description() const
+{
+    QString text = Board.WhiteToMove() ? tr("White to move.") : tr("Black to move.");
+    if (const QString last = LastMoveText(); !last.isEmpty())
+        text += QLatin1Char(' ') + tr("Last move: %1.").arg(last);
+    const Square focus = IsOnBoard(FTypedSquare) ? FTypedSquare : Board.SelectedSquare();
+    if (IsOnBoard(focus))
+        text += QLatin1Char(' ') + tr("Square %1: %2.").arg(SquareName(focus), PieceName(Board.PieceAt(focus)));
+    return text;
+}
+
+void TBoardAnnouncer::Refresh()
+{
+    const QString text = Description();
+    if (text == Board.accessibleDescription())
+        return;
+    Board.setAccessibleDescription(text);
+    QAccessibleEvent event(&Board, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+// The half-move that led to the position shown, which need not be the game's last one: the player
+// may have gone back.
+QString TBoardAnnouncer::LastMoveText() const
+{
+    try {
+        const notation::Game game = RecordedGame(Board);
+        const auto order = [](int moveNumber, bool whiteToMove) { return 2 * moveNumber + (whiteToMove ? 0 : 1); };
+        const int shown = order(Board.CurrentMove(), Board.WhiteToMove())
+            - order(game.Start.FullmoveNumber, game.Start.WhiteToMove);
+        if (shown <= 0 || shown > static_cast<int>(game.Moves.size()))
+            return {};
+        notation::Position before = game.Start;
+        for (int i = 0; i + 1 < shown; ++i)
+            before = notation::PositionAfter(before, game.Moves[i]);
+        return QString::fromStdString(notation::MoveToSan(before, game.Moves[shown - 1]));
+    } catch (const notation::NotationError&) {
+        // A position set up by hand that is no legal chess position has no moves to name.
+        return {};
+    }
+}
