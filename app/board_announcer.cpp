@@ -7,44 +7,25 @@
 
 #include <QAccessible>
 
-#include <cctype>
-
 namespace {
 
 QString SquareName(Square sq)
 {
-    return QStringLiteral("%1%2")
-        .arg(QChar('a' + TChessBoard::XPos(sq) - 1))
-        .arg(TChessBoard::YPos(sq));
+    return QStringLiteral("%1%2").arg(QChar('a' + TChessBoard::XPos(sq) - 1)).arg(TChessBoard::YPos(sq));
 }
 
 QString PieceName(char letter)
 {
-    const bool white = std::isupper(static_cast<unsigned char>(letter));
-    QString kind;
-    switch (std::tolower(static_cast<unsigned char>(letter))) {
-    case 'p':
-        kind = QObject::tr("pawn");
-        break;
-    case 'n':
-        kind = QObject::tr("knight");
-        break;
-    case 'b':
-        kind = QObject::tr("bishop");
-        break;
-    case 'r':
-        kind = QObject::tr("rook");
-        break;
-    case 'q':
-        kind = QObject::tr("queen");
-        break;
-    case 'k':
-        kind = QObject::tr("king");
-        break;
-    default:
-        return QObject::tr("empty");
-    }
-    return (white ? QObject::tr("white %1") : QObject::tr("black %1")).arg(kind);
+    static const char* const Kinds[]
+        = { QT_TRANSLATE_NOOP("TBoardAnnouncer", "pawn"), QT_TRANSLATE_NOOP("TBoardAnnouncer", "knight"),
+              QT_TRANSLATE_NOOP("TBoardAnnouncer", "bishop"), QT_TRANSLATE_NOOP("TBoardAnnouncer", "rook"),
+              QT_TRANSLATE_NOOP("TBoardAnnouncer", "queen"), QT_TRANSLATE_NOOP("TBoardAnnouncer", "king") };
+    const qsizetype kind = QStringLiteral("pnbrqk").indexOf(QChar(letter).toLower());
+    if (kind < 0)
+        return TBoardAnnouncer::tr("empty");
+    const QString name = TBoardAnnouncer::tr(Kinds[kind]);
+    return QChar(letter).isUpper() ? TBoardAnnouncer::tr("white %1").arg(name)
+                                   : TBoardAnnouncer::tr("black %1").arg(name);
 }
 
 } // namespace
@@ -53,7 +34,6 @@ TBoardAnnouncer::TBoardAnnouncer(TChessBoard& board, QObject* parent)
     : QObject(parent)
     , Board(board)
 {
-    board.OnShownChanged = [this](QObject*) { Refresh(); };
     Refresh();
 }
 

@@ -2,8 +2,8 @@
 
 // TBoardAnnouncer: what the board tells assistive technology, as its accessible description: the
 // side to move, the last move in standard notation and the square under focus with what stands on
-// it (the square a typed move names, else the piece a click has selected). Brought up to date
-// whenever the board shows something else; a screen reader hears of each change through Qt's
+// it (the square a typed move names, else the piece a click has selected). Refresh brings it up to
+// date whenever the board shows something else; a screen reader hears of each change through Qt's
 // description-changed event.
 //
 // Owned by the window, on the main thread.

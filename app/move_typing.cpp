@@ -83,8 +83,7 @@ bool TMoveTyping::KeyPressed(int key, const QString& text)
             return false;
         SetText({});
         return true;
-    default:
-        break;
+    default: break;
     }
     if (text.size() != 1 || !IsMoveCharacter(text[0]))
         return false;
@@ -135,6 +134,12 @@ QString TMoveTyping::Enter()
     if (!Board.Move(SquareAt(move.From), SquareAt(move.To)))
         return Refuse(tr("Not played: the board takes no move now"));
     return {};
+}
+
+void TMoveTyping::ShownChanged()
+{
+    if (FText.isEmpty() && Showing)
+        Display({});
 }
 
 void TMoveTyping::SetText(const QString& text)

@@ -28,6 +28,9 @@ public:
     const QString& Text() const { return FText; }
     // Plays the text typed so far, as Enter does. Returns the refusal, empty when the move was made.
     QString Enter();
+    // The board shows another position or selection: a refusal shown is out of date. A text being
+    // typed stays, as the player may be typing ahead of the computer's move.
+    void ShownChanged();
 
     // Called with what the player is to see of the typing: the text so far, a refusal, or an empty
     // text once there is nothing to show.

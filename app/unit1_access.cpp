@@ -28,6 +28,10 @@ void TForm1::CreateMoveTyping()
         TypingPanel->setVisible(!text.isEmpty());
     };
     MoveTyping->SquareNamed = [this](Square sq) { BoardAnnouncer->set_TypedSquare(sq); };
+    ChessBrd1->OnShownChanged = [this](QObject*) {
+        BoardAnnouncer->Refresh();
+        MoveTyping->ShownChanged();
+    };
 }
 
 void TForm1::NameControls()

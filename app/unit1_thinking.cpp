@@ -20,8 +20,9 @@ QString ScoreText(const TThinkingProgress& progress, bool whiteToMove)
     if (const int mate = progress.MovesToMate(); mate != 0)
         return QStringLiteral("#%1").arg(side * mate);
     const int score = side * progress.Score;
-    return QStringLiteral("%1%2").arg(score < 0 ? QStringLiteral("-") : QStringLiteral("+")).arg(
-        std::abs(score) / 100.0, 0, 'f', 2);
+    return QStringLiteral("%1%2")
+        .arg(score < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+        .arg(std::abs(score) / 100.0, 0, 'f', 2);
 }
 
 // The move in standard notation; in coordinates should the board's position not allow it.

@@ -86,6 +86,9 @@ TEST_F(MoveTypingTest, TypedMovesArePlayedOrRefusedWithTheReason)
     Type("Nc6");
     EXPECT_TRUE(Typing().contains("the computer is to move")) << Typing().toStdString();
     ClickRadio(*form->RadioGroup1, 0);
+    // A refusal goes once the board shows another position.
+    form->Back1Click(nullptr);
+    ASSERT_TRUE(WaitFor([&] { return Typing().isEmpty(); }));
 }
 
 TEST_F(MoveTypingTest, TheBoardDescribesTheSideToMoveTheLastMoveAndTheSquareUnderFocus)
@@ -95,7 +98,8 @@ TEST_F(MoveTypingTest, TheBoardDescribesTheSideToMoveTheLastMoveAndTheSquareUnde
     Type("Nf3", false);
     EXPECT_EQ(description(), "White to move. Square f3: empty.");
     QTest::keyClick(&Board(), Qt::Key_Return);
-    ASSERT_TRUE(WaitFor([&] { return description() == "Black to move. Last move: Nf3."; })) << description().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return description() == "Black to move. Last move: Nf3."; }))
+        << description().toStdString();
     Type("e7", false);
     EXPECT_EQ(description(), "Black to move. Last move: Nf3. Square e7: black pawn.");
     QTest::keyClick(&Board(), Qt::Key_Escape);
@@ -106,7 +110,8 @@ TEST_F(MoveTypingTest, TheBoardDescribesTheSideToMoveTheLastMoveAndTheSquareUnde
     form->SetPreferences(clickToMove);
     QTest::mouseClick(&Board(), Qt::LeftButton, {}, QPoint(24 + 3 * 40 + 20, 24 + 1 * 40 + 20));
     ASSERT_EQ(Board().SelectedSquare(), Square::D7);
-    ASSERT_TRUE(WaitFor([&] { return description().endsWith("Square d7: black pawn."); })) << description().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return description().endsWith("Square d7: black pawn."); }))
+        << description().toStdString();
     form->Back1Click(nullptr);
     ASSERT_TRUE(WaitFor([&] { return description() == "White to move."; })) << description().toStdString();
 }
