@@ -38,7 +38,8 @@
 // the position, so the thread never reads the board's fields; it shares only the Thinking flag and
 // the search depth, both atomic, and makes its move through a call posted to the board. Every public
 // operation refuses squares outside 1..64 and move numbers outside the record with a plain false
-// (or the not-in-record entry), so no caller can make it read outside its arrays.
+// (or the not-in-record entry), so no caller can make it read outside its arrays. The progress
+// reports of a search come the same way, as calls posted to the board.
 
 #include "board/chesstypes.h"
 #include "board/game_events.h"
