@@ -138,8 +138,13 @@ QString TMoveTyping::Enter()
 
 void TMoveTyping::ShownChanged()
 {
-    if (FText.isEmpty() && Showing)
+    if (FText.isEmpty() && Showing && RefusedIn != ShownPosition())
         Display({});
+}
+
+std::string TMoveTyping::ShownPosition() const
+{
+    return Board.Position() + (Board.WhiteToMove() ? 'w' : 'b') + std::to_string(Board.CurrentMove());
 }
 
 void TMoveTyping::SetText(const QString& text)
@@ -152,6 +157,7 @@ void TMoveTyping::SetText(const QString& text)
 
 QString TMoveTyping::Refuse(const QString& reason)
 {
+    RefusedIn = ShownPosition();
     Display(reason);
     return reason;
 }

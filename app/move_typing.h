@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class TChessBoard;
 
@@ -47,9 +48,13 @@ private:
     // Shows the refusal and returns it.
     QString Refuse(const QString& reason);
     void Display(const QString& text);
+    // The placement, side to move and move number the board shows.
+    std::string ShownPosition() const;
 
     TChessBoard& Board;
     QString FText;
     // Something of the typing is shown: the text or a refusal.
     bool Showing = false;
+    // Where the refusal shown was given.
+    std::string RefusedIn;
 };
