@@ -10,6 +10,8 @@
 
 #include <QLabel>
 
+#include <cstdlib>
+
 namespace {
 
 // From White's side, as the score of a game is read: "+0.35", "-1.20"; a mate as "#3" (White mates
