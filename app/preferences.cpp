@@ -29,6 +29,7 @@ void ApplyPreferences(const TPreferences& preferences, TChessBoard& board)
     board.set_CastleOntoRook(preferences.CastleOntoRook);
     board.set_ChoosePromotion(preferences.ChoosePromotion);
     board.set_MoreDrawRules(preferences.MoreDrawRules);
+    board.set_ComputerPause(preferences.ComputerPause);
 }
 
 QString TPreferencesStore::DefaultFileName()

@@ -2,6 +2,7 @@
 
 #include "app/preferences_dialog.h"
 
+#include "app/accessible_names.h"
 #include "board/entry_point.h"
 
 #include <QCheckBox>
@@ -24,6 +25,7 @@ TPreferencesDialog::TPreferencesDialog(QWidget* parent)
     for (const TPreferenceEntry& entry : PreferenceEntries) {
         auto* box = new QCheckBox(tr(entry.Caption), this);
         box->setObjectName(QLatin1String(entry.Key));
+        NameAfterCaption(*box, box->text());
         layout->addWidget(box);
         PreferenceBoxes.push_back(box);
         connect(box, &QCheckBox::toggled, this, [this] {
@@ -40,6 +42,8 @@ TPreferencesDialog::TPreferencesDialog(QWidget* parent)
     auto* pauseLabel = new QLabel(tr("Pa&use between the computer's moves:"), this);
     pauseLabel->setBuddy(ComputerPauseBox);
     ComputerPauseBox->setToolTip(tr("While the computer plays both sides, so that you can follow the game"));
+    NameAfterCaption(*pauseLabel, pauseLabel->text());
+    ComputerPauseBox->setAccessibleName(tr("Pause between the computer's moves"));
     pauseRow->addWidget(pauseLabel);
     pauseRow->addWidget(ComputerPauseBox);
     pauseRow->addStretch();
@@ -64,6 +68,9 @@ TPreferencesDialog::TPreferencesDialog(QWidget* parent)
     layout->addWidget(RememberBox);
 
     CloseButton = new QPushButton(tr("Close"), this);
+    for (QPushButton* button : { ModernButton, ClassicButton, CloseButton })
+        NameAfterCaption(*button, button->text());
+    NameAfterCaption(*RememberBox, RememberBox->text());
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
     closeRow->addWidget(CloseButton);

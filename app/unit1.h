@@ -19,6 +19,8 @@
 //   unit1_take_back.cpp   Take Back: the last half-moves leave the game, back to a human's turn
 //   unit1_discarding.cpp  "Ask before discarding a game": the questions before a game is replaced
 //   unit1_draw_rules.cpp  the further draw rules: dead positions, the 75-move rule, the 50-move claim
+//   unit1_thinking.cpp    what the computer is thinking, beside the status
+//   unit1_access.cpp      the accessible names of the controls, moves typed on the board
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
 //   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
@@ -28,6 +30,8 @@
 //   game_list_dialog.*    the pick list of the games in a PGN file
 //   game_transfer.*       whole games between the board and the notation library
 //   status_words.*        the status texts and results in words, and the table of game ends
+//   move_typing.*         TMoveTyping: moves typed on the board in SAN or coordinates
+//   board_announcer.*     TBoardAnnouncer: the board's accessible description
 //   text_files.*          whole-file writes and bounded reads
 //   printing.*            the two printouts
 //   controls.*, colorbutton97.*, cspinedit.*, qvchrono.*, toolbar_pictures.*  the controls and pictures
@@ -64,7 +68,10 @@ class QTextDocument;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class TBoardAnnouncer;
 class TChessBoard;
+class TMoveTyping;
+struct TThinkingProgress;
 class TColorButton97;
 class TDialogs;
 class TForm2;
@@ -112,6 +119,13 @@ public:
     // (ListBox1 stays filled behind it for the move-list file and printout).
     TMoveListView* MoveListView;
     QStatusBar* StatusBar1;
+    // The status bar's areas beside the status text, shown only while they have something to say:
+    // what the computer is thinking (when the player asks for it), the move being typed.
+    QLabel* ThinkingPanel;
+    QLabel* TypingPanel;
+    // Moves typed on the board, and what the board tells assistive technology.
+    TMoveTyping* MoveTyping;
+    TBoardAnnouncer* BoardAnnouncer;
     QTextDocument* RichEdit1; // hidden plain-text buffer
     // Hidden pictures: the piece sets "SetZgw32" (32-pixel pieces) and "SetCm36" (36-pixel pieces).
     QImage SetChr32;
@@ -203,6 +217,8 @@ public:
     void ChessBrd1SeventyFiveMoveRule(QObject* Sender);
     void ChessBrd1FiftyMoveDrawClaimed(QObject* Sender);
     void ClaimDraw1Click(QObject* Sender);
+    void ChessBrd1ThinkingProgress(QObject* Sender, const TThinkingProgress& Progress);
+    void ChessBrd1ThinkingEnded(QObject* Sender);
 
     // The game that Export Game and Copy Game write, the one the move list shows: the game that just
     // ended until the list is next refreshed (by any move, New Game, Back, ...), else the game on the
@@ -272,6 +288,9 @@ private:
     void ImportGameText(const QByteArray& text, const QString& source);
     void ImportGameFile(const QString& fileName);
     void ShowImportedGame();
+    // unit1_access.cpp
+    void CreateMoveTyping();
+    void NameControls();
     // unit1_clocks.cpp
     void ResetClocks();
     void SwitchClocks();

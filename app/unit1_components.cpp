@@ -67,6 +67,8 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent)
     CreateToolbar();
     SetUpBoard();
     CreateDrawClaim();
+    CreateMoveTyping();
+    NameControls();
 
     // Centred on the screen.
     adjustSize();
@@ -110,7 +112,6 @@ void TForm1::CreateComponents()
     ListBox1->OnClick = GuardedHandler(this, &TForm1::ListBox1Click);
     MoveListView = new TMoveListView(client);
     MoveListView->setObjectName(QStringLiteral("MoveListView"));
-    MoveListView->setAccessibleName(tr("Moves"));
     Place(MoveListView, 392, 184, 161, 217);
     MoveListView->hide();
     MoveListView->OnMoveChosen = GuardedHandler(this, &TForm1::MoveListViewChoose);
@@ -125,6 +126,12 @@ void TForm1::CreateComponents()
     StatusBar1 = statusBar();
     StatusPanel = new QLabel(StatusBar1);
     StatusBar1->addWidget(StatusPanel, 1);
+    TypingPanel = new QLabel(StatusBar1);
+    TypingPanel->hide();
+    StatusBar1->addPermanentWidget(TypingPanel);
+    ThinkingPanel = new QLabel(StatusBar1);
+    ThinkingPanel->hide();
+    StatusBar1->addPermanentWidget(ThinkingPanel);
 
     RichEdit1 = new QTextDocument(this);
     RichEdit1->setDefaultFont(FormFont());
@@ -301,4 +308,6 @@ void TForm1::SetUpBoard()
     board.OnOnlyTwoKingsLeft = [this](QObject* s) { ChessBrd1OnlyTwoKingsLeft(s); };
     board.EngineMessageBox = [this](const QString& caption, const QString& text) { EngineMessageBox(caption, text); };
     board.ConfirmReplacingRest = [this] { return MayReplaceRestOfGame(); };
+    board.OnThinkingProgress = [this](QObject* s, const TThinkingProgress& p) { ChessBrd1ThinkingProgress(s, p); };
+    board.OnThinkingEnded = [this](QObject* s) { ChessBrd1ThinkingEnded(s); };
 }

@@ -2,6 +2,7 @@
 
 #include "app/unit2.h"
 
+#include "app/accessible_names.h"
 #include "app/colorbutton97.h"
 #include "app/controls.h"
 #include "app/cspinedit.h"
@@ -59,6 +60,7 @@ TForm2::TForm2(TForm1& form1, QWidget* parent)
 
     Button1 = Place(new QPushButton(tr("&OK"), this), 80, 232, 75, 25);
     Button1->setDefault(true);
+    NameControls();
 
     // The check boxes follow every change of their state, also one made by FormShow.
     const auto bind = [this](auto* control, auto signal, void (TForm2::*handler)(QObject*)) {
@@ -132,3 +134,21 @@ void TForm2::Button3Click(QObject*)
 
 // The board keeps the depth within its own limits; the box keeps showing what was typed.
 void TForm2::CSpinEdit1Change(QObject*) { Form1.ChessBrd1->set_SearchDepth(CSpinEdit1->Value()); }
+
+// What a screen reader reads for each control: the colour buttons show only "...", so each takes
+// the name of the label beside it, which also says which control it stands for.
+void TForm2::NameControls()
+{
+    const std::pair<QLabel*, QWidget*> labelled[]
+        = { { Label1, ComboBox1 }, { Label3, Button2 }, { Label4, Button3 }, { Label2, CSpinEdit1 } };
+    for (const auto& [label, control] : labelled) {
+        label->setBuddy(control);
+        label->setAccessibleName(label->text());
+        control->setAccessibleName(QString(label->text()).remove(QLatin1Char(':')));
+    }
+    GroupBox1->setAccessibleName(GroupBox1->Caption());
+    GroupBox2->setAccessibleName(GroupBox2->Caption());
+    for (QAbstractButton* button : { static_cast<QAbstractButton*>(CheckBox1), static_cast<QAbstractButton*>(CheckBox3),
+             static_cast<QAbstractButton*>(Button1) })
+        NameAfterCaption(*button, button->text());
+}

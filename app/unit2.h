@@ -54,6 +54,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void NameControls();
     // Runs ColorDialog1; true with the chosen colour in ColorDialog1Color when the user accepts one.
     bool ExecuteColorDialog();
 

@@ -19,6 +19,7 @@
 //   model_game_over.cpp GameOver: a finished game kept on the board, refusing moves
 //   model_draw_rules.cpp  MoreDrawRules: the half-move clock, dead positions, the 50-move claim, the 75-move rule
 //   model_thinking.cpp  the computer player: engine thread, MoveNow, CancelThinking, automatic start
+//   model_pause.cpp     the computer's pause before its move while it plays both sides, its progress reports
 //   view_geometry.cpp   the view's construction, sizes, appearance properties and their setters, WindowToSquare
 //   view_pieces.cpp     piece sets: the built-in and custom sets, the twelve masked images, DrawChessPiece
 //   view_render.cpp     Paint, DrawBorder, DrawBoard, ClearSquare, DrawPiece, UpdateChessBoard, paintEvent
@@ -30,6 +31,7 @@
 //   input_click.cpp     click-to-move: selecting a piece and clicking its target
 //   view_targets.cpp    the marks of the selected piece's square and its legal targets
 //   promotion_chooser.cpp  the popup column in which a player picks the promotion piece
+//   view_announce.cpp   OnShownChanged: telling the window that what the board shows has changed
 //
 // Fields behind a property carry the prefix F (FSizeOfSquare behind SizeOfSquare() and
 // set_SizeOfSquare()); fields without a property have plain names (Squares, GameRecord).
@@ -38,7 +40,8 @@
 // the position, so the thread never reads the board's fields; it shares only the Thinking flag and
 // the search depth, both atomic, and makes its move through a call posted to the board. Every public
 // operation refuses squares outside 1..64 and move numbers outside the record with a plain false
-// (or the not-in-record entry), so no caller can make it read outside its arrays.
+// (or the not-in-record entry), so no caller can make it read outside its arrays. The progress
+// reports of a search come the same way, as calls posted to the board.
 
 #include "board/chesstypes.h"
 #include "board/game_events.h"
@@ -46,12 +49,14 @@
 #include "engine/engine_types.h"
 #include "engine/tthread.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPen>
 #include <QPointer>
 #include <QWidget>
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -60,11 +65,36 @@
 #include <vector>
 
 class ChessThread;
+class QTimer;
 class TDragImage;
 class THandlerCalls;
 namespace engine {
 struct RootPosition;
 }
+
+// One completed iteration of the computer's search: its depth, its score for the side to move in
+// hundredths of a pawn (beyond MateScoreFrom a mate, see MovesToMate), the best move so far (the
+// promotion piece as 'Q', 'R', 'B', 'N' or 0) and the nodes searched up to it.
+struct TThinkingProgress {
+    int Depth = 0;
+    int Score = 0;
+    Square From = Square::None;
+    Square To = Square::None;
+    char Promotion = 0;
+    std::uint64_t Nodes = 0;
+
+    static constexpr int MateScoreFrom = engine::Infinity - engine::MaxPly;
+    // The moves until the mate the score foresees, negative when the side to move is mated; 0 for
+    // a score that foresees none.
+    int MovesToMate() const
+    {
+        if (Score >= MateScoreFrom)
+            return (engine::Infinity - Score + 1) / 2;
+        if (Score <= -MateScoreFrom)
+            return -((engine::Infinity + Score + 1) / 2);
+        return 0;
+    }
+};
 
 // The game events (OnLegalMove, OnCapture, ...) and their handler types come from TGameEvents.
 class TChessBoard : public QWidget, public TGameEvents {
@@ -178,6 +208,21 @@ public:
     const ChessThread* EngineThread() const { return FEngineThread.get(); }
     // Shows the engine's "illegal move" message: caption, text. Replaceable so that tests see it.
     std::function<void(const QString& caption, const QString& text)> EngineMessageBox;
+    // ---- The computer's pace and what it shows of its search (model_pause.cpp) ----
+    // Milliseconds that at least pass between the start of the computer's search and its move while
+    // it plays both sides, so that a player can follow the game; 0 (the default) for none. The search
+    // runs meanwhile; a found move waits for the rest of the time (ComputerMoveWaiting). Stop, New
+    // Game, every change of the position or of the players drop a waiting move, Move Now plays it.
+    int ComputerPause() const { return FComputerPause; }
+    void set_ComputerPause(int milliseconds);
+    bool ComputerMoveWaiting() const { return FWaitingMove.has_value(); }
+    // Raised on the main thread after each completed iteration of the running search, never for a
+    // search that has been cancelled or replaced.
+    using TThinkingEvent = std::function<void(QObject* Sender, const TThinkingProgress& Progress)>;
+    TThinkingEvent OnThinkingProgress;
+    // Raised once the computer's turn that raised OnThinkingProgress is over: its move is about to be
+    // made, or the search or the waiting move was cancelled.
+    TNotifyEvent OnThinkingEnded;
 
     // ---- Appearance (view_geometry.cpp) ----
     // Width and Height are the control's; the setters change both through the size rule of Paint.
@@ -324,6 +369,10 @@ public:
     std::function<char(Square)> PromotionChooser;
     // The square a click has selected, None when there is none.
     Square SelectedSquare() const { return FSelectedSquare; }
+    // Raised on the main thread soon after what the board shows has changed (the position, the side
+    // to move, the selected square): once for all the changes of one operation, after it has ended,
+    // so that its handler sees the outcome (a whole move, not its steps).
+    TNotifyEvent OnShownChanged;
 
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
@@ -381,6 +430,14 @@ private:
     static bool KingAttackedOn(const char* board, bool whiteKing);
     static bool EnPassantCaptureIsOpen(const char* squares, bool whiteToMove, Square target);
     bool SlideReaches(Square oldSq, Square newSq, const int (*steps)[2], int stepCount) const;
+    // model_pause.cpp
+    void CreatePauseTimer();
+    bool TakeEngineMove(Square oldSq, Square newSq);
+    int PauseLeft() const;
+    void PlayWaitingMove();
+    void DropWaitingMove();
+    void ReportThinking(const TThinkingProgress& progress);
+    void EndThinkingReports();
     // model_thinking.cpp
     void StartEngineThread();
     void EngineMoveRefused();
@@ -449,6 +506,8 @@ private:
     bool IsPlayersPiece(Square sq) const;
     void Select(Square sq);
     void DropSelection();
+    // view_announce.cpp
+    void AnnounceShownChange();
     // view_targets.cpp
     std::vector<Square> LegalTargets(Square from);
     void MarkTargetsOf(Square from);
@@ -513,6 +572,19 @@ private:
     };
     std::optional<EngineSituation> FRefusedEngineSituation;
     EngineSituation CurrentEngineSituation() const { return { FPosition, FWhiteToMove, FCastlingAllowed, FEnPassant }; }
+    // The computer's pause: the time since the search was requested, whether Move Now waived the
+    // pause for it, the found move that waits, and whether the running turn has reported progress.
+    int FComputerPause = 0;
+    QTimer* PauseTimer = nullptr;
+    QElapsedTimer ThinkingClock;
+    bool PauseWaived = false;
+    struct WaitingMove {
+        Square from;
+        Square to;
+        EngineSituation situation;
+    };
+    std::optional<WaitingMove> FWaitingMove;
+    bool ThinkingReported = false;
 
     // Appearance, with the settings of a new board.
     bool FBoardLines = false;
@@ -578,6 +650,8 @@ private:
     // The square whose piece's targets are marked, and those targets; None and empty when none are.
     Square MarkedFrom = Square::None;
     std::vector<Square> MarkedTargets;
+    // An OnShownChanged is on its way.
+    bool ShownChangeAnnounced = false;
 
     // The backing image, the size of the control; everything is drawn here and paintEvent copies it.
     QImage FCanvas;

@@ -4,6 +4,8 @@
 
 #include "board/chessbrd.h"
 
+#include <utility>
+
 void TChessBoard::set_ClickToMove(bool value)
 {
     FClickToMove = value;
@@ -39,12 +41,14 @@ void TChessBoard::Select(Square sq)
 {
     DropSelection();
     FSelectedSquare = sq;
+    AnnounceShownChange();
     // The player sees what the click took, with its targets when ShowLegalTargets asks for them.
     MarkTargetsOf(sq);
 }
 
 void TChessBoard::DropSelection()
 {
-    FSelectedSquare = Square::None;
+    if (std::exchange(FSelectedSquare, Square::None) != Square::None)
+        AnnounceShownChange();
     UnmarkTargets();
 }

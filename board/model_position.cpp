@@ -14,6 +14,7 @@ void TChessBoard::RefreshPosition()
     DropSelection();
     RefreshMarks();
     RefreshDrawClaim();
+    AnnounceShownChange();
 }
 
 void TChessBoard::set_PosStr(const std::string& s)
@@ -91,6 +92,7 @@ void TChessBoard::set_WhiteToMove(bool value)
     FWhiteToMove = value;
     RefreshMarks();
     RefreshDrawClaim();
+    AnnounceShownChange();
 }
 
 void TChessBoard::set_CastlingAllowed(CastlingSet rights)

@@ -24,7 +24,8 @@ bool TChessBoard::MoveIsLegal(Square oldSq, Square newSq)
 {
     if (!AreOnBoard(oldSq, newSq))
         return false;
-    if (FThinking.load())
+    // The computer's move is on its way: searched for, or waiting for the pause to end.
+    if (FThinking.load() || FWaitingMove)
         return false;
     if (FGameOver)
         return false;

@@ -67,6 +67,9 @@ TChessBoard::~TChessBoard()
     EndDragPicture();
     // The thread must be idle and gone before the flags it shares and the board its hand-off calls are.
     if (FEngineThread) {
+        // The window that handles these may be going already.
+        OnThinkingProgress = nullptr;
+        OnThinkingEnded = nullptr;
         CancelThinking();
         FEngineThread->Terminate();
         FEngineThread->WaitFor();

@@ -22,9 +22,13 @@ void TChessBoard::StartEngineThread()
         FSearchDepth,
         // A call posted to the board is dropped by Qt if the board is gone by then.
         [this](std::function<void()> call) { QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection); },
-        [this](int oldSq, int newSq) { return Move(SquareAt(oldSq), SquareAt(newSq)); },
+        [this](int oldSq, int newSq) { return TakeEngineMove(SquareAt(oldSq), SquareAt(newSq)); },
         [this] { EngineMoveRefused(); },
+        [this](const ChessThread::Progress& p) {
+            ReportThinking({ p.Depth, p.Score, SquareAt(p.From), SquareAt(p.To), p.Promotion, p.Nodes });
+        },
     });
+    CreatePauseTimer();
     FEngineThread->SetPriority(FThinkingPriority);
     FEngineThread->OnTerminate = [this](TThread*) { FinishedThread(this); };
     FEngineThread->Start();
@@ -64,8 +68,10 @@ void TChessBoard::set_ThinkingPriority(TThreadPriority value)
 
 void TChessBoard::CancelThinking()
 {
+    DropWaitingMove();
     if (FEngineThread)
         FEngineThread->CancelThinking();
+    EndThinkingReports();
 }
 
 bool TChessBoard::MoveNow()
@@ -82,6 +88,8 @@ bool TChessBoard::MoveNow()
     // Nothing stays selected while the computer thinks.
     DropSelection();
     FThinking.store(true);
+    ThinkingClock.start();
+    PauseWaived = false;
     if (FEngineThread)
         FEngineThread->ThinkingRequested(PositionForEngine());
     return true;
@@ -99,9 +107,19 @@ engine::RootPosition TChessBoard::PositionForEngine() const
 
 bool TChessBoard::ComputerMoveNow()
 {
-    if (FThinking.load())
+    if (FWaitingMove) {
+        PlayWaitingMove();
+        return true;
+    }
+    // The player asked for the move now: it does not wait for the pause either.
+    if (FThinking.load()) {
+        PauseWaived = true;
         return FEngineThread && FEngineThread->PlayBestMoveNow();
-    return ComputerIsToMove() && MoveNow();
+    }
+    if (!ComputerIsToMove() || !MoveNow())
+        return false;
+    PauseWaived = true;
+    return true;
 }
 
 void TChessBoard::FinishedThread(QObject*) { }
@@ -117,7 +135,8 @@ void TChessBoard::EngineMoveRefused()
 // replace the rest of the game the player is looking through.
 bool TChessBoard::AutomaticStartIsDue() const
 {
-    if (!FEngineThread || FThinking.load() || MakingMove || !ComputerIsToMove() || Reviewing() || FGameOver)
+    if (!FEngineThread || FThinking.load() || FWaitingMove || MakingMove || !ComputerIsToMove() || Reviewing()
+        || FGameOver)
         return false;
     // After a refused engine move the same situation would only be refused again.
     return FRefusedEngineSituation != CurrentEngineSituation();

@@ -1,4 +1,5 @@
 #include "engine/chess_thread.h"
+#include "engine/coordinate_text.h"
 #include "engine/scope_exit.h"
 
 #include <utility>
@@ -7,6 +8,8 @@ ChessThread::ChessThread(BoardLink link)
     : Link(std::move(link))
     , Engine(std::make_unique<engine::Engine>())
 {
+    if (Link.ReportProgress)
+        Engine->SetIterationHook([this](const engine::IterationReport& iteration) { PostProgress(iteration); });
 }
 
 ChessThread::~ChessThread()
@@ -25,6 +28,8 @@ void ChessThread::ThinkingRequested(const engine::RootPosition& position)
 {
     std::lock_guard lock(Mutex);
     RequestedPosition = position;
+    RequestedNumber = ++RequestNumber;
+    ProgressWanted = RequestedNumber;
     Signal.notify_all();
 }
 
@@ -40,6 +45,7 @@ void ChessThread::Execute()
         if (Terminated())
             return;
         const engine::RootPosition position = *std::exchange(RequestedPosition, std::nullopt);
+        SearchRequest = RequestedNumber;
         Searching = true;
         SearchesStartedCount.fetch_add(1);
         lock.unlock();
@@ -91,6 +97,8 @@ void ChessThread::HandOffMove(unsigned ticket)
         from = HandOffFrom;
         to = HandOffTo;
     }
+    // The search is over: what it reported is out of date from now on.
+    ProgressWanted = 0;
     // The engine thread waits until the hand-off is over, also when the board's move or its refusal
     // throws from one of the board's handlers: the exception goes on to the main thread's caller.
     const ScopeExit handedOff([this] {
@@ -124,8 +132,34 @@ bool ChessThread::PlayBestMoveNow()
     return true;
 }
 
+// One post per iteration, of a few numbers: the search hardly notices it.
+void ChessThread::PostProgress(const engine::IterationReport& iteration)
+{
+    Progress progress;
+    progress.Depth = iteration.Depth;
+    progress.Score = iteration.Score;
+    progress.Nodes = iteration.Nodes;
+    if (iteration.PvLength > 0) {
+        const engine::EngineMove best = iteration.Pv[0];
+        progress.From = engine::BoardSquareNumber(engine::MoveFrom(best));
+        progress.To = engine::BoardSquareNumber(engine::MoveTo(best));
+        progress.Promotion = engine::PromotionLetter(engine::MovePromotion(best));
+    }
+    Link.RunOnMainThread([this, request = SearchRequest, progress] { DeliverProgress(request, progress); });
+    ProgressPostedCount.fetch_add(1);
+}
+
+// A report that was on its way when its search was cancelled, or replaced by a newer request, is
+// dropped: ProgressWanted no longer names its request.
+void ChessThread::DeliverProgress(unsigned request, const Progress& progress) const
+{
+    if (request == ProgressWanted && Link.Thinking.load())
+        Link.ReportProgress(progress);
+}
+
 void ChessThread::CancelThinking()
 {
+    ProgressWanted = 0;
     if (!Link.Thinking.load())
         return;
     StopRequested.store(true);

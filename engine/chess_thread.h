@@ -16,6 +16,10 @@
 // - After a completed search the hand-off is posted to the main thread and the thread waits until it
 //   has run or has been discarded by CancelThinking, so CancelThinking always returns. A search
 //   stopped by PlayBestMoveNow is handed off the same way, with the best move it has found so far.
+// - Each completed iteration is posted to the main thread as a progress report (one post per
+//   iteration), marked with the number of the request it belongs to. The main thread alone keeps the
+//   number of the request whose reports it still wants, so a report of a search that was cancelled,
+//   or that a newer request replaced, is dropped there without any further locking.
 // The board owns the thread; it cancels thinking, terminates and joins it before it goes away.
 
 #include "engine/engine.h"
@@ -23,6 +27,7 @@
 #include "engine/tthread.h"
 
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -30,6 +35,18 @@
 
 class ChessThread : public TThread {
 public:
+    // One completed iteration of a search: its depth, its score for the side to move (in hundredths
+    // of a pawn; near +-engine::Infinity a mate), the best move so far (board squares 1..64, the
+    // promotion as 'Q', 'R', 'B', 'N' or 0) and the nodes searched up to it.
+    struct Progress {
+        int Depth = 0;
+        int Score = 0;
+        int From = 0;
+        int To = 0;
+        char Promotion = 0;
+        std::uint64_t Nodes = 0;
+    };
+
     // What the thread needs of its board, fixed for the thread's life.
     struct BoardLink {
         std::atomic<bool>& Thinking;
@@ -41,6 +58,8 @@ public:
         std::function<bool(int oldSq, int newSq)> Move;
         // Main thread: the board refused the engine's move.
         std::function<void()> MoveRefused;
+        // Main thread: an iteration of the search requested last has completed; optional.
+        std::function<void(const Progress&)> ReportProgress = {};
     };
 
     explicit ChessThread(BoardLink link);
@@ -65,6 +84,7 @@ public:
     // started: a search taken up is running until it ends (tests wait for these).
     unsigned SearchesStarted() const { return SearchesStartedCount.load(); }
     unsigned HandOffsPosted() const { return HandOffsPostedCount.load(); }
+    unsigned ProgressReportsPosted() const { return ProgressPostedCount.load(); }
 
 protected:
     void Execute() override;
@@ -73,6 +93,10 @@ protected:
 private:
     enum class HandOffState { None, Pending, Running };
     void HandOffMove(unsigned ticket);
+    // Engine thread, from the iteration hook: posts the iteration's report.
+    void PostProgress(const engine::IterationReport& iteration);
+    // Main thread: passes a report on while its search is the one wanted.
+    void DeliverProgress(unsigned request, const Progress& progress) const;
 
     BoardLink Link;
     std::unique_ptr<engine::Engine> Engine;
@@ -80,6 +104,7 @@ private:
     // Written under Mutex, once per search; read by anyone.
     std::atomic<unsigned> SearchesStartedCount { 0 };
     std::atomic<unsigned> HandOffsPostedCount { 0 };
+    std::atomic<unsigned> ProgressPostedCount { 0 }; // written by the engine thread alone
 
     // Guarded by Mutex.
     std::mutex Mutex;
@@ -92,4 +117,11 @@ private:
     unsigned HandOffTicket = 0;
     int HandOffFrom = 0;
     int HandOffTo = 0;
+    unsigned RequestNumber = 0; // of the last ThinkingRequested
+    unsigned RequestedNumber = 0; // of RequestedPosition
+
+    // Engine thread only: the request number of the running search.
+    unsigned SearchRequest = 0;
+    // Main thread only: the request whose progress reports are passed on; 0 for none.
+    unsigned ProgressWanted = 0;
 };

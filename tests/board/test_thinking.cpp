@@ -495,4 +495,108 @@ TEST(ComputerPlayer, PriorityIsClampedAndGivenToTheEngineThread)
     EXPECT_NE(std::find(nice.begin(), nice.end(), std::min(mainNice + 10, 19)), nice.end());
 }
 
+// Progress reports: each completed iteration of the running search reaches the board, in order, and
+// its end comes just before the move; a report of a search that was cancelled or replaced never does.
+TEST(ComputerPlayer, ReportsEachIterationOfTheRunningSearchOnly)
+{
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    std::vector<int> depths;
+    std::vector<TThinkingProgress> reports;
+    board.OnThinkingProgress = [&](QObject*, const TThinkingProgress& progress) {
+        depths.push_back(progress.Depth);
+        reports.push_back(progress);
+    };
+    board.OnThinkingEnded = [&](QObject*) { e.log.events.push_back("Ended"); };
+
+    board.set_SearchDepth(3);
+    ASSERT_TRUE(board.MoveNow());
+    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }));
+    EXPECT_EQ(depths, (std::vector<int> { 1, 2, 3 }));
+    ASSERT_EQ(e.log.events.size(), 2u);
+    EXPECT_EQ(e.log.events[0], "Ended");
+    // The last report names the move that was made.
+    EXPECT_EQ(e.log.events[1], "LegalMove " + Name(reports.back().From) + Name(reports.back().To));
+    EXPECT_EQ(reports.back().MovesToMate(), 0);
+
+    // Reports posted but not yet delivered when the search is cancelled are dropped...
+    depths.clear();
+    e.log.Clear();
+    Arrange(board, Middlegame, true);
+    board.set_SearchDepth(10);
+    ASSERT_TRUE(board.MoveNow());
+    const ChessThread& thread = *board.EngineThread();
+    const unsigned posted = thread.ProgressReportsPosted();
+    ASSERT_TRUE(WaitUntil([&] { return thread.ProgressReportsPosted() >= posted + 2; }));
+    board.CancelThinking();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(depths.empty());
+    EXPECT_TRUE(e.log.events.empty()) << "nothing was reported, so nothing ends";
+
+    // ... and so are those of a search that a new one has replaced: only the new search's arrive.
+    ASSERT_TRUE(board.MoveNow());
+    const unsigned before = thread.ProgressReportsPosted();
+    ASSERT_TRUE(WaitUntil([&] { return thread.ProgressReportsPosted() >= before + 2; }));
+    Arrange(board, "4k3/8/8/8/8/8/4P3/4K3", true);
+    board.set_SearchDepth(2);
+    ASSERT_TRUE(board.MoveNow());
+    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }));
+    EXPECT_EQ(depths, (std::vector<int> { 1, 2 }));
+    EXPECT_EQ(e.messages, 0);
+}
+
+// While the computer plays both sides its move waits for the pause; Move Now plays it, Stop and New
+// Game drop it, and against a human nothing waits.
+TEST(ComputerPlayer, PauseHoldsTheMoveWhileItPlaysBothSides)
+{
+    EngineBoard e;
+    TChessBoard& board = *e.board;
+    board.set_SearchDepth(1);
+    board.set_ComputerPause(400);
+    board.set_ComputerPlaysWhite(true);
+    board.set_ComputerPlaysBlack(true);
+    Nudge(board);
+    ASSERT_TRUE(WaitFor([&] { return board.ComputerMoveWaiting(); }));
+    EXPECT_FALSE(board.Thinking());
+    EXPECT_TRUE(e.log.events.empty()) << "the found move waits";
+    EXPECT_FALSE(board.MoveIsLegal(Square::E2, Square::E4)) << "no other move is made meanwhile";
+    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }));
+    EXPECT_EQ(e.log.events.size(), 1u);
+
+    // Stop drops the waiting move; the computer then thinks again for the same position.
+    ASSERT_TRUE(WaitFor([&] { return board.ComputerMoveWaiting(); }));
+    const std::string position = board.Position();
+    board.CancelThinking();
+    EXPECT_FALSE(board.ComputerMoveWaiting());
+    EXPECT_EQ(board.Position(), position);
+    Nudge(board);
+
+    // New Game drops it: the next move made is White's first, from the start.
+    ASSERT_TRUE(WaitFor([&] { return board.ComputerMoveWaiting(); }));
+    e.log.Clear();
+    board.NewGame();
+    EXPECT_FALSE(board.ComputerMoveWaiting());
+    Nudge(board);
+    ASSERT_TRUE(WaitFor([&] { return !board.WhiteToMove(); }));
+    EXPECT_EQ(board.GetMoveList().size(), 1u);
+
+    // Move Now plays the waiting move at once.
+    ASSERT_TRUE(WaitFor([&] { return board.ComputerMoveWaiting(); }));
+    EXPECT_TRUE(board.ComputerMoveNow());
+    EXPECT_EQ(board.GetMoveList().size(), 2u);
+    EXPECT_EQ(e.messages, 0);
+
+    // Against a human the computer's move is made as soon as it is handed over.
+    board.set_ComputerPlaysWhite(false);
+    board.set_ComputerPlaysBlack(false);
+    board.NewGame();
+    board.set_ComputerPlaysBlack(true);
+    const unsigned handOffs = board.EngineThread()->HandOffsPosted();
+    ASSERT_TRUE(board.Move(Square::E2, Square::E4));
+    ASSERT_TRUE(WaitForHandOff(*board.EngineThread(), handOffs + 1));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(board.ComputerMoveWaiting());
+    EXPECT_TRUE(board.WhiteToMove());
+}
+
 } // namespace
