@@ -32,6 +32,7 @@
 //   status_words.*        the status texts and results in words, and the table of game ends
 //   move_typing.*         TMoveTyping: moves typed on the board in SAN or coordinates
 //   board_announcer.*     TBoardAnnouncer: the board's accessible description
+//   accessible_names.h    accessible names from captions, without their access keys
 //   text_files.*          whole-file writes and bounded reads
 //   printing.*            the two printouts
 //   controls.*, colorbutton97.*, cspinedit.*, qvchrono.*, toolbar_pictures.*  the controls and pictures
