@@ -28,12 +28,14 @@ void TForm1::Back1Click(QObject*)
 {
     ChessBrd1->MoveBackward();
     UpdateMoveList();
+    UpdateTakeBack();
 }
 
 void TForm1::Forward1Click(QObject*)
 {
     ChessBrd1->MoveForward();
     UpdateMoveList();
+    UpdateTakeBack();
 }
 
 // Interrupts the current search only: a computer side stays one and thinks again at the board's

@@ -125,6 +125,7 @@ void TForm1::StepThroughGame(TGameStep step)
     case TGameStep::ToEnd: board.GotoMove(board.LastRecordedMove(), board.LastRecordedWhite()); break;
     }
     UpdateMoveList();
+    UpdateTakeBack();
 }
 
 // The lines alternate White, Black from the record's first move on (a record that starts with Black

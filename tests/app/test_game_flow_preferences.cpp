@@ -3,6 +3,9 @@
 
 #include "tests/app/app_test_support.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 namespace {
 
 class GameFlowPreferences : public WindowTest {
@@ -149,6 +152,19 @@ TEST_F(GameFlowPreferences, TakeBackInAHumanGame)
     EXPECT_FALSE(form->TakeBack1->isEnabled());
     Play(Board(), "d2d4");
     EXPECT_EQ(ListLines(), QStringList { "1. D2-D4" });
+
+    // A position opened over the game belongs to no game; Back brings the game and Take Back again.
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath("kings.zgw");
+    {
+        QFile file(fileName);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(Placement("4k3/8/8/8/8/8/8/4K3").c_str());
+    }
+    form->OpenFile(fileName);
+    EXPECT_FALSE(form->TakeBack1->isEnabled());
+    form->Back1->trigger();
+    EXPECT_TRUE(form->TakeBack1->isEnabled());
 }
 
 // Against the computer Take Back returns to the player's previous turn: over the computer's reply,
