@@ -28,12 +28,14 @@ void TForm1::Back1Click(QObject*)
 {
     ChessBrd1->MoveBackward();
     UpdateMoveList();
+    FollowSideToMove();
 }
 
 void TForm1::Forward1Click(QObject*)
 {
     ChessBrd1->MoveForward();
     UpdateMoveList();
+    FollowSideToMove();
 }
 
 // Interrupts the current search only: a computer side stays one and thinks again at the board's
