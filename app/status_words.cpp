@@ -44,10 +44,12 @@ constexpr TGameEndEntry GameEnds[] = {
         QT_TRANSLATE_NOOP("StatusWords", "Black's time is up: White wins on time.") },
     { "Draw: White's time is up, Black cannot mate",
         QT_TRANSLATE_NOOP("StatusWords", "Draw: White's time is up, but Black cannot checkmate"),
-        QT_TRANSLATE_NOOP("StatusWords", "Draw: White's time is up, but Black has only the king and cannot checkmate.") },
+        QT_TRANSLATE_NOOP(
+            "StatusWords", "Draw: White's time is up, but Black has only the king and cannot checkmate.") },
     { "Draw: Black's time is up, White cannot mate",
         QT_TRANSLATE_NOOP("StatusWords", "Draw: Black's time is up, but White cannot checkmate"),
-        QT_TRANSLATE_NOOP("StatusWords", "Draw: Black's time is up, but White has only the king and cannot checkmate.") },
+        QT_TRANSLATE_NOOP(
+            "StatusWords", "Draw: Black's time is up, but White has only the king and cannot checkmate.") },
 };
 
 QString WithWinner(const char* text, bool whiteWins)

@@ -175,6 +175,18 @@ TEST_F(WindowChessClock, MovesSwitchTheClocksAndNavigationAndTakeBackLeaveTheTim
     Tick(500);
     EXPECT_EQ(form->ChessClock()->RemainingMs(true), 299'500);
     EXPECT_EQ(form->ChessClock()->RemainingMs(false), 300'000);
+
+    // The computer's move switches the clock as a human's does.
+    ClickRadio(*form->RadioGroup1, 1);
+    Play(Board(), "e2e4");
+    ASSERT_TRUE(WaitFor([&] { return Board().WhiteToMove(); }));
+    EXPECT_TRUE(form->ChessClock()->WhiteToMove());
+    EXPECT_EQ(form->ChessClock()->RemainingMs(false), 303'000);
+
+    // The longest text fits its label.
+    form->SetTimeControl(TTimeControl { TTimeControl::MaxMinutes, 0 });
+    EXPECT_EQ(form->Label1->text(), "White 10:00:00");
+    EXPECT_LE(form->Label1->fontMetrics().horizontalAdvance(form->Label1->text()), form->Label1->width());
 }
 
 // The flag of the side to move falls; its opponent wins unless it has only the king.
@@ -222,6 +234,7 @@ TEST_F(WindowChessClock, WithoutKeepingTheGameAFlagFallStartsANewOneAndSaysItInW
     Tick(60'000);
     EXPECT_EQ(dialogs.Texts(), std::vector<QString> { "Black's time is up: White wins on time." });
     EXPECT_EQ(form->StatusText(), "White wins on time");
+    EXPECT_EQ(form->GameToExport().Result, "1-0") << "the finished game keeps its result";
     EXPECT_TRUE(Board().WhiteToMove());
     EXPECT_EQ(Board().CurrentMove(), 1);
     Tick(1'000);
