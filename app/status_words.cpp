@@ -37,6 +37,19 @@ constexpr TGameEndEntry GameEnds[] = {
     { "Draw: 50-move rule claimed", QT_TRANSLATE_NOOP("StatusWords", "Draw claimed by the 50-move rule"),
         QT_TRANSLATE_NOOP(
             "StatusWords", "Draw claimed by the 50-move rule: 50 moves without a capture or a pawn move.") },
+    // The chess clock of a time control: the side whose flag fell is named, not the side to move.
+    { "White lost on time", QT_TRANSLATE_NOOP("StatusWords", "Black wins on time"),
+        QT_TRANSLATE_NOOP("StatusWords", "White's time is up: Black wins on time.") },
+    { "Black lost on time", QT_TRANSLATE_NOOP("StatusWords", "White wins on time"),
+        QT_TRANSLATE_NOOP("StatusWords", "Black's time is up: White wins on time.") },
+    { "Draw: White's time is up, Black cannot mate",
+        QT_TRANSLATE_NOOP("StatusWords", "Draw: White's time is up, but Black cannot checkmate"),
+        QT_TRANSLATE_NOOP(
+            "StatusWords", "Draw: White's time is up, but Black has only the king and cannot checkmate.") },
+    { "Draw: Black's time is up, White cannot mate",
+        QT_TRANSLATE_NOOP("StatusWords", "Draw: Black's time is up, but White cannot checkmate"),
+        QT_TRANSLATE_NOOP(
+            "StatusWords", "Draw: Black's time is up, but White has only the king and cannot checkmate.") },
 };
 
 QString WithWinner(const char* text, bool whiteWins)

@@ -21,6 +21,7 @@
 //   unit1_draw_rules.cpp  the further draw rules: dead positions, the 75-move rule, the 50-move claim
 //   unit1_thinking.cpp    what the computer is thinking, beside the status
 //   unit1_access.cpp      the accessible names of the controls, moves typed on the board
+//   unit1_time_control.cpp  the chess clock of a time control: countdown labels, flag fall, its tags
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
 //   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
@@ -39,12 +40,14 @@
 //   piece_sets.*          the two extra piece sets of the options dialog
 //   move_list_view.*      TMoveListView: the moves in standard notation, two columns, the current one marked
 //   move_list_keys.*      TGameStepKeys: Left, Right, Home, End (Up, Down in the list) step through the game
+//   chess_clock.*         TTimeControl and TChessClock: minutes and increment per side, counted down
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published
 // parts, so that tests drive them. Everything runs on the main thread: board events caused by the
 // computer's moves arrive there too.
 
+#include "app/chess_clock.h"
 #include "app/preferences.h"
 #include "board/chesstypes.h"
 #include "notation/game_notation.h"
@@ -53,7 +56,9 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -249,6 +254,20 @@ public:
     // Shown instead of a refusal once the record of the game has no room for another move.
     static const QString RecordFullText;
 
+    // ---- The chess clock of a time control (unit1_time_control.cpp) ----
+    // A control starts a new clock game for the board's side to move: the clock labels count down
+    // from then on, and a flag fall ends the game. None brings the stopwatches back. Throws
+    // std::invalid_argument for an invalid control, which changes nothing.
+    void SetTimeControl(std::optional<TTimeControl> control);
+    std::optional<TTimeControl> TimeControl() const;
+    // The clock while a time control is set, for players that plan their time; else none.
+    const TChessClock* ChessClock() const { return FChessClock.get(); }
+    // The clock's time source; replaceable so that tests turn it. Taken by SetTimeControl.
+    TChessClock::TTimeSource ChessClockTime;
+    // Runs while a time control is set: follows the side to move, shows the clock, sees the flag fall.
+    QTimer* ChessClockTimer = nullptr;
+    void ChessClockTimerTimer(QObject* Sender);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -298,6 +317,15 @@ private:
     void StopClocks();
     // The clock of the player to move runs again, after so many half-moves were taken back.
     void ResumeClocks(int halfMovesTakenBack);
+    // unit1_time_control.cpp
+    void StartChessClockGame();
+    // Stepping through the game changes the side to move without a move: the chess clock follows,
+    // its times unchanged.
+    void FollowSideToMove();
+    void ShowChessClock();
+    void PlaceClockLabels(bool wide);
+    void ChessClockFlagFell(bool white);
+    void AddTimeControlTags(notation::Game& game) const;
     // unit1_take_back.cpp
     int HalfMovesToTakeBack() const;
     void UpdateTakeBack();
@@ -333,4 +361,8 @@ private:
     bool MoveListViewFillPending = false;
     // True while a claimed draw ends the game: the finished game records the claim.
     bool FiftyMoveDrawClaimed = false;
+    // The chess clock while a time control is set.
+    std::unique_ptr<TChessClock> FChessClock;
+    // Bevel1, Label1, Bevel2 and Label2 where the stopwatches have them, while the countdown is wider.
+    std::optional<std::array<QRect, 4>> FClassicClockPlaces;
 };

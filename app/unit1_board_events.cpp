@@ -76,6 +76,9 @@ void TForm1::EndGame(const QString& status, const QString& message)
     // A move that ends a kept game twice over (a mate that also repeats a position) ends it once.
     if (ChessBrd1->GameOver())
         return;
+    // The chess clock of a time control stands still during the box; a new game starts it afresh.
+    if (FChessClock)
+        FChessClock->Pause();
     const bool keep = FPreferences.KeepFinalPosition
         || (FPreferences.WaitAfterComputerGame && ChessBrd1->ComputerPlaysWhite() && ChessBrd1->ComputerPlaysBlack());
     // The game stays on the board, its tags and result with it.

@@ -1,10 +1,13 @@
 // The player clocks: Chr1 runs while the first player is on move, Chr2 while the second is, and
 // both are shown once a second. Only a legal move switches them; navigation leaves them alone. A
 // finished game kept on the board stops both; Take Back runs the clock of the player to move again.
+// With a time control the chess clock (unit1_time_control.cpp) takes the labels and follows the same
+// steps: a new game, a move, a stop and a resumption.
 
 #include "app/unit1.h"
 
 #include "app/qvchrono.h"
+#include "board/chessbrd.h"
 #include "board/entry_point.h"
 
 #include <QLabel>
@@ -12,6 +15,8 @@
 
 void TForm1::Timer1Timer(QObject*)
 {
+    if (FChessClock)
+        return;
     Label1->setText(Chr1->Time2Str(Chr1->TotalTimeElapsed()).left(8));
     Label2->setText(Chr2->Time2Str(Chr2->TotalTimeElapsed()).left(8));
 }
@@ -36,6 +41,8 @@ void TForm1::ResetClocks()
     Chr1->Reset();
     Chr2->Reset();
     Chr1->Start();
+    if (FChessClock)
+        StartChessClockGame();
 }
 
 void TForm1::SwitchClocks()
@@ -49,12 +56,17 @@ void TForm1::SwitchClocks()
         Chr2->Stop();
         Chr1->Start();
     }
+    // The board already has the side to move next.
+    if (FChessClock)
+        FChessClock->MoveMade(ChessBrd1->WhiteToMove());
 }
 
 void TForm1::StopClocks()
 {
     Chr1->Stop();
     Chr2->Stop();
+    if (FChessClock)
+        FChessClock->Pause();
 }
 
 // The time spent on the moves taken back stays on the clocks; the turn goes back with the moves.
@@ -66,4 +78,8 @@ void TForm1::ResumeClocks(int halfMovesTakenBack)
     TQVChronometre& waiting = Chr1Running ? *Chr2 : *Chr1;
     waiting.Stop();
     running.Start();
+    if (FChessClock) {
+        FChessClock->SetSideToMove(ChessBrd1->WhiteToMove());
+        FChessClock->Resume();
+    }
 }

@@ -29,6 +29,7 @@ void TForm1::Back1Click(QObject*)
     ChessBrd1->MoveBackward();
     UpdateMoveList();
     UpdateTakeBack();
+    FollowSideToMove();
 }
 
 void TForm1::Forward1Click(QObject*)
@@ -36,6 +37,7 @@ void TForm1::Forward1Click(QObject*)
     ChessBrd1->MoveForward();
     UpdateMoveList();
     UpdateTakeBack();
+    FollowSideToMove();
 }
 
 // Interrupts the current search only: a computer side stays one and thinks again at the board's

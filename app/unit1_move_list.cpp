@@ -101,6 +101,7 @@ void TForm1::MoveListViewChoose(int halfMove)
     const int ply = *MoveListViewStartPly + halfMove + 1;
     if (ChessBrd1->GotoMove(ply / 2, ply % 2 == 0))
         MoveListView->Mark(halfMove);
+    FollowSideToMove();
 }
 
 // Each step goes through the board's record as Back and Forward do, and refreshes the list as they do.
@@ -126,6 +127,7 @@ void TForm1::StepThroughGame(TGameStep step)
     }
     UpdateMoveList();
     UpdateTakeBack();
+    FollowSideToMove();
 }
 
 // The lines alternate White, Black from the record's first move on (a record that starts with Black
@@ -141,6 +143,7 @@ void TForm1::ListBox1Click(QObject*)
         ChessBrd1->GotoMove(first + i / 2, false);
     else
         ChessBrd1->GotoMove(first + (i + 1) / 2, true);
+    FollowSideToMove();
 }
 
 QStringList TForm1::MoveListLines() const

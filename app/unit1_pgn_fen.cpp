@@ -120,6 +120,7 @@ notation::Game TForm1::CurrentGame() const
     game.FiftyMoveDrawClaimed = FiftyMoveDrawClaimed;
     game.Result = notation::ResultOf(game);
     game.SetTag("Result", game.Result);
+    AddTimeControlTags(game);
     return game;
 }
 

@@ -1,0 +1,162 @@
+// The chess clock of a time control, once one is chosen: the two clock labels count down "White"
+// and "Black" instead of the stopwatches, the clock follows the board's side to move, and a flag
+// fall ends the game on time. Without a time control none of this acts and the stopwatches stay.
+
+#include "app/unit1.h"
+
+#include "app/controls.h"
+#include "app/game_transfer.h"
+#include "app/status_words.h"
+#include "board/chessbrd.h"
+#include "board/entry_point.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Often enough that the tenths shown below ten seconds move evenly.
+constexpr int ChessClockIntervalMs = 50;
+
+// The side has nothing but its king.
+bool OnlyKingLeft(const char (&squares)[64], bool white)
+{
+    return std::none_of(std::begin(squares), std::end(squares), [white](char c) {
+        const bool piece = white ? (c >= 'A' && c <= 'Z') : (c >= 'a' && c <= 'z');
+        return piece && c != 'K' && c != 'k';
+    });
+}
+
+QString SideName(bool white) { return white ? QStringLiteral("White") : QStringLiteral("Black"); }
+
+} // namespace
+
+void TForm1::SetTimeControl(std::optional<TTimeControl> control)
+{
+    if (!control) {
+        if (!FChessClock)
+            return;
+        FChessClock.reset();
+        ChessClockTimer->stop();
+        PlaceClockLabels(false);
+        ResetClocks();
+        Timer1Timer(Timer1);
+        return;
+    }
+    // The constructor refuses an invalid control before anything changes.
+    auto clock = std::make_unique<TChessClock>(*control, ChessClockTime);
+    FChessClock = std::move(clock);
+    if (!ChessClockTimer) {
+        ChessClockTimer = new QTimer(this);
+        connect(ChessClockTimer, &QTimer::timeout, this,
+            [this, handler = GuardedHandler(this, &TForm1::ChessClockTimerTimer)] { handler(ChessClockTimer); });
+    }
+    PlaceClockLabels(true);
+    StartChessClockGame();
+    ChessClockTimer->start(ChessClockIntervalMs);
+}
+
+std::optional<TTimeControl> TForm1::TimeControl() const
+{
+    return FChessClock ? std::optional(FChessClock->Control()) : std::nullopt;
+}
+
+void TForm1::StartChessClockGame()
+{
+    FChessClock->Start(ChessBrd1->WhiteToMove());
+    if (ChessBrd1->GameOver())
+        FChessClock->Pause();
+    ShowChessClock();
+}
+
+void TForm1::FollowSideToMove()
+{
+    if (!FChessClock || ChessBrd1->GameOver())
+        return;
+    FChessClock->SetSideToMove(ChessBrd1->WhiteToMove());
+    ShowChessClock();
+}
+
+void TForm1::ChessClockTimerTimer(QObject*)
+{
+    if (!FChessClock)
+        return;
+    // A position set up on the board by other means is followed at the latest here.
+    FollowSideToMove();
+    ShowChessClock();
+    if (const std::optional<bool> white = FChessClock->TakeFlagFall())
+        ChessClockFlagFell(*white);
+}
+
+// The left clock is the side at the bottom of the board, the right one the side at the top.
+void TForm1::ShowChessClock()
+{
+    const bool whiteAtBottom = !ChessBrd1->WhiteOnTop();
+    const auto show = [this](QLabel* label, bool white) {
+        const QString text = SideInWords(white) + QLatin1Char(' ') + FChessClock->Text(white);
+        if (label->text() != text)
+            label->setText(text);
+    };
+    show(Label1, whiteAtBottom);
+    show(Label2, !whiteAtBottom);
+}
+
+// The countdown with its side's name needs more room than the stopwatch: the two clocks share the
+// move list's width.
+void TForm1::PlaceClockLabels(bool wide)
+{
+    const std::array<QWidget*, 4> parts { Bevel1, Label1, Bevel2, Label2 };
+    if (!FClassicClockPlaces) {
+        if (!wide)
+            return;
+        FClassicClockPlaces.emplace();
+        for (std::size_t i = 0; i < parts.size(); ++i)
+            (*FClassicClockPlaces)[i] = parts[i]->geometry();
+    }
+    if (!wide) {
+        for (std::size_t i = 0; i < parts.size(); ++i)
+            parts[i]->setGeometry((*FClassicClockPlaces)[i]);
+        return;
+    }
+    constexpr int gap = 3;
+    constexpr int inset = 4;
+    const QRect list = ListBox1->geometry();
+    const QRect classic = (*FClassicClockPlaces)[0];
+    const int width = (list.width() - gap) / 2;
+    Bevel1->setGeometry(list.left(), classic.top(), width, classic.height());
+    Bevel2->setGeometry(list.right() + 1 - width, classic.top(), width, classic.height());
+    Label1->setGeometry(Bevel1->geometry().adjusted(inset, 0, -1, 0));
+    Label2->setGeometry(Bevel2->geometry().adjusted(inset, 0, -1, 0));
+}
+
+// A side whose time is up loses, unless the other side has only its king left and so no way to mate.
+void TForm1::ChessClockFlagFell(bool white)
+{
+    const QString side = SideName(white);
+    if (OnlyKingLeft(BoardPosition(*ChessBrd1).Squares, !white))
+        EndGame(QStringLiteral("Draw: %1's time is up, %2 cannot mate").arg(side, SideName(!white)),
+            QStringLiteral("Draw!  %1's time is up, %2 cannot mate.").arg(side, SideName(!white)));
+    else
+        EndGame(QStringLiteral("%1 lost on time").arg(side), QStringLiteral("%1 lost on time.").arg(side));
+}
+
+// The game played under the control names it; a game lost on time has its result. A result the
+// rules gave (a late move that mated) stands.
+void TForm1::AddTimeControlTags(notation::Game& game) const
+{
+    if (!FChessClock)
+        return;
+    if (game.TagValue("TimeControl").empty())
+        game.SetTag("TimeControl", FChessClock->Control().PgnTag().toStdString());
+    const std::optional<bool> whiteFlagged = FChessClock->FlagFallen();
+    if (!whiteFlagged || game.Result != "*")
+        return;
+    const bool draw = OnlyKingLeft(notation::Replay(game).back().Squares, !*whiteFlagged);
+    game.Result = draw ? "1/2-1/2" : *whiteFlagged ? "0-1" : "1-0";
+    game.SetTag("Result", game.Result);
+    game.SetTag("Termination", "time forfeit");
+}
