@@ -9,6 +9,7 @@
 #include "notation/move_rules.h"
 
 #include <QScopeGuard>
+#include <QTimer>
 
 #include <algorithm>
 #include <cctype>
@@ -92,7 +93,12 @@ bool TEnginePlayer::OwnTurn() const
 std::optional<TEnginePlayer::TGameText> TEnginePlayer::BoardGame() const
 {
     try {
-        const notation::Game game = RecordedGame(*Board);
+        notation::Game game = RecordedGame(*Board);
+        // A finished game (mate, stalemate, a draw by the rules) has no move left to play, whether or
+        // not the window keeps it on the board.
+        game.MoreDrawRules = Board->MoreDrawRules();
+        if (notation::EndOfGame(game) != notation::GameEnd::None)
+            return std::nullopt;
         TGameText text { QString::fromStdString(notation::WriteFen(game.Start)), {} };
         for (const notation::Move& move : game.Moves)
             text.Moves.append(QString::fromStdString(notation::CoordinateText(move)));
@@ -174,6 +180,9 @@ void TEnginePlayer::Lose(const QString& reason)
     FLost = true;
     Search = 0;
     FEngine->Quit();
-    if (OnLoses)
-        OnLoses(tr("%1: it loses the game").arg(reason));
+    // From the event loop, so that the window may end the game and delete this player in its handler.
+    QTimer::singleShot(0, this, [this, message = tr("%1: it loses the game").arg(reason)] {
+        if (OnLoses)
+            OnLoses(message);
+    });
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 // TEnginePlayer: an external UCI engine playing one colour of a board. When that colour is to move
-// at the end of the record, in a game that goes on, the player sends the game (its start and its
-// moves) and the clock times, and makes the engine's answer through the board's Move, as a player's
-// move. The board's own computer player stays off for that side: the engine runs in its own process,
-// not in the board's engine thread.
+// at the end of the record, in a game that goes on (not finished by the rules, not GameOver), the
+// player sends the game (its start and its moves) and the clock times, and makes the engine's answer
+// through the board's Move, as a player's move. The board's own computer player stays off for that
+// side: the engine runs in its own process, not in the board's engine thread.
 //
 // The player looks at the board whenever the board says that what it shows has changed (its
-// OnShownChanged, which the player chains before the handler already set) and on Update. An answer
+// OnShownChanged: the player links itself behind the handler set before it) and on Update, which the
+// window calls when it changes what the board does not show (GameOver, the players). An answer
 // to a position that is no longer on the board (Back, New Game, a takeback, a move made meanwhile) is
 // dropped. An engine that does not start, crashes, hangs or answers an illegal move loses the game:
 // OnLoses says so in a sentence ("Stockfish sent an illegal move (e2e5): it loses the game"), and the
@@ -64,6 +65,8 @@ public:
     std::function<void(const QString& message)> OnLoses;
 
     bool PlaysWhite() const { return FPlaysWhite; }
+    // The engine has done its handshake and taken its options, and has not lost.
+    bool Ready() const { return Configured && !FLost; }
     bool Thinking() const { return Search != 0; }
     bool Lost() const { return FLost; }
     QString Name() const { return FEngine->Name(); }

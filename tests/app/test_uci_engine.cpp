@@ -29,7 +29,8 @@ template <typename Condition> bool WaitFor(Condition condition, int timeoutMs = 
     return QTest::qWaitFor(condition, timeoutMs);
 }
 
-// A stand-in engine: a shell script that does the handshake and then what `onGo` and `onStop` say.
+// A stand-in engine: a shell script that does the handshake and then what `onGo` and `onStop` say;
+// told to quit, it leaves a file named after itself with ".quit" behind.
 QString WriteEngine(const QString& folder, const QString& name, const QString& handshake, const QString& onGo,
     const QString& onStop = QStringLiteral(":"))
 {
@@ -43,7 +44,7 @@ QString WriteEngine(const QString& folder, const QString& name, const QString& h
                               "    isready) echo readyok ;;\n"
                               "    go*) %2 ;;\n"
                               "    stop) %3 ;;\n"
-                              "    quit) exit 0 ;;\n"
+                              "    quit) touch \"$0.quit\"; exit 0 ;;\n"
                               "  esac\n"
                               "done\n")
                    .arg(handshake, onGo, onStop)
@@ -101,6 +102,8 @@ TEST(EnginePlayer, ZugwerkEnginePlaysBothSidesAndEndsWithItsPlayer)
     {
         TEnginePlayer white(board, true);
         TEnginePlayer black(board, false);
+        // White is told the clocks, Black a time per move.
+        white.Clock = [] { return TEngineClock { 2000, 2000, 100, 100 }; };
         for (TEnginePlayer* player : { &white, &black }) {
             player->MoveTimeMs = 50;
             player->OnLoses = [&](const QString& message) { losses.append(message); };
@@ -108,7 +111,7 @@ TEST(EnginePlayer, ZugwerkEnginePlaysBothSidesAndEndsWithItsPlayer)
         }
         // Three moves each, every one through the board's Move, so the record is a legal game.
         ASSERT_TRUE(WaitFor([&] { return board.CurrentMove() == 4; }));
-        EXPECT_EQ(RecordedGame(board).Moves.size(), 6u);
+        EXPECT_GE(RecordedGame(board).Moves.size(), 6u);
         processes = { white.Engine().ProcessId(), black.Engine().ProcessId() };
         EXPECT_FALSE(ProcessGone(processes[0]) || ProcessGone(processes[1]));
     }
@@ -119,22 +122,25 @@ TEST(EnginePlayer, ZugwerkEnginePlaysBothSidesAndEndsWithItsPlayer)
 TEST(EnginePlayer, StandInsThatCrashHangOrMoveIllegallyLoseTheirGameCleanly)
 {
     QTemporaryDir dir;
+    // Only a hang waits for the grace; the others have a long one, so that a slow machine cannot
+    // turn their failure into a hang.
     const struct {
         const char* Name;
         const char* OnGo;
+        int Grace;
         const char* Message;
     } cases[] = {
-        { "Crasher", "kill -9 $$", "Crasher crashed: it loses the game" },
-        { "Hanger", ":", "Hanger gave no move in time: it loses the game" },
-        { "Cheater", "echo bestmove e2e5", "Cheater sent an illegal move (e2e5): it loses the game" },
-        { "Mumbler", "echo bestmove", "Mumbler gave no move in time: it loses the game" },
+        { "Crasher", "kill -9 $$", 10000, "Crasher crashed: it loses the game" },
+        { "Hanger", ":", 300, "Hanger gave no move in time: it loses the game" },
+        { "Cheater", "echo bestmove e2e5", 10000, "Cheater sent an illegal move (e2e5): it loses the game" },
+        { "Mumbler", "echo bestmove", 300, "Mumbler gave no move in time: it loses the game" },
     };
     for (const auto& stand : cases) {
         SCOPED_TRACE(stand.Name);
         TChessBoard board;
         TEnginePlayer player(board, true);
         player.MoveTimeMs = 50;
-        player.Engine().BestMoveGrace = 300;
+        player.Engine().BestMoveGrace = stand.Grace;
         QStringList losses;
         player.OnLoses = [&](const QString& message) { losses.append(message); };
         player.Start({ WriteEngine(dir.path(), stand.Name, Handshake(stand.Name), stand.OnGo), {}, {}, std::nullopt });
@@ -152,21 +158,59 @@ TEST(EnginePlayer, AnAnswerToAPositionNoLongerOnTheBoardIsDropped)
     // It thinks until it is stopped, then answers with a move that is legal after 1.d4 too.
     const QString program = WriteEngine(dir.path(), "late", Handshake("Late"), ":", "echo bestmove c7c5");
     TChessBoard board;
-    TEnginePlayer black(board, false);
-    QStringList losses;
-    black.OnLoses = [&](const QString& message) { losses.append(message); };
-    black.Start({ program, {}, {}, std::nullopt });
-    ASSERT_TRUE(WaitFor([&] { return black.Engine().IsReady(); }));
-    ASSERT_TRUE(board.Move(Square::E2, Square::E4));
-    ASSERT_TRUE(WaitFor([&] { return black.Thinking(); }));
-    // Back, and another first move: the engine is stopped and asked again.
-    ASSERT_TRUE(board.MoveBackward());
-    ASSERT_TRUE(board.Move(Square::D2, Square::D4));
-    ASSERT_TRUE(WaitFor([&] { return black.Engine().DroppedAnswers() == 1; }));
-    EXPECT_TRUE(black.Thinking());
-    EXPECT_TRUE(losses.isEmpty());
-    EXPECT_FALSE(board.WhiteToMove());
-    EXPECT_EQ(RecordedGame(board).Moves.size(), 1u);
+    {
+        TEnginePlayer black(board, false);
+        QStringList losses;
+        black.OnLoses = [&](const QString& message) { losses.append(message); };
+        black.Start({ program, {}, {}, std::nullopt });
+        ASSERT_TRUE(WaitFor([&] { return black.Ready(); }));
+        ASSERT_TRUE(board.Move(Square::E2, Square::E4));
+        ASSERT_TRUE(WaitFor([&] { return black.Thinking(); }));
+        // Back, and another first move: the engine is stopped and asked again.
+        ASSERT_TRUE(board.MoveBackward());
+        ASSERT_TRUE(board.Move(Square::D2, Square::D4));
+        ASSERT_TRUE(WaitFor([&] { return black.Engine().DroppedAnswers() == 1; }));
+        EXPECT_TRUE(black.Thinking());
+        EXPECT_TRUE(losses.isEmpty());
+        EXPECT_FALSE(board.WhiteToMove());
+        EXPECT_EQ(RecordedGame(board).Moves.size(), 1u);
+    }
+    // Told to quit as its player went, not merely killed.
+    EXPECT_TRUE(QFile::exists(program + ".quit"));
+}
+
+TEST(EnginePlayer, DoesNotPlayInAFinishedGameNorWhileTheBoardShowsAnEarlierPosition)
+{
+    QTemporaryDir dir;
+    const QString program = WriteEngine(dir.path(), "eager", Handshake("Eager"), "echo bestmove 0000");
+    const struct {
+        const char* Situation;
+        std::vector<std::pair<Square, Square>> Moves;
+        bool Back;
+        bool GameOver;
+    } cases[] = {
+        { "mated",
+            { { Square::F2, Square::F3 }, { Square::E7, Square::E5 }, { Square::G2, Square::G4 },
+                { Square::D8, Square::H4 } },
+            false, false },
+        { "reviewing", { { Square::E2, Square::E4 }, { Square::E7, Square::E5 } }, true, false },
+        { "game over", {}, false, true },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Situation);
+        TChessBoard board;
+        for (const auto& [from, to] : c.Moves)
+            ASSERT_TRUE(board.Move(from, to));
+        if (c.Back) {
+            ASSERT_TRUE(board.MoveBackward() && board.MoveBackward());
+        }
+        board.set_GameOver(c.GameOver);
+        TEnginePlayer white(board, true);
+        white.Start({ program, {}, {}, std::nullopt });
+        ASSERT_TRUE(WaitFor([&] { return white.Ready(); }));
+        white.Update();
+        EXPECT_FALSE(white.Thinking());
+    }
 }
 
 TEST(EngineList, AddsEnginesByPathAfterTheirHandshakeAndRefusesOtherPrograms)
@@ -176,7 +220,6 @@ TEST(EngineList, AddsEnginesByPathAfterTheirHandshakeAndRefusesOtherPrograms)
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
     TEngineList list;
-    list.HandshakeTimeout = 300;
     QSignalSpy added(&list, &TEngineList::Added);
     QSignalSpy refused(&list, &TEngineList::Refused);
     list.Add(ZUGWERK_ENGINE_PATH);
@@ -188,18 +231,22 @@ TEST(EngineList, AddsEnginesByPathAfterTheirHandshakeAndRefusesOtherPrograms)
     ASSERT_EQ(entry.Options.size(), 2u);
     EXPECT_EQ(entry.Options[0].Name, "SearchDepth");
 
+    // cat answers every line with itself, never with uciok: it is refused after the timeout.
     const struct {
         QString Program;
+        int Timeout;
         const char* Reason;
     } refusals[] = {
-        { "/bin/true", "is not usable as a UCI engine: true ended (exit code 0) before it finished the UCI handshake" },
-        { "/bin/cat", "is not usable as a UCI engine: cat gave no answer to the UCI handshake within 300 ms" },
-        { dir.filePath("missing"), "does not exist" },
-        { dir.filePath("notes.txt"), "is not executable" },
-        { ZUGWERK_ENGINE_PATH, "is listed already" },
+        { "/bin/true", 10000,
+            "is not usable as a UCI engine: true ended (exit code 0) before it finished the UCI handshake" },
+        { "/bin/cat", 300, "is not usable as a UCI engine: cat gave no answer to the UCI handshake within 300 ms" },
+        { dir.filePath("missing"), 0, "does not exist" },
+        { dir.filePath("notes.txt"), 0, "is not executable" },
+        { ZUGWERK_ENGINE_PATH, 0, "is listed already" },
     };
     for (const auto& refusal : refusals) {
         SCOPED_TRACE(refusal.Program.toStdString());
+        list.HandshakeTimeout = refusal.Timeout;
         refused.clear();
         list.Add(refusal.Program);
         ASSERT_TRUE(WaitFor([&] { return refused.count() == 1; }));
