@@ -92,6 +92,8 @@ bool TEnginePlayer::OwnTurn() const
 
 std::optional<TEnginePlayer::TGameText> TEnginePlayer::BoardGame() const
 {
+    if (!Board)
+        return std::nullopt;
     try {
         notation::Game game = RecordedGame(*Board);
         // A finished game (mate, stalemate, a draw by the rules) has no move left to play, whether or

@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <algorithm>
@@ -89,13 +90,12 @@ std::optional<TUciOption> ParseUciOption(const QString& line)
 
 QString TUciGo::Arguments() const
 {
+    // A clock below zero (a flag that fell meanwhile) is no time at all to the engine.
+    const auto ms = [](qint64 value) { return QString::number(std::max<qint64>(0, value)); };
     if (!HasClock)
-        return QStringLiteral("movetime %1").arg(MoveTimeMs);
+        return "movetime " + ms(MoveTimeMs);
     return QStringLiteral("wtime %1 btime %2 winc %3 binc %4")
-        .arg(WhiteMs)
-        .arg(BlackMs)
-        .arg(WhiteIncrementMs)
-        .arg(BlackIncrementMs);
+        .arg(ms(WhiteMs), ms(BlackMs), ms(WhiteIncrementMs), ms(BlackIncrementMs));
 }
 
 qint64 TUciGo::ThinkingTimeMs(bool whiteToMove) const
@@ -257,13 +257,22 @@ void TUciEngine::ReadOutput()
             const QString line = QString::fromUtf8(Pending.mid(start, i - start)).trimmed();
             start = i + 1;
             if (!line.isEmpty())
-                HandleLine(line);
-            if (FState == TState::Ended || FState == TState::Quitting)
-                break;
+                Lines.push_back(line);
         }
     Pending.remove(0, start);
     if (Pending.size() > LongestLine)
         Pending.clear();
+    // A handler of ours may open a dialog whose event loop reads more output: the lines then wait
+    // in order for the loop below, which is already running.
+    if (HandlingLines)
+        return;
+    HandlingLines = true;
+    const auto done = qScopeGuard([this] { HandlingLines = false; });
+    while (!Lines.empty() && FState != TState::Ended && FState != TState::Quitting) {
+        const QString line = Lines.front();
+        Lines.pop_front();
+        HandleLine(line);
+    }
 }
 
 void TUciEngine::HandleLine(const QString& line)

@@ -5,7 +5,8 @@
 // from the event loop, and every wait has a timer of its own, so the window never blocks on an
 // engine. An engine that does not start, ends, crashes or stays silent past a timeout is reported
 // once through Failed and ended; nothing it does or sends throws into Qt. Lines the protocol does
-// not know are ignored.
+// not know are ignored. Its signals come from inside its own reading: a handler that is done with the
+// engine deletes it with deleteLater.
 //
 // XBoard-only engines speak another protocol. Debian's polyglot package wraps one as UCI: a
 // polyglot .ini file names the engine (EngineCommand = /usr/games/crafty, EngineDir = ...), and
@@ -133,6 +134,8 @@ private:
     QString FAuthor;
     std::vector<TUciOption> FOptions;
     QByteArray Pending; // output after the last complete line
+    std::deque<QString> Lines; // complete lines not handled yet
+    bool HandlingLines = false;
     bool AwaitingReady = false;
     std::deque<TSearch> Searches;
     int NextSearch = 1;
