@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -330,10 +331,11 @@ void TUciEngine::ProcessEnded()
 
 void TUciEngine::ProcessError()
 {
-    if (Process->error() != QProcess::FailedToStart || FState != TState::Starting)
+    if (Process->error() != QProcess::FailedToStart || (FState != TState::Starting && FState != TState::Quitting))
         return;
-    FState = TState::Ended;
-    Q_EMIT Failed(TFailure::DidNotStart, tr("%1 could not be started: %2").arg(FProgram, Process->errorString()));
+    // Told to quit while it was starting, it has simply ended.
+    if (std::exchange(FState, TState::Ended) == TState::Starting)
+        Q_EMIT Failed(TFailure::DidNotStart, tr("%1 could not be started: %2").arg(FProgram, Process->errorString()));
     Q_EMIT Finished();
 }
 

@@ -119,7 +119,7 @@ TEST(EnginePlayer, ZugwerkEnginePlaysBothSidesAndEndsWithItsPlayer)
     EXPECT_TRUE(ProcessGone(processes[0]) && ProcessGone(processes[1]));
 }
 
-TEST(EnginePlayer, StandInsThatCrashHangOrMoveIllegallyLoseTheirGameCleanly)
+TEST(EnginePlayer, EnginesThatDoNotStartCrashHangOrMoveIllegallyLoseTheirGameCleanly)
 {
     QTemporaryDir dir;
     // Only a hang waits for the grace; the others have a long one, so that a slow machine cannot
@@ -134,6 +134,7 @@ TEST(EnginePlayer, StandInsThatCrashHangOrMoveIllegallyLoseTheirGameCleanly)
         { "Hanger", ":", 300, "Hanger gave no move in time: it loses the game" },
         { "Cheater", "echo bestmove e2e5", 10000, "Cheater sent an illegal move (e2e5): it loses the game" },
         { "Mumbler", "echo bestmove", 300, "Mumbler gave no move in time: it loses the game" },
+        { "Missing", nullptr, 300, "/Missing could not be started: " },
     };
     for (const auto& stand : cases) {
         SCOPED_TRACE(stand.Name);
@@ -143,9 +144,13 @@ TEST(EnginePlayer, StandInsThatCrashHangOrMoveIllegallyLoseTheirGameCleanly)
         player.Engine().BestMoveGrace = stand.Grace;
         QStringList losses;
         player.OnLoses = [&](const QString& message) { losses.append(message); };
-        player.Start({ WriteEngine(dir.path(), stand.Name, Handshake(stand.Name), stand.OnGo), {}, {}, std::nullopt });
+        const QString program = stand.OnGo ? WriteEngine(dir.path(), stand.Name, Handshake(stand.Name), stand.OnGo)
+                                           : dir.filePath(stand.Name);
+        player.Start({ program, {}, {}, std::nullopt });
         ASSERT_TRUE(WaitFor([&] { return !losses.isEmpty(); }));
-        EXPECT_EQ(losses, QStringList { stand.Message });
+        ASSERT_EQ(losses.size(), 1);
+        EXPECT_TRUE(losses[0].contains(stand.Message) && losses[0].endsWith(": it loses the game"))
+            << losses[0].toStdString();
         EXPECT_TRUE(WaitFor([&] { return player.Engine().State() == TUciEngine::TState::Ended; }));
         EXPECT_TRUE(board.WhiteToMove());
         EXPECT_EQ(board.CurrentMove(), 1);
