@@ -69,12 +69,12 @@ void TEnginePlayer::EngineReady()
 {
     if (Configured)
         return;
-    if (!Setup.Program.isEmpty()) {
+    if (!OptionsSent) {
         // The first readyok ends the handshake: the options, then one more round for them to take.
         for (const auto& [name, value] : Setup.Options)
             FEngine->SetOption(name, value);
         ApplyStrength(*FEngine, Setup.Strength);
-        Setup.Program.clear();
+        OptionsSent = true;
         FEngine->NewGame();
         return;
     }

@@ -90,6 +90,7 @@ private:
     const bool FPlaysWhite;
     TUciEngine* FEngine;
     TEngineSetup Setup;
+    bool OptionsSent = false;
     bool Configured = false;
     bool FLost = false;
     int Search = 0; // the running search's number, 0 for none
