@@ -41,6 +41,10 @@
 //   move_list_view.*      TMoveListView: the moves in standard notation, two columns, the current one marked
 //   move_list_keys.*      TGameStepKeys: Left, Right, Home, End (Up, Down in the list) step through the game
 //   chess_clock.*         TTimeControl and TChessClock: minutes and increment per side, counted down
+//   uci_engine.*          TUciEngine: one external UCI engine as a child process, its handshake and answers
+//   engine_strength.*     an external engine's strength through UCI_Elo or Skill Level
+//   engine_list.*         TEngineList: the engines found on the system and added by path
+//   engine_player.*       TEnginePlayer: an external engine playing one side of the board
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published
