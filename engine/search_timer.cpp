@@ -1,5 +1,7 @@
 #include "engine/search_timer.h"
 
+#include <cassert>
+
 namespace engine {
 
 SearchTimer::SearchTimer(std::atomic<bool>& stopRequested)
@@ -12,6 +14,7 @@ SearchTimer::~SearchTimer() { Disarm(); }
 void SearchTimer::Arm(TimeBudget budget, bool startNow)
 {
     const std::lock_guard lock(Mutex);
+    assert(!Thread.joinable() && "disarm the timer before arming it again");
     Budget = budget;
     ClockStart.reset();
     if (startNow)

@@ -1,6 +1,7 @@
 // The built-in engine's levels through the board: how far each searches, variety in the opening,
 // and a search that ends on the game's clock.
 
+#include "engine/bench.h"
 #include "engine/chess_thread.h"
 #include "engine/levels.h"
 #include "tests/board/board_test_support.h"
@@ -91,12 +92,13 @@ TEST(ComputerPlayerLevels, VarietyVariesTheFirstMovesOverSeeds)
     EXPECT_EQ(firstMoves(std::nullopt), 1u);
 }
 
-// With the game's clock nearly run out the deep search ends on its time and still plays; the next
-// search starts afresh, not stopped by the timer of the last one.
+// With the game's clock nearly run out a search lost in captures is stopped at its time and still
+// plays; the next search starts afresh, not stopped by the timer of the last one.
 TEST(ComputerPlayerLevels, TheClockEndsTheSearchWithAMove)
 {
     TChessBoard board;
-    Arrange(board, "r1bq1rk1/pp2bppp/2n1pn2/3p4/2PP4/2N1PN2/PP1B1PPP/R2QKB1R", true);
+    Arrange(board, std::string(engine::QuiescenceStormFen).substr(0, std::string(engine::QuiescenceStormFen).find(' ')),
+        true);
     board.set_SearchDepth(engine::MaxSearchDepth);
     board.EngineClock = [] { return engine::ClockReading { std::nullopt, 2000, 0, std::nullopt }; };
     ASSERT_TRUE(board.MoveNow());
