@@ -18,8 +18,8 @@
 //   model_record.cpp    the game record: navigation, GetMove, the move list
 //   model_game_over.cpp GameOver: a finished game kept on the board, refusing moves
 //   model_draw_rules.cpp  MoreDrawRules: the half-move clock, dead positions, the 50-move claim, the 75-move rule
-//   model_thinking.cpp  the computer player: engine thread, MoveNow, CancelThinking, automatic start
-//   model_pause.cpp     the computer's pause before its move while it plays both sides, its progress reports
+//   model_thinking.cpp  the computer player: engine thread, its level and clock, MoveNow, CancelThinking, automatic
+//   start model_pause.cpp     the computer's pause before its move while it plays both sides, its progress reports
 //   view_geometry.cpp   the view's construction, sizes, appearance properties and their setters, WindowToSquare
 //   view_pieces.cpp     piece sets: the built-in and custom sets, the twelve masked images, DrawChessPiece
 //   view_render.cpp     Paint, DrawBorder, DrawBoard, ClearSquare, DrawPiece, UpdateChessBoard, paintEvent
@@ -47,6 +47,8 @@
 #include "board/game_events.h"
 #include "board/view_types.h"
 #include "engine/engine_types.h"
+#include "engine/levels.h"
+#include "engine/time_allotment.h"
 #include "engine/tthread.h"
 
 #include <QElapsedTimer>
@@ -60,6 +62,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -195,6 +198,19 @@ public:
     TThreadPriority ThinkingPriority() const { return FThinkingPriority; }
     void set_ThinkingPriority(TThreadPriority value);
     void CancelThinking();
+    // ---- The built-in engine's level (model_thinking.cpp) ----
+    // With a level the computer searches to the level's depth within its time per move and varies its
+    // first moves as the level says; without one (the default) it searches to SearchDepth alone.
+    // Setting SearchDepth, as the Options dialog does, drops the level: the depth chosen there plays.
+    // A new level reaches the next search, not the running one.
+    const std::optional<engine::Level>& Level() const { return FLevel; }
+    void set_Level(std::optional<engine::Level> level);
+    // The game's clock for the side to move, read at each search request; the search then spends no
+    // more than its share of it (engine::AllotTime), with or without a level. Unset, or none: no clock.
+    std::function<std::optional<engine::ClockReading>()> EngineClock;
+    // Seeds the draws among the near-best moves of a level's variety, so that games can be replayed;
+    // a new board is seeded at random.
+    void SeedVariety(std::uint32_t seed) { FVarietyRandom.seed(seed); }
     bool MoveNow();
     // "Move Now" for the side the computer plays: a running search ends at once and its best move so
     // far (of its last completed depth) is made; a computer that waits because the board shows an
@@ -562,6 +578,10 @@ private:
     bool FComputerPlaysBlack = false;
     TThreadPriority FThinkingPriority = tpLower;
     std::unique_ptr<ChessThread> FEngineThread;
+    std::optional<engine::Level> FLevel;
+    std::mt19937 FVarietyRandom { std::random_device {}() };
+    // What a search request asks beyond the classic search to SearchDepth: none without level or clock.
+    std::optional<engine::SearchBudget> EngineBudget();
     // Where the board last refused the engine's move; the engine is not restarted there by itself.
     struct EngineSituation {
         std::string position;

@@ -9,7 +9,16 @@
 #include <QMessageBox>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+
+namespace {
+
+// Kept back from the clock's share for what passes between the clock and the search: the request,
+// the hand-off through the event loop, the board's own handlers.
+constexpr std::chrono::milliseconds EngineClockOverhead { 50 };
+
+} // namespace
 
 void TChessBoard::StartEngineThread()
 {
@@ -57,6 +66,38 @@ void TChessBoard::set_ComputerPlaysBlack(bool value)
 void TChessBoard::set_SearchDepth(int value)
 {
     FSearchDepth.store(std::clamp(value, engine::MinSearchDepth, engine::MaxSearchDepth));
+    FLevel.reset();
+}
+
+void TChessBoard::set_Level(std::optional<engine::Level> level)
+{
+    if (level)
+        level->Depth = std::clamp(level->Depth, engine::MinSearchDepth, engine::MaxSearchDepth);
+    FLevel = level;
+}
+
+std::optional<engine::SearchBudget> TChessBoard::EngineBudget()
+{
+    const std::optional<engine::ClockReading> clock = EngineClock ? EngineClock() : std::nullopt;
+    if (!FLevel && !clock)
+        return std::nullopt;
+    engine::SearchBudget budget;
+    budget.Depth = FLevel ? FLevel->Depth : FSearchDepth.load();
+    if (FLevel) {
+        budget.Time = FLevel->Time();
+        budget.Opening = FLevel->Opening;
+    }
+    // The clock may allow less than the level's time, never more.
+    if (const std::optional<engine::TimeBudget> share
+        = clock ? engine::AllotTime(*clock, EngineClockOverhead) : std::nullopt) {
+        if (!budget.Time)
+            budget.Time = share;
+        budget.Time->SoftLimit = std::min(budget.Time->SoftLimit, share->SoftLimit);
+        budget.Time->HardLimit = std::min(budget.Time->HardLimit, share->HardLimit);
+    }
+    budget.HalfMoveOfGame = engine::HalfMoveOfGame(FCurrentMove, FWhiteToMove);
+    budget.Seed = FVarietyRandom();
+    return budget;
 }
 
 void TChessBoard::set_ThinkingPriority(TThreadPriority value)
@@ -91,7 +132,7 @@ bool TChessBoard::MoveNow()
     ThinkingClock.start();
     PauseWaived = false;
     if (FEngineThread)
-        FEngineThread->ThinkingRequested(PositionForEngine());
+        FEngineThread->ThinkingRequested(PositionForEngine(), EngineBudget());
     return true;
 }
 

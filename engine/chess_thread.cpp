@@ -2,14 +2,19 @@
 #include "engine/coordinate_text.h"
 #include "engine/scope_exit.h"
 
+#include <algorithm>
 #include <utility>
 
 ChessThread::ChessThread(BoardLink link)
     : Link(std::move(link))
     , Engine(std::make_unique<engine::Engine>())
 {
-    if (Link.ReportProgress)
-        Engine->SetIterationHook([this](const engine::IterationReport& iteration) { PostProgress(iteration); });
+    Engine->SetIterationHook([this](const engine::IterationReport& iteration) {
+        if (BudgetTimed && Timer.SoftLimitPassed())
+            BudgetDepth.store(iteration.Depth);
+        if (Link.ReportProgress)
+            PostProgress(iteration);
+    });
 }
 
 ChessThread::~ChessThread()
@@ -24,10 +29,11 @@ void ChessThread::WakeUp()
     Signal.notify_all();
 }
 
-void ChessThread::ThinkingRequested(const engine::RootPosition& position)
+void ChessThread::ThinkingRequested(const engine::RootPosition& position, std::optional<engine::SearchBudget> budget)
 {
     std::lock_guard lock(Mutex);
     RequestedPosition = position;
+    RequestedBudget = budget;
     RequestedNumber = ++RequestNumber;
     ProgressWanted = RequestedNumber;
     Signal.notify_all();
@@ -45,6 +51,7 @@ void ChessThread::Execute()
         if (Terminated())
             return;
         const engine::RootPosition position = *std::exchange(RequestedPosition, std::nullopt);
+        const std::optional<engine::SearchBudget> budget = std::exchange(RequestedBudget, std::nullopt);
         SearchRequest = RequestedNumber;
         Searching = true;
         SearchesStartedCount.fetch_add(1);
@@ -53,13 +60,19 @@ void ChessThread::Execute()
         // Search the thread's own copy of the position, whatever the board does meanwhile.
         ApplyPriority();
         engine::LoadRootPosition(*Engine, position);
-        const bool completed = Engine->RunSearch(Link.SearchDepth, StopRequested);
+        const SearchOutcome outcome = budget
+            ? SearchWithin(*budget)
+            : SearchOutcome { Engine->RunSearch(Link.SearchDepth, StopRequested), false, engine::NoMove };
 
         lock.lock();
         Searching = false;
-        // A search stopped by PlayBestMoveNow plays what it has, like a completed one.
+        // A search stopped by PlayBestMoveNow, or by its time, plays what it has, like a completed one.
         const bool playNow = std::exchange(PlayNowRequested, false);
-        const engine::EngineMove move = completed || playNow ? Engine->BestMoveSoFar() : engine::NoMove;
+        engine::EngineMove move = engine::NoMove;
+        if (outcome.Completed)
+            move = outcome.Chosen != engine::NoMove ? outcome.Chosen : Engine->BestMoveSoFar();
+        else if (playNow || outcome.TimeUp)
+            move = Engine->BestMoveSoFar();
         if (move == engine::NoMove) {
             // Stopped: no move. CancelThinking waits for exactly this.
             Link.Thinking.store(false);
@@ -82,6 +95,26 @@ void ChessThread::Execute()
         Signal.notify_all();
         Signal.wait(lock, [this] { return HandOff == HandOffState::None || Terminated(); });
     }
+}
+
+// The budget's depth, its clock and its variety. A search that ended on its time clears the stop
+// request the timer set; one that the board stopped meanwhile is ended by the board as ever.
+ChessThread::SearchOutcome ChessThread::SearchWithin(const engine::SearchBudget& budget)
+{
+    BudgetDepth.store(std::clamp(budget.Depth, engine::MinSearchDepth, engine::MaxSearchDepth));
+    BudgetTimed = budget.Time.has_value();
+    if (BudgetTimed)
+        Timer.Arm(*budget.Time);
+    SearchOutcome outcome { Engine->RunSearch(BudgetDepth, StopRequested), false, engine::NoMove };
+    if (outcome.Completed)
+        outcome.Chosen = engine::ChooseMove(*Engine, budget.Opening, budget.HalfMoveOfGame, budget.Seed);
+    if (BudgetTimed && Timer.Disarm()) {
+        outcome.TimeUp = true;
+        // A choice cut short by the clock falls back on the best move, which the search completed.
+        StopRequested.store(false);
+    }
+    BudgetTimed = false;
+    return outcome;
 }
 
 void ChessThread::HandOffMove(unsigned ticket)
@@ -169,6 +202,7 @@ void ChessThread::CancelThinking()
         // simply withdrawn.
         if (!Searching && HandOff != HandOffState::Pending) {
             RequestedPosition.reset();
+            RequestedBudget.reset();
             Link.Thinking.store(false);
         }
         // Otherwise the search ends by itself on the stop request, or completes just before it;

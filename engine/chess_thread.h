@@ -11,7 +11,8 @@
 // - The requested position is passed with ThinkingRequested and kept under the mutex until the
 //   thread takes it up; CancelThinking withdraws a request not yet taken up.
 // - StopRequested is set and cleared on the main thread, by CancelThinking and PlayBestMoveNow;
-//   the search polls it.
+//   the search polls it. The timer of a search with a time budget sets it too, at the hard limit;
+//   the engine thread clears it after that search, whose move so far is handed off.
 // - The idle thread blocks on the condition variable; ThinkingRequested and Terminate wake it.
 // - After a completed search the hand-off is posted to the main thread and the thread waits until it
 //   has run or has been discarded by CancelThinking, so CancelThinking always returns. A search
@@ -23,7 +24,9 @@
 // The board owns the thread; it cancels thinking, terminates and joins it before it goes away.
 
 #include "engine/engine.h"
+#include "engine/levels.h"
 #include "engine/root_position.h"
+#include "engine/search_timer.h"
 #include "engine/tthread.h"
 
 #include <condition_variable>
@@ -69,8 +72,11 @@ public:
     // is idle; returns at once when nothing is requested.
     void CancelThinking();
     // Main thread, after the board has set Thinking: hands over the position to search, which the
-    // thread keeps as its own copy, and wakes the idle thread.
-    void ThinkingRequested(const engine::RootPosition& position);
+    // thread keeps as its own copy, and wakes the idle thread. Without a budget the search goes to
+    // the board's SearchDepth. With one, it goes to the budget's depth, ends at its time (the move
+    // found so far is handed off as for a completed search) and chooses with its variety.
+    void ThinkingRequested(
+        const engine::RootPosition& position, std::optional<engine::SearchBudget> budget = std::nullopt);
     // Main thread. Ends a running search at once and hands off, as for a completed search, the best
     // move of its last completed iteration, or the first legal move when not even depth 1 has
     // completed. Returns once the search has ended and its hand-off is posted (CancelThinking still
@@ -92,6 +98,13 @@ protected:
 
 private:
     enum class HandOffState { None, Pending, Running };
+    struct SearchOutcome {
+        bool Completed; // the search reached its depth (or its soft time limit)
+        bool TimeUp; // the timer stopped the search or the choice
+        engine::EngineMove Chosen; // with variety, the move chosen after a completed search
+    };
+    // Engine thread: a budgeted search of the loaded position.
+    SearchOutcome SearchWithin(const engine::SearchBudget& budget);
     void HandOffMove(unsigned ticket);
     // Engine thread, from the iteration hook: posts the iteration's report.
     void PostProgress(const engine::IterationReport& iteration);
@@ -110,6 +123,7 @@ private:
     std::mutex Mutex;
     std::condition_variable Signal;
     std::optional<engine::RootPosition> RequestedPosition; // from ThinkingRequested until taken up
+    std::optional<engine::SearchBudget> RequestedBudget; // with RequestedPosition
     bool Searching = false;
     bool PlayNowRequested = false; // the running search is to hand off what it has when stopped
     bool PostingHandOff = false; // from Pending until RunOnMainThread has returned
@@ -120,8 +134,12 @@ private:
     unsigned RequestNumber = 0; // of the last ThinkingRequested
     unsigned RequestedNumber = 0; // of RequestedPosition
 
-    // Engine thread only: the request number of the running search.
+    // Engine thread only: the request number of the running search, and for a budgeted search its
+    // depth limit (lowered to the last iteration once the soft time limit has passed) and clock.
     unsigned SearchRequest = 0;
+    std::atomic<int> BudgetDepth { engine::DefaultSearchDepth };
+    bool BudgetTimed = false;
+    engine::SearchTimer Timer { StopRequested };
     // Main thread only: the request whose progress reports are passed on; 0 for none.
     unsigned ProgressWanted = 0;
 };

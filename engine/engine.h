@@ -14,6 +14,10 @@
 //   attacks.cpp         attack and check tests
 //   evaluate.cpp        the static evaluation
 //   search.cpp          iterative deepening, alpha-beta, quiescence
+//   root_scores.cpp     RootMovesScoringAtLeast: which root moves come near the best one
+//   time_allotment.*    TimeBudget and AllotTime: how much of the clock one search may take
+//   search_timer.*      SearchTimer: the clock that ends a timed search
+//   levels.*            the named levels of play and the variety in the opening
 //   legal_moves.h       ForEachLegalMove: the legal moves of the position, for callers outside the search
 //   root_position.*     RootPosition: a position as the board and FEN hand it over, loaded as the root
 //   fen_fields.*        the fields of FEN and the form of each (whether the position can stand is notation/'s)
@@ -185,6 +189,15 @@ public:
     // The move to play however the last search ended: BestMove, or when no iteration completed the
     // first legal root move (among the search's root moves); NoMove only when the root has none.
     EngineMove BestMoveSoFar() const { return HasBestMove() ? BestMove() : RootFallback; }
+
+    // --- Root move scores (root_scores.cpp) ---------------------------------------------------
+
+    // After a completed search, with the position still at its root: writes into `out` the legal root
+    // moves (among the search's root moves) whose score at `depth` is at least `threshold`, the best
+    // move first, and returns how many. Each move but the best is decided by a null-window search, so
+    // the answer is exact for that depth whatever the move order. The stop request and node limit of
+    // the last search end it too: it then returns 0 and the position is undefined.
+    int RootMovesScoringAtLeast(int threshold, int depth, std::span<EngineMove> out);
 
 private:
     // Moves and their undo records.

@@ -3,27 +3,24 @@
 // How a search of the UCI engine ends: at its depth, at its time, on `stop`, and when its answer may
 // be given (`go infinite` and `go ponder` hold it back).
 
+#include "engine/search_timer.h"
 #include "uci/time_allotment.h"
 
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 namespace uci {
 
-// The stop request and depth limit that the engine reads, and the clock that drives them. A timer
-// thread, running from Begin to Finish of a timed search, sets StopRequested at the hard limit.
+// The stop request and depth limit that the engine reads, and the clock that drives them. The timer,
+// armed from Begin to Finish of a timed search, sets StopRequested at the hard limit.
 //
 // Threads: Begin, Stop, PonderHit and Reset come from the command thread (Begin and Reset only
-// while no search runs); IterationCompleted and Finish from the searching worker. Every field
-// but the two atomics is guarded by Mutex.
+// while no search runs); IterationCompleted and Finish from the searching worker. Held and Pondering
+// are guarded by Mutex; the timer guards its own.
 class SearchControl {
 public:
-    using Clock = std::chrono::steady_clock;
-
     SearchControl() = default;
     ~SearchControl();
     SearchControl(const SearchControl&) = delete;
@@ -48,17 +45,11 @@ public:
     void Reset();
 
 private:
-    void RunTimer();
-    bool ClockRunning() const { return ClockStart.has_value() && Budget.has_value(); }
-
     std::mutex Mutex;
     std::condition_variable Changed;
-    std::thread Timer;
-    std::optional<TimeBudget> Budget;
-    std::optional<Clock::time_point> ClockStart;
+    engine::SearchTimer Timer { StopRequested };
     bool Held = false;
     bool Pondering = false;
-    bool Finished = true;
 };
 
 } // namespace uci

@@ -1,7 +1,9 @@
 #pragma once
 
-// How much of the clock one search may take.
+// How much of the clock one search of the UCI engine may take: the clock of the side to move, as
+// `go` gives it, shared out by engine::AllotTime.
 
+#include "engine/time_allotment.h"
 #include "uci/go_command.h"
 
 #include <chrono>
@@ -9,12 +11,7 @@
 
 namespace uci {
 
-// When a timed search ends: no iteration starts after SoftLimit, and the search is stopped at
-// HardLimit, both counted from the moment the clock starts.
-struct TimeBudget {
-    std::chrono::milliseconds SoftLimit;
-    std::chrono::milliseconds HardLimit;
-};
+using engine::TimeBudget;
 
 // The time a search may take for the side to move (colour 0 White, 1 Black), from `movetime` or
 // from that side's clock; none when the request gives neither. `overhead` is kept back from the
