@@ -49,7 +49,7 @@ SANITIZER_ENV := QT_QPA_PLATFORM=offscreen \
 # The two tests that hold the engine to the wall clock in milliseconds stay out of the
 # ThreadSanitizer run: it slows every thread many times over, so they would measure the sanitizer.
 # The timer they rely on still runs there, in the other Uci tests; they run in every other build.
-TSAN_TESTS := '^(ComputerPlayer|Uci|UciProcess|Search)\.|Throwing'
+TSAN_TESTS := '^(ComputerPlayer|ComputerPlayerLevels|Levels|Uci|UciProcess|Search)\.|Throwing'
 WALL_CLOCK_TESTS := 'UciProcess\.(MoveTimeIsUsedAndNotExceeded|AGameOnTheClockIsNeverLostOnTime)$$'
 
 test-sanitize: deps
