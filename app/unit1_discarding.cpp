@@ -10,12 +10,11 @@
 
 namespace {
 
-// Whether a half-move leads to the record's last position.
+// Whether the record holds more than its first position.
 bool GameHasMoves(const TChessBoard& board)
 {
-    const int move = board.LastRecordedMove();
-    const bool white = board.LastRecordedWhite();
-    return board.GetMove(white ? move - 1 : move, !white).PosStr[0] == '_';
+    return TChessBoard::PositionOrder(board.LastRecordedMove(), board.LastRecordedWhite())
+        > TChessBoard::PositionOrder(board.FirstRecordedMove(), board.FirstRecordedWhite());
 }
 
 } // namespace

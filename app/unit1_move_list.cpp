@@ -12,13 +12,6 @@
 #include "board/chessbrd.h"
 #include "board/entry_point.h"
 
-namespace {
-
-// A position of the record as a count of half-moves: (1, White) is 2, (1, Black) 3, (2, White) 4.
-int PlyOf(int moveNumber, bool whiteToMove) { return 2 * moveNumber + (whiteToMove ? 0 : 1); }
-
-} // namespace
-
 void TForm1::UpdateMoveList()
 {
     ListShowsFinishedGame = false;
@@ -48,7 +41,7 @@ void TForm1::UpdateMoveListView()
 {
     if (!FPreferences.StandardMoveList)
         return;
-    const bool moveInProgress = ChessBrd1->GetMove(ChessBrd1->CurrentMove(), ChessBrd1->WhiteToMove()).PosStr[0] != '_';
+    const bool moveInProgress = !ChessBrd1->LiesInRecord(ChessBrd1->CurrentMove(), ChessBrd1->WhiteToMove());
     if (!moveInProgress) {
         FillMoveListView();
         return;
@@ -67,8 +60,8 @@ void TForm1::UpdateMoveListView()
 }
 
 // The game the classic list shows, in standard notation: the finished game while the list still shows
-// it and the board has moved on, else the board's, marked at the half-move that led to the board's position. A board that holds
-// no legal game (a position written over it) keeps the classic list in sight.
+// it and the board has moved on, else the board's, marked at the half-move that led to the board's position. A board
+// that holds no legal game (a position written over it) keeps the classic list in sight.
 void TForm1::FillMoveListView()
 {
     try {
@@ -78,9 +71,10 @@ void TForm1::FillMoveListView()
             MoveListView->ShowGame(*FinishedGame, static_cast<int>(FinishedGame->Moves.size()) - 1);
         } else {
             const notation::Game game = RecordedGame(*ChessBrd1);
-            const int startPly = PlyOf(game.Start.FullmoveNumber, game.Start.WhiteToMove);
+            const int startPly = TChessBoard::PositionOrder(game.Start.FullmoveNumber, game.Start.WhiteToMove);
             MoveListViewStartPly = startPly;
-            MoveListView->ShowGame(game, PlyOf(ChessBrd1->CurrentMove(), ChessBrd1->WhiteToMove()) - startPly - 1);
+            MoveListView->ShowGame(
+                game, TChessBoard::PositionOrder(ChessBrd1->CurrentMove(), ChessBrd1->WhiteToMove()) - startPly - 1);
         }
     } catch (const notation::NotationError&) {
         MoveListViewStartPly.reset();

@@ -24,12 +24,6 @@ TRecordPosition Previous(TRecordPosition p)
     return p.WhiteToMove ? TRecordPosition { p.Move - 1, false } : TRecordPosition { p.Move, true };
 }
 
-// Record entries hold the board's buffer, "_" first; a position outside the record reads "init".
-bool LiesInRecord(const TChessBoard& board, TRecordPosition p)
-{
-    return board.GetMove(p.Move, p.WhiteToMove).PosStr[0] == '_';
-}
-
 bool HumanPlays(const TChessBoard& board, bool white)
 {
     return white ? !board.ComputerPlaysWhite() : !board.ComputerPlaysBlack();
@@ -66,7 +60,7 @@ int TForm1::HalfMovesToTakeBack() const
     TRecordPosition p = end;
     for (int halfMoves = 1;; ++halfMoves) {
         p = Previous(p);
-        if (!LiesInRecord(board, p))
+        if (!board.LiesInRecord(p.Move, p.WhiteToMove))
             return 0;
         if (HumanPlays(board, p.WhiteToMove))
             return halfMoves;

@@ -165,6 +165,11 @@ public:
     // The record's last position, the one after the last half-move made.
     int LastRecordedMove() const { return EndMove; }
     bool LastRecordedWhite() const { return EndWhite; }
+    // Positions in game order, counted in half-moves: (m, White) < (m, Black) < (m + 1, White).
+    static int PositionOrder(int moveNumber, bool whiteToMove) { return 2 * moveNumber + (whiteToMove ? 0 : 1); }
+    // Whether the position lies between the record's first and last; inside a move's events the
+    // position being made lies beyond the last.
+    bool LiesInRecord(int moveNumber, bool whiteToMove) const;
     // True while the board shows a position before the last one of the record (after Back or a
     // jump to an earlier move). The computer does not start by itself then.
     bool Reviewing() const { return PositionOrder(FCurrentMove, FWhiteToMove) < PositionOrder(EndMove, EndWhite); }
@@ -478,11 +483,8 @@ private:
     void RaiseDrawRuleEnd(THandlerCalls& handlers);
     void RefreshDrawClaim();
     // model_record.cpp
-    // Positions in game order: (m, White) < (m, Black) < (m + 1, White).
-    static int PositionOrder(int moveNumber, bool whiteToMove) { return 2 * moveNumber + (whiteToMove ? 0 : 1); }
     MoveInfo& RecordEntry(int moveNumber, bool whiteToMove);
     const MoveInfo& RecordEntry(int moveNumber, bool whiteToMove) const;
-    bool LiesInRecord(int moveNumber, bool whiteToMove) const;
     void RecordCurrentPosition(Square oldSq, Square newSq);
     struct MovedSquares {
         Square from = Square::None;
