@@ -42,6 +42,7 @@ struct TEngineSetup {
     QStringList Arguments;
     std::vector<std::pair<QString, QString>> Options;
     std::optional<int> Strength;
+    bool operator==(const TEngineSetup&) const = default;
 };
 
 class TEnginePlayer : public QObject {

@@ -22,6 +22,7 @@
 //   unit1_thinking.cpp    what the computer is thinking, beside the status
 //   unit1_access.cpp      the accessible names of the controls, moves typed on the board
 //   unit1_time_control.cpp  the chess clock of a time control: countdown labels, flag fall, its tags
+//   unit1_engines.cpp     the external engines the player can choose
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
 //   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
@@ -45,6 +46,7 @@
 //   engine_strength.*     an external engine's strength through UCI_Elo or Skill Level
 //   engine_list.*         TEngineList: the engines found on the system and added by path
 //   engine_player.*       TEnginePlayer: an external engine playing one side of the board
+//   game_setup.*          TGameSetup: who plays each side, the time control, the games of a match
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published
@@ -52,6 +54,7 @@
 // computer's moves arrive there too.
 
 #include "app/chess_clock.h"
+#include "app/engine_list.h"
 #include "app/preferences.h"
 #include "board/chesstypes.h"
 #include "notation/game_notation.h"
@@ -272,6 +275,12 @@ public:
     QTimer* ChessClockTimer = nullptr;
     void ChessClockTimerTimer(QObject* Sender);
 
+    // ---- The external engines (unit1_engines.cpp) ----
+    // The engine list, looked for on the system the first time it is asked for, so that no engine
+    // runs before a player wants one. The search can be replaced before then, as tests do.
+    TEngineList& EngineList();
+    TEngineSearch EngineSearch = TEngineSearch::FromEnvironment();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -369,4 +378,6 @@ private:
     std::unique_ptr<TChessClock> FChessClock;
     // Bevel1, Label1, Bevel2 and Label2 where the stopwatches have them, while the countdown is wider.
     std::optional<std::array<QRect, 4>> FClassicClockPlaces;
+    // unit1_engines.cpp
+    TEngineList* FEngineList = nullptr;
 };
