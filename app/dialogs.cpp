@@ -3,6 +3,7 @@
 #include "app/dialogs.h"
 
 #include "app/game_list_dialog.h"
+#include "app/new_game_dialog.h"
 #include "app/toolbar_pictures.h"
 
 #include <QColorDialog>
@@ -71,6 +72,8 @@ int TQtDialogs::ChooseGame(QWidget* parent, const QList<TGameListEntry>& games)
     TGameListDialog dialog(games, parent);
     return dialog.exec() == QDialog::Accepted ? dialog.ChosenGame() : -1;
 }
+
+bool TQtDialogs::ChooseNewGame(QWidget*, TNewGameDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
 
 QString WithDefaultExtension(const QString& fileName, const QString& defaultExt)
 {

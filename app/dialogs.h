@@ -11,6 +11,7 @@
 #include <QString>
 
 class QPrinter;
+class TNewGameDialog;
 class QWidget;
 
 // What a file dialog shows. A file name typed without an extension gets DefaultExt (without the
@@ -54,6 +55,9 @@ public:
 
     // Lets the user pick one of several games; its index, or -1 when the list was cancelled.
     virtual int ChooseGame(QWidget* parent, const QList<TGameListEntry>& games) = 0;
+
+    // Runs the New Game dialog, filled in by the window; false when it was cancelled.
+    virtual bool ChooseNewGame(QWidget* parent, TNewGameDialog& dialog) = 0;
 };
 
 class TQtDialogs : public TDialogs {
@@ -66,6 +70,7 @@ public:
     bool PrinterSetup(QWidget* parent, QPrinter& printer) override;
     bool ChooseColor(QWidget* parent, TColor& color) override;
     int ChooseGame(QWidget* parent, const QList<TGameListEntry>& games) override;
+    bool ChooseNewGame(QWidget* parent, TNewGameDialog& dialog) override;
 };
 
 // The name with the default extension appended when the name has no extension of its own.

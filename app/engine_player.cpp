@@ -42,6 +42,7 @@ TEnginePlayer::TEnginePlayer(TChessBoard& board, bool playsWhite, QObject* paren
         board.set_ComputerPlaysWhite(false);
     else
         board.set_ComputerPlaysBlack(false);
+    board.set_OutsidePlayer(playsWhite, true);
     board.OnShownChanged = TShownHook { this, std::move(board.OnShownChanged) };
     connect(FEngine, &TUciEngine::Ready, this, &TEnginePlayer::EngineReady);
     connect(FEngine, &TUciEngine::BestMove, this, &TEnginePlayer::Answer);
@@ -54,9 +55,11 @@ TEnginePlayer::~TEnginePlayer()
     FEngine->disconnect(this);
     // Unlinks the hook when it is still the board's handler; inside a later chain it stays and
     // passes the call on alone.
-    if (Board)
-        if (TShownHook* hook = Board->OnShownChanged.target<TShownHook>(); hook && hook->Player == this)
-            Board->OnShownChanged = std::move(hook->Previous);
+    if (!Board)
+        return;
+    Board->set_OutsidePlayer(FPlaysWhite, false);
+    if (TShownHook* hook = Board->OnShownChanged.target<TShownHook>(); hook && hook->Player == this)
+        Board->OnShownChanged = std::move(hook->Previous);
 }
 
 void TEnginePlayer::Start(const TEngineSetup& setup)

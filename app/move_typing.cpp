@@ -99,7 +99,7 @@ QString TMoveTyping::Enter()
         SquareNamed(Square::None);
     if (typed.isEmpty())
         return {};
-    if (Board.Thinking() || Board.ComputerMoveWaiting() || Board.ComputerIsToMove())
+    if (Board.Thinking() || Board.ComputerMoveWaiting() || !Board.HumanIsToMove())
         return Refuse(tr("Not played: the computer is to move"));
 
     const notation::Position position = BoardPosition(Board);

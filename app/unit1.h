@@ -23,6 +23,7 @@
 //   unit1_access.cpp      the accessible names of the controls, moves typed on the board
 //   unit1_time_control.cpp  the chess clock of a time control: countdown labels, flag fall, its tags
 //   unit1_engines.cpp     the external engines the player can choose
+//   unit1_new_game.cpp    New Game...: the players, levels and time control of a chosen setup
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
 //   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
@@ -47,6 +48,7 @@
 //   engine_list.*         TEngineList: the engines found on the system and added by path
 //   engine_player.*       TEnginePlayer: an external engine playing one side of the board
 //   game_setup.*          TGameSetup: who plays each side, the time control, the games of a match
+//   new_game_dialog.*     TNewGameDialog: the New Game dialog
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published
@@ -55,6 +57,7 @@
 
 #include "app/chess_clock.h"
 #include "app/engine_list.h"
+#include "app/game_setup.h"
 #include "app/preferences.h"
 #include "board/chesstypes.h"
 #include "notation/game_notation.h"
@@ -281,6 +284,19 @@ public:
     TEngineList& EngineList();
     TEngineSearch EngineSearch = TEngineSearch::FromEnvironment();
 
+    // ---- New games of a chosen setup (unit1_new_game.cpp) ----
+    // File menu, behind the other items: the New Game dialog.
+    QAction* NewGameSetup1;
+    void NewGameSetup1Click(QObject* Sender);
+    // Starts a new game of the setup: its players take their sides, its time control the clocks.
+    // False when the player chose to keep the current game. Throws std::invalid_argument for an
+    // invalid time control, which changes nothing.
+    bool StartGame(const TGameSetup& setup);
+    // The setup of the games being played, else the one the radio groups and the clocks make.
+    TGameSetup CurrentSetup() const;
+    // The engine player of a side that an external engine plays.
+    TEnginePlayer* EnginePlayer(bool white) const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -380,4 +396,15 @@ private:
     std::optional<std::array<QRect, 4>> FClassicClockPlaces;
     // unit1_engines.cpp
     TEngineList* FEngineList = nullptr;
+    // unit1_new_game.cpp
+    void PlaceSetupPlayers();
+    void DropEnginePlayer(bool white);
+    void RenewEnginePlayers();
+    void EngineLost(bool white, const QString& message);
+    void LeaveSetupForSide(bool white, bool computer);
+    void AddSetupTags(notation::Game& game, bool imported) const;
+    std::optional<TGameSetup> FGameSetup;
+    std::array<QPointer<TEnginePlayer>, 2> FEnginePlayers; // Black's, White's
+    // The result of the game an engine lost by its fault, while that game ends.
+    std::optional<std::string> FForfeitResult;
 };

@@ -99,6 +99,7 @@ void TForm1::EndGame(const QString& status, const QString& message)
     if (!keep) {
         ChessBrd1->NewGame();
         ResetClocks();
+        RenewEnginePlayers();
     }
     UpdateTakeBack();
 }

@@ -21,6 +21,7 @@ void TForm1::New1Click(QObject*)
     ChessBrd1->NewGame();
     UpdateMoveList();
     ResetClocks();
+    RenewEnginePlayers();
     UpdateTakeBack();
 }
 
@@ -93,12 +94,14 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::RadioGroup1Click(QObject*)
 {
+    LeaveSetupForSide(false, RadioGroup1->ItemIndex() != 0);
     ChessBrd1->set_ComputerPlaysBlack(RadioGroup1->ItemIndex() != 0);
     UpdateTakeBack();
 }
 
 void TForm1::RadioGroup2Click(QObject*)
 {
+    LeaveSetupForSide(true, RadioGroup2->ItemIndex() != 0);
     ChessBrd1->set_ComputerPlaysWhite(RadioGroup2->ItemIndex() != 0);
     UpdateTakeBack();
 }

@@ -121,6 +121,7 @@ notation::Game TForm1::CurrentGame() const
     game.Result = notation::ResultOf(game);
     game.SetTag("Result", game.Result);
     AddTimeControlTags(game);
+    AddSetupTags(game, imported && !ImportedGame->Tags.empty());
     return game;
 }
 
@@ -288,6 +289,7 @@ void TForm1::ImportGame(const notation::Game& game)
     ImportedGame = replay.Imported;
     UpdateMoveList();
     ResetClocks();
+    RenewEnginePlayers();
     ShowImportedGame();
     UpdateTakeBack();
 

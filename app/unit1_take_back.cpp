@@ -26,7 +26,7 @@ TRecordPosition Previous(TRecordPosition p)
 
 bool HumanPlays(const TChessBoard& board, bool white)
 {
-    return white ? !board.ComputerPlaysWhite() : !board.ComputerPlaysBlack();
+    return !board.OutsidePlayer(white) && (white ? !board.ComputerPlaysWhite() : !board.ComputerPlaysBlack());
 }
 
 // The last position of the game. Inside a move's events the record's last entry still holds the

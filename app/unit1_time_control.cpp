@@ -41,6 +41,7 @@ void TForm1::SetTimeControl(std::optional<TTimeControl> control)
         if (!FChessClock)
             return;
         FChessClock.reset();
+        ChessBrd1->EngineClock = nullptr;
         ChessClockTimer->stop();
         PlaceClockLabels(false);
         ResetClocks();
@@ -50,6 +51,15 @@ void TForm1::SetTimeControl(std::optional<TTimeControl> control)
     // The constructor refuses an invalid control before anything changes.
     auto clock = std::make_unique<TChessClock>(*control, ChessClockTime);
     FChessClock = std::move(clock);
+    // The built-in engine plans its moves by the side to move's time.
+    ChessBrd1->EngineClock = [this]() -> std::optional<engine::ClockReading> {
+        if (!FChessClock)
+            return std::nullopt;
+        engine::ClockReading reading;
+        reading.TimeLeft = FChessClock->RemainingMs(ChessBrd1->WhiteToMove());
+        reading.Increment = FChessClock->Control().IncrementMs();
+        return reading;
+    };
     if (!ChessClockTimer) {
         ChessClockTimer = new QTimer(this);
         connect(ChessClockTimer, &QTimer::timeout, this,

@@ -57,6 +57,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -207,9 +208,20 @@ public:
     // With a level the computer searches to the level's depth within its time per move and varies its
     // first moves as the level says; without one (the default) it searches to SearchDepth alone.
     // Setting SearchDepth, as the Options dialog does, drops the level: the depth chosen there plays.
-    // A new level reaches the next search, not the running one.
-    const std::optional<engine::Level>& Level() const { return FLevel; }
+    // A new level reaches the next search, not the running one. Each side may have its own level:
+    // set_Level gives both sides the same one, Level is the side to move's.
+    const std::optional<engine::Level>& Level() const { return LevelOf(FWhiteToMove); }
     void set_Level(std::optional<engine::Level> level);
+    const std::optional<engine::Level>& LevelOf(bool white) const { return FLevels[white ? 1 : 0]; }
+    void set_LevelOf(bool white, std::optional<engine::Level> level);
+    // A side played by someone the board does not see, as an engine in a process of its own that
+    // makes its moves through Move: the board takes no move for that side from the mouse or the
+    // keyboard, and counts it as a computer's side where a human's turn is looked for.
+    bool OutsidePlayer(bool white) const { return FOutsidePlayers[white ? 1 : 0]; }
+    void set_OutsidePlayer(bool white, bool value);
+    // The side to move is one the player at the board may move for: neither the board's computer nor
+    // an outside player plays it.
+    bool HumanIsToMove() const { return !ComputerIsToMove() && !OutsidePlayer(FWhiteToMove); }
     // The game's clock for the side to move, read at each search request; the search then spends no
     // more than its share of it (engine::AllotTime), with or without a level. Unset, or none: no clock.
     std::function<std::optional<engine::ClockReading>()> EngineClock;
@@ -580,7 +592,8 @@ private:
     bool FComputerPlaysBlack = false;
     TThreadPriority FThinkingPriority = tpLower;
     std::unique_ptr<ChessThread> FEngineThread;
-    std::optional<engine::Level> FLevel;
+    std::array<std::optional<engine::Level>, 2> FLevels; // Black's, White's
+    std::array<bool, 2> FOutsidePlayers {};
     std::mt19937 FVarietyRandom { std::random_device {}() };
     // What a search request asks beyond the classic search to SearchDepth: none without level or clock.
     std::optional<engine::SearchBudget> EngineBudget();

@@ -9,7 +9,8 @@
 TChessBoard::TGestureOutcome TChessBoard::HumanMove(Square oldSq, Square newSq)
 {
     newSq = IntendedTarget(oldSq, newSq);
-    if (!MoveIsLegal(oldSq, newSq))
+    // An engine of its own plays this side: its moves come through Move, not through the mouse.
+    if (OutsidePlayer(FWhiteToMove) || !MoveIsLegal(oldSq, newSq))
         return TGestureOutcome::Refused;
     if (Reviewing() && ConfirmReplacingRest) {
         const EngineSituation asked = CurrentEngineSituation();

@@ -28,11 +28,11 @@ void TChessBoard::ClickOnSquare(Square sq)
         DropSelection();
 }
 
-// A piece the player at the board may move now: the side to move's, while the computer neither
-// thinks nor plays that side.
+// A piece the player at the board may move now: the side to move's, while no computer thinks for or
+// plays that side.
 bool TChessBoard::IsPlayersPiece(Square sq) const
 {
-    if (!IsOnBoard(sq) || FThinking.load() || MakingMove || ComputerIsToMove() || FGameOver)
+    if (!IsOnBoard(sq) || FThinking.load() || MakingMove || !HumanIsToMove() || FGameOver)
         return false;
     return ColorOfPiece(sq) == (FWhiteToMove ? 1 : 0);
 }

@@ -62,7 +62,7 @@ void TChessBoard::RaiseDrawRuleEnd(THandlerCalls& handlers)
 // computer plays on.
 bool TChessBoard::FiftyMoveClaimStands()
 {
-    return FMoreDrawRules && !FGameOver && FHalfMoveClock >= FiftyMoveRuleHalfMoves && !Reviewing() && !ComputerIsToMove()
+    return FMoreDrawRules && !FGameOver && FHalfMoveClock >= FiftyMoveRuleHalfMoves && !Reviewing() && HumanIsToMove()
         && LegalMoveAvailable();
 }
 

@@ -66,26 +66,40 @@ void TChessBoard::set_ComputerPlaysBlack(bool value)
 void TChessBoard::set_SearchDepth(int value)
 {
     FSearchDepth.store(std::clamp(value, engine::MinSearchDepth, engine::MaxSearchDepth));
-    FLevel.reset();
+    FLevels = {};
 }
 
 void TChessBoard::set_Level(std::optional<engine::Level> level)
 {
+    set_LevelOf(true, level);
+    set_LevelOf(false, level);
+}
+
+void TChessBoard::set_LevelOf(bool white, std::optional<engine::Level> level)
+{
     if (level)
         level->Depth = std::clamp(level->Depth, engine::MinSearchDepth, engine::MaxSearchDepth);
-    FLevel = level;
+    FLevels[white ? 1 : 0] = level;
+}
+
+void TChessBoard::set_OutsidePlayer(bool white, bool value)
+{
+    FOutsidePlayers[white ? 1 : 0] = value;
+    DropSelection();
+    RefreshDrawClaim();
 }
 
 std::optional<engine::SearchBudget> TChessBoard::EngineBudget()
 {
     const std::optional<engine::ClockReading> clock = EngineClock ? EngineClock() : std::nullopt;
-    if (!FLevel && !clock)
+    const std::optional<engine::Level>& level = Level();
+    if (!level && !clock)
         return std::nullopt;
     engine::SearchBudget budget;
-    budget.Depth = FLevel ? FLevel->Depth : FSearchDepth.load();
-    if (FLevel) {
-        budget.Time = FLevel->Time();
-        budget.Opening = FLevel->Opening;
+    budget.Depth = level ? level->Depth : FSearchDepth.load();
+    if (level) {
+        budget.Time = level->Time();
+        budget.Opening = level->Opening;
     }
     // The clock may allow less than the level's time, never more.
     if (const std::optional<engine::TimeBudget> share

@@ -79,6 +79,16 @@ public:
         return Next(GameChoices).value_or(-1);
     }
 
+    // Fills in the New Game dialog as a player would and says whether it was accepted; cancelled
+    // while unset.
+    std::function<bool(TNewGameDialog&)> OnNewGame;
+    int NewGameDialogsShown = 0;
+    bool ChooseNewGame(QWidget*, TNewGameDialog& dialog) override
+    {
+        ++NewGameDialogsShown;
+        return OnNewGame && OnNewGame(dialog);
+    }
+
     std::vector<QString> Texts() const
     {
         std::vector<QString> texts;

@@ -115,6 +115,7 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
         { form->Preferences1, "Pr&eferences...", {} },
         { form->TakeBack1, "&Take Back", Qt::CTRL | Qt::Key_Z },
         { form->ClaimDraw1, "Claim &Draw", {} },
+        { form->NewGameSetup1, "New &Game...", Qt::CTRL | Qt::SHIFT | Qt::Key_N },
     };
     for (const Item& item : items) {
         EXPECT_EQ(item.action->text(), item.caption);
@@ -123,7 +124,8 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
     EXPECT_EQ(form->File1->title(), "&File");
     EXPECT_EQ(form->Edit1->title(), "&Edit");
     // The whole-game items come after the others, behind a separator of their own.
-    EXPECT_EQ(form->File1->actions().size(), 15);
+    EXPECT_EQ(form->File1->actions().size(), 16);
+    EXPECT_EQ(form->File1->actions().back(), form->NewGameSetup1);
     EXPECT_EQ(form->File1->actions().indexOf(form->Exit1), 10);
     EXPECT_EQ(form->File1->actions().indexOf(form->ExportGame1), 12);
     EXPECT_EQ(form->Edit1->actions().size(), 18);
