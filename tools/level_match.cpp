@@ -299,8 +299,9 @@ void PrintTable(const std::vector<TLevelResult>& results, const QString& engineN
     std::printf("\n%-13s %-8s | %-32s | %s\n", "level", "score", "built-in: ms/move  largest  flags",
         qPrintable(engineName + QStringLiteral(": ms/move  largest  flags")));
     for (const TLevelResult& r : results)
-        std::printf("%-13s %-8s | %16.1f  %6.1f%%  %5d | %16.1f  %6.1f%%  %5d\n", qPrintable(r.Level),
-            qPrintable(r.Score), r.BuiltIn.MeanMs(), 100 * r.BuiltIn.LargestShare, r.BuiltIn.FlagFalls,
+        // Padded as text: "½" is one character but two bytes.
+        std::printf("%-13s %s | %16.1f  %6.2f%%  %5d | %16.1f  %6.2f%%  %5d\n", qPrintable(r.Level),
+            qPrintable(r.Score.leftJustified(8)), r.BuiltIn.MeanMs(), 100 * r.BuiltIn.LargestShare, r.BuiltIn.FlagFalls,
             r.Engine.MeanMs(), 100 * r.Engine.LargestShare, r.Engine.FlagFalls);
 }
 
