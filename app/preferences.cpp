@@ -71,6 +71,18 @@ void TPreferencesStore::Save(const TPreferences& preferences) const
         throw TFileError(QStringLiteral("Cannot create file %1").arg(FFileName));
 }
 
+void TPreferencesStore::SaveGroup(const QString& group, const std::function<void(QSettings&)>& write) const
+{
+    if (!QDir().mkpath(QFileInfo(FFileName).absolutePath()))
+        throw TFileError(QStringLiteral("Cannot create file %1").arg(FFileName));
+    QSettings settings(FFileName, QSettings::IniFormat);
+    settings.remove(group);
+    write(settings);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw TFileError(QStringLiteral("Cannot create file %1").arg(FFileName));
+}
+
 void TPreferencesStore::Forget() const
 {
     if (Exists() && !QFile::remove(FFileName))

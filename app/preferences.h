@@ -8,6 +8,9 @@
 #include <QString>
 
 #include <array>
+#include <functional>
+
+class QSettings;
 
 class TChessBoard;
 
@@ -82,6 +85,10 @@ public:
     TPreferences Load() const;
     // Writes every preference; throws TFileError when the file cannot be written.
     void Save(const TPreferences& preferences) const;
+    // Rewrites one group of the file beside the preferences (the engines the player added): the group
+    // is removed, then write fills it, given the file at its top level. Save and this leave each
+    // other's keys alone. Throws TFileError when the file cannot be written.
+    void SaveGroup(const QString& group, const std::function<void(QSettings&)>& write) const;
     // Removes the file, so that nothing is kept; throws TFileError when it stays.
     void Forget() const;
 

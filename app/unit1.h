@@ -22,7 +22,8 @@
 //   unit1_thinking.cpp    what the computer is thinking, beside the status
 //   unit1_access.cpp      the accessible names of the controls, moves typed on the board
 //   unit1_time_control.cpp  the chess clock of a time control: countdown labels, flag fall, its tags
-//   unit1_engines.cpp     the external engines the player can choose
+//   unit1_engines.cpp     the external engines the player can choose: their list and its dialog, kept
+//                         in the settings file while the player remembers settings
 //   unit1_new_game.cpp    New Game...: the players, levels and time control of a chosen setup
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
@@ -46,6 +47,7 @@
 //   uci_engine.*          TUciEngine: one external UCI engine as a child process, its handshake and answers
 //   engine_strength.*     an external engine's strength through UCI_Elo or Skill Level
 //   engine_list.*         TEngineList: the engines found on the system and added by path
+//   engine_list_dialog.*  TEngineListDialog: the engines, their options and strength, Add Engine and Remove
 //   engine_player.*       TEnginePlayer: an external engine playing one side of the board
 //   game_setup.*          TGameSetup: who plays each side, the time control, the games of a match
 //   new_game_dialog.*     TNewGameDialog: the New Game dialog
@@ -90,6 +92,7 @@ class TMoveTyping;
 struct TThinkingProgress;
 class TColorButton97;
 class TDialogs;
+class TEngineListDialog;
 class TForm2;
 class TPreferencesDialog;
 class TListBox;
@@ -184,6 +187,8 @@ public:
     QAction* ClaimDraw1;
     // In the status bar while the claim stands; triggers ClaimDraw1.
     QToolButton* ClaimDrawButton;
+    // The last item of the Edit menu: the engine list dialog.
+    QAction* Engines1;
 
     // True while Chr1 is the clock that runs.
     bool Chr1Running = false;
@@ -233,6 +238,7 @@ public:
     void ChessBrd1SeventyFiveMoveRule(QObject* Sender);
     void ChessBrd1FiftyMoveDrawClaimed(QObject* Sender);
     void ClaimDraw1Click(QObject* Sender);
+    void Engines1Click(QObject* Sender);
     void ChessBrd1ThinkingProgress(QObject* Sender, const TThinkingProgress& Progress);
     void ChessBrd1ThinkingEnded(QObject* Sender);
 
@@ -280,9 +286,13 @@ public:
 
     // ---- The external engines (unit1_engines.cpp) ----
     // The engine list, looked for on the system the first time it is asked for, so that no engine
-    // runs before a player wants one. The search can be replaced before then, as tests do.
+    // runs before a player wants one. The search can be replaced before then, as tests do. While
+    // settings are remembered, the engines the player added are read from the settings file then,
+    // and written to it (group "engines") at every change of the list.
     TEngineList& EngineList();
     TEngineSearch EngineSearch = TEngineSearch::FromEnvironment();
+    // The dialog, once Engines has opened it.
+    TEngineListDialog* EngineListDialog() const { return FEngineListDialog; }
 
     // ---- New games of a chosen setup (unit1_new_game.cpp) ----
     // File menu, behind the other items: the New Game dialog.
@@ -315,6 +325,9 @@ private:
     void EndGame(const QString& status, const QString& message);
     bool RecordIsFull() const;
     void EngineMessageBox(const QString& caption, const QString& text);
+    // unit1_preferences.cpp
+    // Places a dialog of the window right of it, within the screen.
+    static void PlaceBesideWindow(QWidget& dialog);
     // unit1_draw_rules.cpp
     void CreateDrawClaim();
     void ShowDrawClaim();
@@ -395,7 +408,13 @@ private:
     // Bevel1, Label1, Bevel2 and Label2 where the stopwatches have them, while the countdown is wider.
     std::optional<std::array<QRect, 4>> FClassicClockPlaces;
     // unit1_engines.cpp
+    void CreateEnginesItem();
+    // Writes the added engines into the settings file while it is remembered; a change made while
+    // handshakes run waits for them, so that engines still being read back are not lost.
+    void SaveEngines();
     TEngineList* FEngineList = nullptr;
+    TEngineListDialog* FEngineListDialog = nullptr;
+    bool FEnginesUnsaved = false;
     // unit1_new_game.cpp
     void PlaceSetupPlayers();
     void DropEnginePlayer(bool white);

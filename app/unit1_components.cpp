@@ -4,6 +4,7 @@
 
 #include "app/colorbutton97.h"
 #include "app/controls.h"
+#include "app/engine_list_dialog.h"
 #include "app/move_list_keys.h"
 #include "app/move_list_view.h"
 #include "app/piece_sets.h"
@@ -67,6 +68,7 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent)
     CreateToolbar();
     SetUpBoard();
     CreateDrawClaim();
+    CreateEnginesItem();
     CreateMoveTyping();
     NameControls();
 
@@ -76,7 +78,12 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TForm1::~TForm1() = default;
+// The engine list's dialog and the list go first, while the window they report to is whole.
+TForm1::~TForm1()
+{
+    delete FEngineListDialog;
+    delete FEngineList;
+}
 
 void TForm1::CreateComponents()
 {

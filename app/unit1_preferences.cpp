@@ -8,11 +8,9 @@
 
 #include <QScreen>
 
-namespace {
-
 // Right of the main window, so that the board stays in sight while the player tries a preference;
 // as far right as the screen allows when there is no room beside it.
-void PlaceBesideWindow(QWidget& dialog)
+void TForm1::PlaceBesideWindow(QWidget& dialog)
 {
     const QWidget& window = *dialog.parentWidget();
     dialog.adjustSize();
@@ -23,8 +21,6 @@ void PlaceBesideWindow(QWidget& dialog)
     }
     dialog.move(at);
 }
-
-} // namespace
 
 void TForm1::Preferences1Click(QObject*)
 {
@@ -52,9 +48,10 @@ void TForm1::SetRememberSettings(bool remember)
     FRememberSettings = remember;
     if (!FPreferencesStore)
         return;
-    if (remember)
+    if (remember) {
         FPreferencesStore->Save(FPreferences);
-    else
+        SaveEngines();
+    } else
         FPreferencesStore->Forget();
 }
 

@@ -116,6 +116,7 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
         { form->TakeBack1, "&Take Back", Qt::CTRL | Qt::Key_Z },
         { form->ClaimDraw1, "Claim &Draw", {} },
         { form->NewGameSetup1, "New &Game...", Qt::CTRL | Qt::SHIFT | Qt::Key_N },
+        { form->Engines1, "Eng&ines...", {} },
     };
     for (const Item& item : items) {
         EXPECT_EQ(item.action->text(), item.caption);
@@ -128,8 +129,10 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
     EXPECT_EQ(form->File1->actions().back(), form->NewGameSetup1);
     EXPECT_EQ(form->File1->actions().indexOf(form->Exit1), 10);
     EXPECT_EQ(form->File1->actions().indexOf(form->ExportGame1), 12);
-    EXPECT_EQ(form->Edit1->actions().size(), 18);
-    EXPECT_EQ(form->Edit1->actions().back(), form->ClaimDraw1);
+    EXPECT_EQ(form->Edit1->actions().size(), 20);
+    EXPECT_EQ(form->Edit1->actions().indexOf(form->ClaimDraw1), 17);
+    EXPECT_EQ(form->Edit1->actions().back(), form->Engines1) << "behind a separator of its own";
+    EXPECT_TRUE(form->Edit1->actions().at(18)->isSeparator());
     EXPECT_EQ(form->Edit1->actions().indexOf(form->Options1), 6);
     EXPECT_EQ(form->Edit1->actions().indexOf(form->CopyPosition1), 8);
     EXPECT_EQ(form->menuBar()->actions().back(), form->About1);

@@ -8,6 +8,7 @@
 #include "app/uci_engine.h"
 #include "board/chessbrd.h"
 #include "notation/game_notation.h"
+#include "tests/app/stand_in_engines.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,33 +29,6 @@ template <typename Condition> bool WaitFor(Condition condition, int timeoutMs = 
 {
     return QTest::qWaitFor(condition, timeoutMs);
 }
-
-// A stand-in engine: a shell script that does the handshake and then what `onGo` and `onStop` say;
-// told to quit, it leaves a file named after itself with ".quit" behind.
-QString WriteEngine(const QString& folder, const QString& name, const QString& handshake, const QString& onGo,
-    const QString& onStop = QStringLiteral(":"))
-{
-    const QString path = QDir(folder).filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("#!/bin/sh\n"
-                              "while read -r line; do\n"
-                              "  case \"$line\" in\n"
-                              "    uci) printf '%1' ;;\n"
-                              "    isready) echo readyok ;;\n"
-                              "    go*) %2 ;;\n"
-                              "    stop) %3 ;;\n"
-                              "    quit) touch \"$0.quit\"; exit 0 ;;\n"
-                              "  esac\n"
-                              "done\n")
-                   .arg(handshake, onGo, onStop)
-                   .toUtf8());
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
-}
-
-QString Handshake(const QString& name) { return QStringLiteral("id name %1\\nuciok\\n").arg(name); }
 
 bool ProcessGone(qint64 pid) { return pid > 0 && kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH; }
 
