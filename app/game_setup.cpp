@@ -13,7 +13,8 @@ QString TPlayerChoice::DisplayName() const
         if (!Engine.Strength)
             return EngineName;
         return QStringLiteral("%1 (%2 %3)")
-            .arg(EngineName, StrengthUnit.isEmpty() ? QCoreApplication::translate("TPlayerChoice", "strength") : StrengthUnit)
+            .arg(EngineName,
+                StrengthUnit.isEmpty() ? QCoreApplication::translate("TPlayerChoice", "strength") : StrengthUnit)
             .arg(*Engine.Strength);
     }
     return {};

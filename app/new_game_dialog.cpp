@@ -75,10 +75,8 @@ TNewGameDialog::TNewGameDialog(TEngineList& engines, QWidget* parent)
     TimeControlBox = new QComboBox(clockBox);
     TimeControlBox->addItem(tr("No clock: the clocks count up"));
     for (const TTimeControl& control : TTimeControl::Presets())
-        TimeControlBox->addItem(tr("%1 (%2 min, %3 s a move)")
-                                    .arg(control.Name())
-                                    .arg(control.Minutes)
-                                    .arg(control.IncrementSeconds));
+        TimeControlBox->addItem(
+            tr("%1 (%2 min, %3 s a move)").arg(control.Name()).arg(control.Minutes).arg(control.IncrementSeconds));
     TimeControlBox->addItem(tr("Other"));
     clockForm->addRow(tr("&Clock:"), TimeControlBox);
     MinutesBox = new QSpinBox(clockBox);
@@ -210,7 +208,8 @@ void TNewGameDialog::SelectPlayer(TSideControls& side, const TPlayerChoice& choi
 {
     const int row = side.Player->findData(KeyOf(choice));
     Awaited(side) = choice;
-    const std::optional<int> strength = choice.Kind == TPlayerChoice::TKind::Engine ? choice.Engine.Strength : std::nullopt;
+    const std::optional<int> strength
+        = choice.Kind == TPlayerChoice::TKind::Engine ? choice.Engine.Strength : std::nullopt;
     side.FullStrength->setChecked(!strength);
     side.Player->setCurrentIndex(std::max(row, 0));
     ShowStrength(side);
@@ -265,9 +264,8 @@ void TNewGameDialog::ShowStrength(TSideControls& side)
         return;
     side.Strength->setRange(control.Min, control.Max);
     side.Strength->setPrefix(StrengthUnit(control) + QLatin1Char(' '));
-    const std::optional<int> asked = awaited && KeyOf(*awaited) == side.Player->currentData().toString()
-        ? awaited->Engine.Strength
-        : std::nullopt;
+    const std::optional<int> asked
+        = awaited && KeyOf(*awaited) == side.Player->currentData().toString() ? awaited->Engine.Strength : std::nullopt;
     side.Strength->setValue(asked.value_or(FirstStrength(control)));
 }
 
@@ -286,8 +284,8 @@ void TNewGameDialog::ShowTimeControl()
 // A match needs two computers and a clock; otherwise one game is played.
 void TNewGameDialog::ShowMatchGames()
 {
-    MatchGamesBox->setEnabled(PlayerOf(White).IsComputer() && PlayerOf(Black).IsComputer()
-        && TimeControlBox->currentIndex() != NoClockRow);
+    MatchGamesBox->setEnabled(
+        PlayerOf(White).IsComputer() && PlayerOf(Black).IsComputer() && TimeControlBox->currentIndex() != NoClockRow);
 }
 
 TGameSetup TNewGameDialog::Setup() const

@@ -59,7 +59,10 @@ protected:
 private:
     TSideControls CreateSide(bool white, QWidget* parent);
     TSideControls& Side(bool white) { return white ? White : Black; }
-    std::optional<TPlayerChoice>& Awaited(const TSideControls& side) { return &side == &White ? AwaitedWhite : AwaitedBlack; }
+    std::optional<TPlayerChoice>& Awaited(const TSideControls& side)
+    {
+        return &side == &White ? AwaitedWhite : AwaitedBlack;
+    }
     void FillPlayers();
     void FillPlayers(TSideControls& side);
     void SelectPlayer(TSideControls& side, const TPlayerChoice& choice);

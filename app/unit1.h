@@ -25,6 +25,7 @@
 //   unit1_engines.cpp     the external engines the player can choose: their list and its dialog, kept
 //                         in the settings file while the player remembers settings
 //   unit1_new_game.cpp    New Game...: the players, levels and time control of a chosen setup
+//   unit1_match.cpp       a match between two computers: its games, its score, its PGN file
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
 //   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
@@ -51,6 +52,7 @@
 //   engine_player.*       TEnginePlayer: an external engine playing one side of the board
 //   game_setup.*          TGameSetup: who plays each side, the time control, the games of a match
 //   new_game_dialog.*     TNewGameDialog: the New Game dialog
+//   match.*               TMatch: a match between two computer players, colours, score, its games
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published
@@ -60,6 +62,7 @@
 #include "app/chess_clock.h"
 #include "app/engine_list.h"
 #include "app/game_setup.h"
+#include "app/match.h"
 #include "app/preferences.h"
 #include "board/chesstypes.h"
 #include "notation/game_notation.h"
@@ -306,6 +309,13 @@ public:
     TGameSetup CurrentSetup() const;
     // The engine player of a side that an external engine plays.
     TEnginePlayer* EnginePlayer(bool white) const;
+    // The match between two computers that a setup started, while it runs and after it ended.
+    const TMatch* Match() const { return FMatch.get(); }
+    // File menu, last: the games of the match as one PGN file; enabled once a game is recorded.
+    QAction* ExportMatch1;
+    void ExportMatch1Click(QObject* Sender);
+    // In the status bar while a match is played: its score.
+    QLabel* MatchPanel = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -345,6 +355,8 @@ private:
     notation::Game CurrentGame() const;
     void KeepFinishedGame();
     void ExportGameTo(const notation::Game& game, const QString& doneText);
+    // Asks for a file name and writes the PGN text there; the status then says doneText with the name.
+    void ExportPgnTo(const std::string& pgn, const QString& doneText);
     void ImportGames(const std::vector<notation::PgnGameRead>& games);
     void ImportGame(const notation::Game& game);
     void ImportGameText(const QByteArray& text, const QString& source);
@@ -422,6 +434,12 @@ private:
     void EngineLost(bool white, const QString& message);
     void LeaveSetupForSide(bool white, bool computer);
     void AddSetupTags(notation::Game& game, bool imported) const;
+    void CreateMatchItems();
+    // The game that just ended goes into the match; true when it was the match's last.
+    bool RecordMatchGame();
+    void BeginNextMatchGame();
+    void ShowMatchScore();
+    std::unique_ptr<TMatch> FMatch;
     std::optional<TGameSetup> FGameSetup;
     std::array<QPointer<TEnginePlayer>, 2> FEnginePlayers; // Black's, White's
     // The result of the game an engine lost by its fault, while that game ends.

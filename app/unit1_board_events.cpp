@@ -4,6 +4,8 @@
 
 #include "app/unit1.h"
 
+#include "app/match.h"
+
 #include "app/application.h"
 #include "app/controls.h"
 #include "app/dialogs.h"
@@ -79,11 +81,13 @@ void TForm1::EndGame(const QString& status, const QString& message)
     // The chess clock of a time control stands still during the box; a new game starts it afresh.
     if (FChessClock)
         FChessClock->Pause();
-    const bool keep = FPreferences.KeepFinalPosition
-        || (FPreferences.WaitAfterComputerGame && ChessBrd1->ComputerPlaysWhite() && ChessBrd1->ComputerPlaysBlack());
     // The game stays on the board, its tags and result with it.
     const std::optional<notation::Game> imported = ImportedGame;
     KeepFinishedGame();
+    // The last game of a match stays, so that the computers do not play on.
+    const bool matchOver = RecordMatchGame();
+    const bool keep = matchOver || FPreferences.KeepFinalPosition
+        || (FPreferences.WaitAfterComputerGame && ChessBrd1->ComputerPlaysWhite() && ChessBrd1->ComputerPlaysBlack());
     // Inside the move the mated side is to move: the winner made the move.
     const std::optional<TGameEndWords> words
         = FPreferences.StatusInWords ? GameEndInWords(status, !ChessBrd1->WhiteToMove()) : std::nullopt;
@@ -94,11 +98,14 @@ void TForm1::EndGame(const QString& status, const QString& message)
         ChessBrd1->set_GameOver(true);
         StopClocks();
     }
-    FDialogs.MessageBox(
-        this, TZugwerkApplication::Title(), words ? words->Box : message, QMessageBox::NoIcon, QMessageBox::Ok);
+    QString box = words ? words->Box : message;
+    if (FMatch && FMatch->GamesPlayed() > 0)
+        box += QStringLiteral("\n\n") + FMatch->ScoreText();
+    FDialogs.MessageBox(this, TZugwerkApplication::Title(), box, QMessageBox::NoIcon, QMessageBox::Ok);
     if (!keep) {
         ChessBrd1->NewGame();
         ResetClocks();
+        BeginNextMatchGame();
         RenewEnginePlayers();
     }
     UpdateTakeBack();

@@ -204,6 +204,7 @@ void TForm1::CreateMenu()
     ExportFinishedGame1->setEnabled(false);
     NewGameSetup1 = MenuItem(File1, "NewGameSetup1", tr("New &Game..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
         &TForm1::NewGameSetup1Click);
+    CreateMatchItems();
 
     Edit1 = menuBar()->addMenu(tr("&Edit"));
     Back1 = MenuItem(Edit1, "Back1", tr("&Back"), QKeySequence(Qt::CTRL | Qt::Key_B), &TForm1::Back1Click);

@@ -8,6 +8,7 @@
 
 #include "app/controls.h"
 #include "app/dialogs.h"
+#include "app/engine_list_dialog.h"
 #include "app/engine_player.h"
 #include "app/new_game_dialog.h"
 #include "board/chessbrd.h"
@@ -36,6 +37,11 @@ void TForm1::NewGameSetup1Click(QObject*)
 {
     TNewGameDialog dialog(EngineList(), this);
     dialog.SetSetup(CurrentSetup());
+    // Over the dialog, which blocks the window and its own Engines dialog while it is open.
+    dialog.ManageEngines = [this](QWidget* over) {
+        TEngineListDialog engines(EngineList(), FDialogs, over);
+        engines.exec();
+    };
     if (FDialogs.ChooseNewGame(this, dialog))
         StartGame(dialog.Setup());
 }
@@ -65,6 +71,9 @@ bool TForm1::StartGame(const TGameSetup& setup)
     if (!MayDiscardGame())
         return false;
     FGameSetup = setup;
+    FMatch = setup.IsMatch() ? std::make_unique<TMatch>(setup.White, setup.Black, setup.MatchGames, *setup.Clock)
+                             : nullptr;
+    ShowMatchScore();
     ImportedGame.reset();
     ChessBrd1->NewGame();
     SetTimeControl(setup.Clock);
@@ -119,7 +128,8 @@ void TForm1::RenewEnginePlayers()
             if (!FChessClock)
                 return std::nullopt;
             const qint64 increment = FChessClock->Control().IncrementMs();
-            return TEngineClock { FChessClock->RemainingMs(true), FChessClock->RemainingMs(false), increment, increment };
+            return TEngineClock { FChessClock->RemainingMs(true), FChessClock->RemainingMs(false), increment,
+                increment };
         };
         // From the window's own event, so that the player is not inside its signal when it goes.
         player->OnLoses = [this, white](const QString& message) {

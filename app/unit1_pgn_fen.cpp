@@ -155,11 +155,16 @@ void TForm1::ExportFinishedGame1Click(QObject*)
 
 void TForm1::ExportGameTo(const notation::Game& game, const QString& doneText)
 {
+    ExportPgnTo(notation::WritePgn(game), doneText);
+}
+
+void TForm1::ExportPgnTo(const std::string& pgn, const QString& doneText)
+{
     const TFileDialogOptions options = ExportDialog();
     const QString fileName = WithDefaultExtension(FDialogs.SaveFileName(this, options), options.DefaultExt);
     if (fileName.isEmpty())
         return;
-    WriteWholeFile(fileName, QByteArray::fromStdString(notation::WritePgn(game)));
+    WriteWholeFile(fileName, QByteArray::fromStdString(pgn));
     SetStatus(doneText.arg(QFileInfo(fileName).fileName()));
 }
 

@@ -117,6 +117,7 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
         { form->ClaimDraw1, "Claim &Draw", {} },
         { form->NewGameSetup1, "New &Game...", Qt::CTRL | Qt::SHIFT | Qt::Key_N },
         { form->Engines1, "Eng&ines...", {} },
+        { form->ExportMatch1, "Export Matc&h (PGN)...", {} },
     };
     for (const Item& item : items) {
         EXPECT_EQ(item.action->text(), item.caption);
@@ -125,8 +126,9 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
     EXPECT_EQ(form->File1->title(), "&File");
     EXPECT_EQ(form->Edit1->title(), "&Edit");
     // The whole-game items come after the others, behind a separator of their own.
-    EXPECT_EQ(form->File1->actions().size(), 16);
-    EXPECT_EQ(form->File1->actions().back(), form->NewGameSetup1);
+    EXPECT_EQ(form->File1->actions().size(), 17);
+    EXPECT_EQ(form->File1->actions().indexOf(form->NewGameSetup1), 15);
+    EXPECT_EQ(form->File1->actions().back(), form->ExportMatch1);
     EXPECT_EQ(form->File1->actions().indexOf(form->Exit1), 10);
     EXPECT_EQ(form->File1->actions().indexOf(form->ExportGame1), 12);
     EXPECT_EQ(form->Edit1->actions().size(), 20);

@@ -239,3 +239,21 @@ TEST(ResizeGesture, TheCornerFollowsThePointerWithinTheLimits)
 }
 
 } // namespace
+
+// A side an engine plays from outside the board takes no move from the mouse, by drag or by click.
+TEST(Input, ASideOfAnOutsidePlayerTakesNoMoveFromTheMouse)
+{
+    InputBoard input;
+    input.board->set_ClickToMove(true);
+    input.board->set_OutsidePlayer(true, true);
+    const std::string start = input.board->Position();
+    input.Drag(input.Centre(Square::E2), input.Centre(Square::E4));
+    input.Press(input.Centre(Square::D2));
+    input.Release(input.Centre(Square::D2));
+    input.Press(input.Centre(Square::D4));
+    input.Release(input.Centre(Square::D4));
+    EXPECT_EQ(input.board->Position(), start);
+    input.board->set_OutsidePlayer(true, false);
+    input.Drag(input.Centre(Square::E2), input.Centre(Square::E4));
+    EXPECT_NE(input.board->Position(), start);
+}
