@@ -254,6 +254,11 @@ void TNewGameDialog::ShowStrength(TSideControls& side)
     const TEngineEntry* entry = EngineOf(side);
     const TStrengthControl control = entry ? StrengthControlOf(entry->Options) : TStrengthControl {};
     const bool settable = control.Kind != TStrengthControl::TKind::None;
+    // Shown only where they mean something, so that a human or a level shows no strength.
+    if (auto* form = qobject_cast<QFormLayout*>(side.Strength->parentWidget()->layout())) {
+        form->setRowVisible(side.FullStrength, settable);
+        form->setRowVisible(side.Strength, settable);
+    }
     side.FullStrength->setEnabled(settable);
     side.Strength->setEnabled(settable && !side.FullStrength->isChecked());
     if (!settable)
