@@ -258,6 +258,8 @@ void TNewGameDialog::ShowStrength(TSideControls& side)
     if (auto* form = qobject_cast<QFormLayout*>(side.Strength->parentWidget()->layout())) {
         form->setRowVisible(side.FullStrength, settable);
         form->setRowVisible(side.Strength, settable);
+        if (isVisible())
+            adjustSize();
     }
     side.FullStrength->setEnabled(settable);
     side.Strength->setEnabled(settable && !side.FullStrength->isChecked());
