@@ -161,6 +161,7 @@ void TEnginePlayer::Answer(int search, const QString& move)
     const auto found = std::find_if(
         legal.begin(), legal.end(), [&](const notation::Move& m) { return notation::CoordinateText(m) == text; });
     if (found == legal.end()) {
+        FLostByIllegalMove = true;
         Lose(tr("%1 sent an illegal move (%2)").arg(Name(), move));
         return;
     }

@@ -70,6 +70,8 @@ public:
     bool Ready() const { return Configured && !FLost; }
     bool Thinking() const { return Search != 0; }
     bool Lost() const { return FLost; }
+    // It lost by a move the rules do not allow, not by failing to answer.
+    bool LostByIllegalMove() const { return FLostByIllegalMove; }
     QString Name() const { return FEngine->Name(); }
     TUciEngine& Engine() { return *FEngine; }
 
@@ -94,6 +96,7 @@ private:
     bool OptionsSent = false;
     bool Configured = false;
     bool FLost = false;
+    bool FLostByIllegalMove = false;
     int Search = 0; // the running search's number, 0 for none
     TGameText Searched; // the game that search is about
     std::optional<TGameText> LastGame; // the game of the last search, to know when a new one begins

@@ -443,5 +443,9 @@ private:
     std::optional<TGameSetup> FGameSetup;
     std::array<QPointer<TEnginePlayer>, 2> FEnginePlayers; // Black's, White's
     // The result of the game an engine lost by its fault, while that game ends.
-    std::optional<std::string> FForfeitResult;
+    struct TForfeit {
+        std::string Result;
+        std::string Termination;
+    };
+    std::optional<TForfeit> FForfeit;
 };

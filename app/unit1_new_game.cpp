@@ -145,9 +145,11 @@ void TForm1::EngineLost(bool white, const QString& message)
     if (!EnginePlayer(white) || !EnginePlayer(white)->Lost() || ChessBrd1->GameOver())
         return;
     // The result goes with the game kept as it ends; the next game has none.
-    FForfeitResult = white ? "0-1" : "1-0";
+    // PGN's terminations: breaking the rules, or leaving the game (crashed, silent).
+    FForfeit = TForfeit { white ? "0-1" : "1-0",
+        EnginePlayer(white)->LostByIllegalMove() ? "rules infraction" : "abandoned" };
     EndGame(message, message + QLatin1Char('.'));
-    FForfeitResult.reset();
+    FForfeit.reset();
 }
 
 // A side changed through the radio groups leaves the setup: a human takes over from an engine, the
@@ -175,9 +177,9 @@ void TForm1::AddSetupTags(notation::Game& game, bool imported) const
                 game.SetTag(white ? "White" : "Black", choice.DisplayName().toStdString());
         }
     }
-    if (FForfeitResult && game.Result == "*") {
-        game.Result = *FForfeitResult;
+    if (FForfeit && game.Result == "*") {
+        game.Result = FForfeit->Result;
         game.SetTag("Result", game.Result);
-        game.SetTag("Termination", "abandoned");
+        game.SetTag("Termination", FForfeit->Termination);
     }
 }

@@ -146,7 +146,7 @@ TEST_F(NewGame, AnEngineThatMovesIllegallyLosesAndTheNextGameHasANewOne)
         << dialogs.Boxes[0].text.toStdString();
     const notation::Game lost = form->GameToExport();
     EXPECT_EQ(lost.Result, "0-1");
-    EXPECT_EQ(lost.TagValue("Termination"), "abandoned");
+    EXPECT_EQ(lost.TagValue("Termination"), "rules infraction");
     EXPECT_EQ(lost.TagValue("White"), "Cheat (Elo 1200)");
     // The next game began with a fresh player, which loses it the same way.
     ASSERT_TRUE(WaitFor([&] { return dialogs.Boxes.size() == 2; }));
