@@ -15,6 +15,7 @@
 //   evaluate.cpp        the static evaluation
 //   search.cpp          iterative deepening, alpha-beta, quiescence
 //   root_scores.cpp     RootMovesScoringAtLeast: which root moves come near the best one
+//   root_lines.cpp      the lines after the best one that a search asked for several reports
 //   time_allotment.*    TimeBudget and AllotTime: how much of the clock one search may take
 //   search_timer.*      SearchTimer: the clock that ends a timed search
 //   levels.*            the named levels of play and the variety in the opening
@@ -63,8 +64,8 @@ struct MoveEntry {
     int Score;
 };
 
-// What the optional iteration hook receives after each completed iteration. Pv points into the
-// engine's own table and is valid only during the call.
+// What the optional iteration hook receives after each completed iteration, once per line when the
+// search reports several. Pv points into the engine's own tables and is valid only during the call.
 struct IterationReport {
     int Depth;
     int Score;
@@ -72,7 +73,12 @@ struct IterationReport {
     int SelectiveDepth; // deepest ply reached so far, quiescence search included
     const EngineMove* Pv;
     int PvLength;
+    int Line = 1; // 1 for the best line, 2 for the best of the other root moves, ...
+    int LineCount = 1; // the lines this iteration reports, if it is not stopped first
 };
+
+// The most lines one search reports (SearchOptions::LineCount).
+inline constexpr int MaxLineCount = 10;
 
 // What a caller may add to one search: the UCI engine restricts the root moves, knows which
 // of them repeat a position of the game, and limits the nodes. With the defaults (the game's own
@@ -85,6 +91,11 @@ struct SearchOptions {
     std::span<const EngineMove> DrawnRootMoves;
     // Once this many nodes are visited the search ends as if stopped.
     std::uint64_t NodeLimit = std::numeric_limits<std::uint64_t>::max();
+    // How many of the best root moves each iteration reports, each with its own score and line
+    // (1 .. MaxLineCount, at most the legal root moves). Every line after the first is a search of
+    // its own among the root moves not yet reported. With 1 the search is the plain one; with more
+    // the first line scores the same, though among equally scored moves it may pick another.
+    int LineCount = 1;
 };
 
 // The search engine core: its own compact copy of a position, move generation, evaluation and the
@@ -242,7 +253,11 @@ private:
     int LimitCutoff();
     bool StopIsRequested() const { return StopFlag->load(std::memory_order_relaxed) || Nodes >= Options.NodeLimit; }
     int ScoreDrawnRootMove();
-    void RecordIteration(int depth, int score);
+    void RecordIteration(int depth, int score, int lineCount);
+    // Whether the root search tries m: among the search's root moves and not yet reported.
+    bool IsSearchedRootMove(EngineMove m) const;
+    int LegalRootMoveCount();
+    void SearchFurtherLines(int depth, int lineCount);
 
     EnginePosition Pos {};
     SquareSet PieceSet[ColorCount][PieceTypeCount] {};
@@ -271,6 +286,12 @@ private:
     std::uint64_t Nodes = 0;
     int DeepestPly = 0;
     std::uint64_t LimitCutoffCount = 0;
+    // Lines of the current iteration after the first: the root moves already reported, which the
+    // search of the next line passes over, and the line being reported.
+    EngineMove ReportedRootMoves[MaxLineCount] {};
+    int ReportedRootMoveCount = 0;
+    // The first line's row of PvTable, kept while the further lines overwrite it.
+    EngineMove FirstLineRow[MaxPly] {};
 
     // What the last search plays when no iteration completed (FirstLegalRootMove).
     EngineMove RootFallback = NoMove;

@@ -25,9 +25,7 @@ int Engine::RootMovesScoringAtLeast(int threshold, int depth, std::span<EngineMo
     OnPvPath = false;
     for (int i = first; i < last && count < static_cast<int>(out.size()); ++i) {
         const EngineMove m = MoveStack[i].Move;
-        const bool excluded = !Options.RootMoves.empty()
-            && std::find(Options.RootMoves.begin(), Options.RootMoves.end(), m) == Options.RootMoves.end();
-        if (m == best || excluded)
+        if (m == best || !IsSearchedRootMove(m))
             continue;
         if (!MakeMove(m))
             continue;

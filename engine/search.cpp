@@ -49,6 +49,8 @@ bool Engine::RunSearch(
     // score range in a position of absurd material), and a search stopped before its first
     // iteration, still need a move to hand back.
     RootFallback = FirstLegalRootMove(Options.RootMoves);
+    const int lineCount
+        = Options.LineCount > 1 ? std::min({ Options.LineCount, MaxLineCount, LegalRootMoveCount() }) : 1;
 
     // Deepen one ply at a time; each iteration's line orders the next one. The requested depth
     // may change while we search and is honoured from the next iteration on.
@@ -60,7 +62,12 @@ bool Engine::RunSearch(
         const int score = SearchNode(-Infinity, Infinity, depth);
         if (StopIsRequested())
             break;
-        RecordIteration(depth, score);
+        RecordIteration(depth, score, lineCount);
+        if (lineCount > 1) {
+            SearchFurtherLines(depth, lineCount);
+            if (StopIsRequested())
+                break;
+        }
     }
 
     // A stopped search has no move, however many iterations completed.
@@ -82,7 +89,13 @@ EngineMove Engine::FirstLegalRootMove(std::span<const EngineMove> among)
     return NoMove;
 }
 
-void Engine::RecordIteration(int depth, int score)
+bool Engine::IsSearchedRootMove(EngineMove m) const
+{
+    const std::span<const EngineMove> reported(ReportedRootMoves, ReportedRootMoveCount);
+    return (Options.RootMoves.empty() || Contains(Options.RootMoves, m)) && !Contains(reported, m);
+}
+
+void Engine::RecordIteration(int depth, int score, int lineCount)
 {
     if (PvLength[0] == 0 && RootFallback != NoMove) {
         PvTable[0][0] = RootFallback;
@@ -95,7 +108,7 @@ void Engine::RecordIteration(int depth, int score)
     CompletedNodes = Nodes;
     CompletedSelectiveDepth = DeepestPly;
     if (IterationHook)
-        IterationHook({ depth, score, Nodes, DeepestPly, CompletedPv, CompletedPvLength });
+        IterationHook({ depth, score, Nodes, DeepestPly, CompletedPv, CompletedPvLength, 1, lineCount });
 }
 
 int Engine::SearchNode(int alpha, int beta, int depth)
@@ -130,7 +143,7 @@ int Engine::SearchNode(int alpha, int beta, int depth)
     for (int i = PlyStart[ply]; i < PlyEnd[ply]; ++i) {
         PickMove(i);
         const EngineMove m = MoveStack[i].Move;
-        if (ply == 0 && !Options.RootMoves.empty() && !Contains(Options.RootMoves, m))
+        if (ply == 0 && !IsSearchedRootMove(m))
             continue;
         if (!MakeMove(m))
             continue;

@@ -74,6 +74,8 @@ namespace {
     constexpr SpinOption SearchDepthOption { "SearchDepth", MinSearchDepth, MaxSearchDepth, MaxSearchDepth };
     // Milliseconds kept back from the clock for the delay between the GUI's clock and the engine.
     constexpr SpinOption MoveOverheadOption { "MoveOverhead", 0, 5000, 30 };
+    // How many of the best root moves each depth reports, each with its score and line.
+    constexpr SpinOption MultiPvOption { "MultiPV", 1, MaxLineCount, 1 };
 
 } // namespace
 
@@ -82,6 +84,7 @@ Session::Session(std::ostream& out)
     , SearchEngine(std::make_unique<Engine>())
     , OptionSearchDepth(SearchDepthOption.Default)
     , OptionMoveOverhead(MoveOverheadOption.Default)
+    , OptionMultiPv(MultiPvOption.Default)
 {
     StartNewGame();
     SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });
@@ -143,7 +146,7 @@ void Session::CommandUci()
 {
     Write("id name Zugwerk! 2.0");
     Write("id author the Zugwerk! developers");
-    for (const SpinOption& option : { SearchDepthOption, MoveOverheadOption })
+    for (const SpinOption& option : { SearchDepthOption, MoveOverheadOption, MultiPvOption })
         Write("option name " + std::string(option.Name) + " type spin default " + std::to_string(option.Default)
             + " min " + std::to_string(option.Min) + " max " + std::to_string(option.Max));
     Write("uciok");
@@ -167,8 +170,8 @@ void Session::CommandSetOption(const std::vector<std::string_view>& words)
         return;
     }
     const std::string name = Join(words, 2, static_cast<std::size_t>(valueAt - words.begin()));
-    const std::pair<const SpinOption&, int&> options[]
-        = { { SearchDepthOption, OptionSearchDepth }, { MoveOverheadOption, OptionMoveOverhead } };
+    const std::pair<const SpinOption&, int&> options[] = { { SearchDepthOption, OptionSearchDepth },
+        { MoveOverheadOption, OptionMoveOverhead }, { MultiPvOption, OptionMultiPv } };
     const auto found = std::find_if(std::begin(options), std::end(options),
         [&](const auto& option) { return EqualsIgnoringCase(name, option.first.Name); });
     if (found == std::end(options)) {
@@ -249,7 +252,7 @@ void Session::CommandGo(const std::vector<std::string_view>& words)
 
     LoadRootPosition(*SearchEngine, Root);
     SearchPlan plan { {}, History.ThirdRepetitionMoves(*SearchEngine),
-        request.Nodes.value_or(std::numeric_limits<std::uint64_t>::max()) };
+        request.Nodes.value_or(std::numeric_limits<std::uint64_t>::max()), OptionMultiPv };
     for (const std::string& text : request.SearchMoves) {
         const EngineMove m = FindLegalMove(*SearchEngine, text, error);
         if (m == NoMove)
@@ -313,8 +316,8 @@ void Session::StopWorker()
 
 void Session::RunSearchJob(const SearchPlan& plan)
 {
-    SearchEngine->RunSearch(
-        Control.DepthLimit, Control.StopRequested, { plan.RootMoves, plan.DrawnRootMoves, plan.NodeLimit });
+    SearchEngine->RunSearch(Control.DepthLimit, Control.StopRequested,
+        { plan.RootMoves, plan.DrawnRootMoves, plan.NodeLimit, plan.LineCount });
     // `go infinite` and `go ponder` answer only when told to.
     Control.Finish();
     if (SearchEngine->LimitCutoffs() > 0)
@@ -328,13 +331,17 @@ void Session::ReportIteration(const IterationReport& report)
 {
     const std::int64_t ms = MillisecondsSince(SearchStart);
     std::ostringstream line;
-    line << "info depth " << report.Depth << " seldepth " << report.SelectiveDepth << " score "
-         << ScoreText(report.Score) << " nodes " << report.Nodes << " nps " << NodesPerSecond(report.Nodes, ms)
-         << " time " << ms << " pv";
+    line << "info depth " << report.Depth << " seldepth " << report.SelectiveDepth;
+    if (report.LineCount > 1)
+        line << " multipv " << report.Line;
+    line << " score " << ScoreText(report.Score) << " nodes " << report.Nodes << " nps "
+         << NodesPerSecond(report.Nodes, ms) << " time " << ms << " pv";
     for (int i = 0; i < report.PvLength; ++i)
         line << ' ' << CoordinateText(report.Pv[i]);
     Write(line.str());
-    Control.IterationCompleted(report.Depth);
+    // The time decides on a new depth only once all lines of this one are in.
+    if (report.Line == report.LineCount)
+        Control.IterationCompleted(report.Depth);
 }
 
 void Session::RunPerftJob(int depth)

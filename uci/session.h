@@ -52,11 +52,12 @@ public:
 
 private:
     // What a search job needs besides the position: the root moves it may play (empty for all),
-    // those that repeat a position for the third time, and its node limit.
+    // those that repeat a position for the third time, its node limit and the lines it reports.
     struct SearchPlan {
         std::vector<engine::EngineMove> RootMoves;
         std::vector<engine::EngineMove> DrawnRootMoves;
         std::uint64_t NodeLimit;
+        int LineCount;
     };
 
     void Write(const std::string& line);
@@ -87,6 +88,7 @@ private:
     GameHistory History;
     int OptionSearchDepth;
     int OptionMoveOverhead;
+    int OptionMultiPv;
     bool DebugMode = false;
 
     std::thread Worker;

@@ -207,7 +207,7 @@ TEST(EngineList, AddsEnginesByPathAfterTheirHandshakeAndRefusesOtherPrograms)
     const TEngineEntry& entry = list.Engines()[0];
     EXPECT_EQ(entry.Name, "Zugwerk! 2.0");
     EXPECT_FALSE(entry.Found);
-    ASSERT_EQ(entry.Options.size(), 2u);
+    ASSERT_EQ(entry.Options.size(), 3u);
     EXPECT_EQ(entry.Options[0].Name, "SearchDepth");
 
     // cat answers every line with itself, never with uciok: it is refused after the timeout.

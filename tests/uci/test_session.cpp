@@ -48,7 +48,8 @@ TEST(Uci, HandshakeSearchAndPerft)
     EXPECT_EQ(uci.Send({ "uci" }),
         (Lines { "id name Zugwerk! 2.0", "id author the Zugwerk! developers",
             "option name SearchDepth type spin default 10 min 1 max 10",
-            "option name MoveOverhead type spin default 30 min 0 max 5000", "uciok" }));
+            "option name MoveOverhead type spin default 30 min 0 max 5000",
+            "option name MultiPV type spin default 1 min 1 max 10", "uciok" }));
     EXPECT_EQ(uci.Send({ "isready", "" }), (Lines { "readyok" }));
 
     // One info line per iteration, then the move.
@@ -99,6 +100,8 @@ TEST(Uci, RefusedCommandsSayWhyAndChangeNothing)
         "setoption name SearchDepth value 11",
         "setoption name MoveOverhead value -1",
         "setoption name Hash value 16",
+        "setoption name MultiPV value 0",
+        "setoption name MultiPV value 11",
         "go perft 0",
         // A refused search request is still answered, with the null move.
         "go sideways",
@@ -120,6 +123,70 @@ TEST(Uci, RefusedCommandsSayWhyAndChangeNothing)
     // Still the bare kings, still the depth of 2, still answering.
     EXPECT_EQ(uci.Send({ "go perft 1" }).back(), "Nodes searched: 5");
     EXPECT_EQ(uci.Send({ "go" }).size(), 3u);
+}
+
+// The word after `key` in an info line, or "" without one.
+std::string WordAfter(const std::string& line, const std::string& key)
+{
+    std::istringstream words(line);
+    for (std::string word; words >> word;) {
+        if (word == key) {
+            words >> word;
+            return word;
+        }
+    }
+    return "";
+}
+
+// An info line's score as one comparable number: any mate for us above any centipawn score.
+int ComparableScore(const std::string& line)
+{
+    const std::string kind = WordAfter(line, "score");
+    const int value = std::stoi(WordAfter(line, kind));
+    return kind == "mate" ? (value > 0 ? 100000 - value : -100000 - value) : value;
+}
+
+TEST(Uci, MultiPvReportsTheBestRootMovesInOrderAtEachDepth)
+{
+    struct Case {
+        const char* Fen;
+        const char* MultiPv;
+        int Lines; // per depth
+    };
+    // A mate in one among ordinary moves; a lone king in the corner with three moves.
+    const Case cases[] = {
+        { "6k1/5ppp/8/8/8/8/r4PPP/3R2K1 w - - 0 1", "3", 3 },
+        { "7k/8/8/8/8/8/8/K7 w - - 0 1", "5", 3 },
+    };
+    Uci uci;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Fen);
+        const Lines lines = uci.Send({ (std::string("setoption name MultiPV value ") + c.MultiPv).c_str(),
+            (std::string("position fen ") + c.Fen).c_str(), "go depth 3" });
+        ASSERT_EQ(lines.size(), static_cast<std::size_t>(3 * c.Lines + 1));
+        for (int depth = 1; depth <= 3; ++depth) {
+            std::vector<std::string> firstMoves;
+            for (int k = 1; k <= c.Lines; ++k) {
+                const std::size_t at = static_cast<std::size_t>((depth - 1) * c.Lines + k - 1);
+                const std::string& line = lines[at];
+                SCOPED_TRACE(line);
+                EXPECT_EQ(WordAfter(line, "depth"), std::to_string(depth));
+                EXPECT_EQ(WordAfter(line, "multipv"), std::to_string(k));
+                const std::string move = WordAfter(line, "pv");
+                EXPECT_EQ(std::count(firstMoves.begin(), firstMoves.end(), move), 0);
+                firstMoves.push_back(move);
+                if (k > 1) {
+                    EXPECT_LE(ComparableScore(line), ComparableScore(lines[at - 1]));
+                }
+            }
+        }
+        EXPECT_EQ(lines.back(), "bestmove " + WordAfter(lines[static_cast<std::size_t>(2 * c.Lines)], "pv"));
+    }
+
+    // Back at one line, the reports are the plain ones.
+    const Lines single = uci.Send({ "setoption name MultiPV value 1", "go depth 2" });
+    ASSERT_EQ(single.size(), 3u);
+    EXPECT_EQ(single[0].find(" multipv "), std::string::npos) << single[0];
 }
 
 TEST(Uci, StopEndsASearchWithALegalMoveWhileIsReadyIsAnswered)
