@@ -298,6 +298,9 @@ void TUciEngine::HandleLine(const QString& line)
         FState = TState::Ready;
         ArmSearchTimer();
         Q_EMIT Ready();
+    } else if (command == "info" && !Searches.empty() && !Searches.front().Dropped) {
+        if (const std::optional<TUciInfo> info = ParseUciInfo(line))
+            Q_EMIT Info(Searches.front().Number, *info);
     } else if (command == "bestmove" && words.size() >= 2 && !Searches.empty()) {
         const TSearch answered = Searches.front();
         Searches.pop_front();

@@ -12,6 +12,8 @@
 // polyglot .ini file names the engine (EngineCommand = /usr/games/crafty, EngineDir = ...), and
 // the program "polyglot" with the argument "/path/to/crafty.ini" is then started as a UCI engine.
 
+#include "app/uci_info.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -106,6 +108,9 @@ Q_SIGNALS:
     void Ready();
     // The answer of a search that was not stopped; move as the engine wrote it ("e7e8q").
     void BestMove(int search, const QString& move);
+    // A result the running search reported on its way (its depth, score and line); none from a
+    // stopped search.
+    void Info(int search, const TUciInfo& info);
     void Failed(TUciEngine::TFailure failure, const QString& message);
     void Finished();
 

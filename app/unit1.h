@@ -46,6 +46,7 @@
 //   move_list_keys.*      TGameStepKeys: Left, Right, Home, End (Up, Down in the list) step through the game
 //   chess_clock.*         TTimeControl and TChessClock: minutes and increment per side, counted down
 //   uci_engine.*          TUciEngine: one external UCI engine as a child process, its handshake and answers
+//   uci_info.*            an engine's info line read into depth, score and line
 //   engine_strength.*     an external engine's strength through UCI_Elo or Skill Level
 //   engine_list.*         TEngineList: the engines found on the system and added by path
 //   engine_list_dialog.*  TEngineListDialog: the engines, their options and strength, Add Engine and Remove

@@ -11,11 +11,13 @@
 #include "tests/app/stand_in_engines.h"
 
 #include <QDir>
+
 #include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -294,4 +296,48 @@ TEST(EngineStrength, LimitsThroughUciEloElseSkillLevel)
     };
     for (const auto& c : cases)
         EXPECT_EQ(StrengthSettings(StrengthControlOf(c.Options), c.Strength), c.Expected);
+}
+
+// Info lines as engines write them: scores in centipawns or mates, bounds, several lines; what
+// carries no score and line, or a number that is none, reads as nothing.
+TEST(UciInfo, ReadsDepthScoreAndLineAndIgnoresTheRest)
+{
+    const std::optional<TUciInfo> line = ParseUciInfo(
+        "info depth 12 seldepth 18 multipv 2 score cp -35 upperbound nodes 123456 nps 900000 time 137 pv e7e5 g1f3");
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->Depth, 12);
+    EXPECT_EQ(line->SelDepth, 18);
+    EXPECT_EQ(line->MultiPv, 2);
+    EXPECT_EQ(line->ScoreCp, -35);
+    EXPECT_TRUE(line->UpperBound);
+    EXPECT_EQ(line->Nodes, 123456);
+    EXPECT_EQ(line->Pv, (QStringList { "e7e5", "g1f3" }));
+    const std::optional<TUciInfo> mate = ParseUciInfo("info depth 3 score mate -2 pv h7h8");
+    ASSERT_TRUE(mate);
+    EXPECT_EQ(mate->MateIn, -2);
+    EXPECT_EQ(mate->MultiPv, 1);
+    for (const char* none : { "info depth 5 currmove e2e4 currmovenumber 1", "info string depth 3 score cp 1 pv e2e4",
+             "info depth x score cp 10 pv e2e4", "info depth 4 score cp pv e2e4", "info depth 4 score cp 10 pv",
+             "info depth 4 multipv 0 score cp 10 pv e2e4", "bestmove e2e4" })
+        EXPECT_FALSE(ParseUciInfo(none)) << none;
+}
+
+// The project's engine asked for two lines reports both ranks through the Info signal.
+TEST(UciInfo, TheEngineReportsItsLinesWhileItSearches)
+{
+    TUciEngine engine;
+    QList<TUciInfo> infos;
+    QObject::connect(&engine, &TUciEngine::Info, [&](int, const TUciInfo& info) { infos.append(info); });
+    engine.Start(ZUGWERK_ENGINE_PATH);
+    ASSERT_TRUE(WaitFor([&] { return engine.IsReady(); }));
+    engine.SetOption("MultiPV", "2");
+    QStringList answers;
+    QObject::connect(&engine, &TUciEngine::BestMove, [&](int, const QString& move) { answers.append(move); });
+    TUciGo limits;
+    limits.MoveTimeMs = 300;
+    engine.Go("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", {}, limits, true);
+    ASSERT_TRUE(WaitFor([&] { return !answers.isEmpty(); }));
+    ASSERT_FALSE(infos.isEmpty());
+    EXPECT_TRUE(std::any_of(infos.begin(), infos.end(), [](const TUciInfo& i) { return i.MultiPv == 2; }));
+    EXPECT_TRUE(std::all_of(infos.begin(), infos.end(), [](const TUciInfo& i) { return !i.Pv.isEmpty(); }));
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+// What an engine reports while it searches: one "info ..." line read into its depth, score and line.
+// Lines that carry no score and line (currmove, hashfull, strings) are not search results and read
+// as nothing, as does a line whose numbers are not numbers.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct TUciInfo {
+    int MultiPv = 1; // the line's rank, 1 for the best
+    int Depth = 0;
+    std::optional<int> SelDepth;
+    // From the side to move's view: centipawns, or moves to mate (negative: it is mated).
+    std::optional<int> ScoreCp;
+    std::optional<int> MateIn;
+    bool LowerBound = false;
+    bool UpperBound = false;
+    std::optional<qint64> Nodes;
+    std::optional<qint64> Nps;
+    std::optional<qint64> TimeMs;
+    QStringList Pv; // coordinate moves, "e2e4"
+};
+
+std::optional<TUciInfo> ParseUciInfo(const QString& line);
