@@ -151,3 +151,11 @@ void TChessClock::Update() const
         FFlag = FWhiteToMove;
     }
 }
+
+bool OnlyKingLeft(const char (&squares)[64], bool white)
+{
+    return std::none_of(std::begin(squares), std::end(squares), [white](char c) {
+        const bool piece = white ? (c >= 'A' && c <= 'Z') : (c >= 'a' && c <= 'z');
+        return piece && c != 'K' && c != 'k';
+    });
+}

@@ -39,6 +39,10 @@ struct TTimeControl {
     bool operator==(const TTimeControl&) const = default;
 };
 
+// The side has nothing but its king on these squares (piece letters, upper case White's, as a
+// position holds them). A flag that falls against such a side draws: it has no way to mate.
+bool OnlyKingLeft(const char (&squares)[64], bool white);
+
 class TChessClock {
 public:
     // Milliseconds since some fixed moment, never going backwards.

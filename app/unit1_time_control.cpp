@@ -14,22 +14,12 @@
 #include <QLabel>
 #include <QTimer>
 
-#include <algorithm>
 #include <array>
 
 namespace {
 
 // Often enough that the tenths shown below ten seconds move evenly.
 constexpr int ChessClockIntervalMs = 50;
-
-// The side has nothing but its king.
-bool OnlyKingLeft(const char (&squares)[64], bool white)
-{
-    return std::none_of(std::begin(squares), std::end(squares), [white](char c) {
-        const bool piece = white ? (c >= 'A' && c <= 'Z') : (c >= 'a' && c <= 'z');
-        return piece && c != 'K' && c != 'k';
-    });
-}
 
 QString SideName(bool white) { return white ? QStringLiteral("White") : QStringLiteral("Black"); }
 

@@ -71,15 +71,6 @@ struct TGameOutcome {
     TTimeUse Engine;
 };
 
-// The side has nothing but its king, so it cannot win on the other side's time.
-bool OnlyKingLeft(const notation::Position& position, bool white)
-{
-    return std::none_of(std::begin(position.Squares), std::end(position.Squares), [white](char c) {
-        const bool own = white ? (c >= 'A' && c <= 'Z') : (c >= 'a' && c <= 'z');
-        return own && c != 'K' && c != 'k';
-    });
-}
-
 const char* EndingInWords(notation::GameEnd end)
 {
     switch (end) {
@@ -196,7 +187,7 @@ private:
     void FlagFell(bool white)
     {
         (white == BuiltInWhite ? Outcome.BuiltIn : Outcome.Engine).FlagFalls++;
-        const bool draw = OnlyKingLeft(BoardPosition(Board), !white);
+        const bool draw = OnlyKingLeft(BoardPosition(Board).Squares, !white);
         const char* side = white ? "White" : "Black";
         End(draw        ? "1/2-1/2"
                 : white ? "0-1"
