@@ -48,3 +48,13 @@ bool ApplyStrength(TUciEngine& engine, std::optional<int> strength)
         engine.SetOption(name, value);
     return control.Kind != TStrengthControl::TKind::None;
 }
+
+QString StrengthUnit(const TStrengthControl& control)
+{
+    switch (control.Kind) {
+    case TStrengthControl::TKind::Elo: return QStringLiteral("Elo");
+    case TStrengthControl::TKind::SkillLevel: return QStringLiteral("Skill Level");
+    case TStrengthControl::TKind::None: break;
+    }
+    return {};
+}

@@ -28,5 +28,8 @@ TStrengthControl StrengthControlOf(const std::vector<TUciOption>& options);
 // it); nothing means full strength.
 std::vector<std::pair<QString, QString>> StrengthSettings(const TStrengthControl& control, std::optional<int> strength);
 
+// What the strength is counted in, as players read it: "Elo" or "Skill Level"; empty for none.
+QString StrengthUnit(const TStrengthControl& control);
+
 // Sets the strength on a running engine through the options it offers; false when it offers none.
 bool ApplyStrength(TUciEngine& engine, std::optional<int> strength);

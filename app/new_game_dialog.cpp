@@ -47,11 +47,6 @@ int FirstStrength(const TStrengthControl& control)
     return (control.Min + control.Max) / 2;
 }
 
-QString StrengthUnit(const TStrengthControl& control)
-{
-    return control.Kind == TStrengthControl::TKind::Elo ? QStringLiteral("Elo") : QStringLiteral("Skill Level");
-}
-
 } // namespace
 
 TNewGameDialog::TNewGameDialog(TEngineList& engines, QWidget* parent)

@@ -249,9 +249,7 @@ TPlayerChoice EngineChoice(const TEngineSetup& setup)
     choice.Kind = TPlayerChoice::TKind::Engine;
     choice.Engine = setup;
     choice.EngineName = probe.Name();
-    const TStrengthControl strength = StrengthControlOf(probe.Options());
-    choice.StrengthUnit
-        = strength.Kind == TStrengthControl::TKind::SkillLevel ? QStringLiteral("Skill Level") : QStringLiteral("Elo");
+    choice.StrengthUnit = StrengthUnit(StrengthControlOf(probe.Options()));
     probe.Quit();
     return choice;
 }
