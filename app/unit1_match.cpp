@@ -13,9 +13,10 @@ void TForm1::CreateMatchItems()
 {
     ExportMatch1 = MenuItem(File1, "ExportMatch1", tr("Export Matc&h (PGN)..."), {}, &TForm1::ExportMatch1Click);
     ExportMatch1->setEnabled(false);
-    MatchPanel = new QLabel(this);
+    MatchPanel = new QLabel(StatusBar1);
     MatchPanel->setObjectName(QStringLiteral("MatchPanel"));
     MatchPanel->setAccessibleName(tr("Match score"));
+    StatusBar1->addPermanentWidget(MatchPanel);
     MatchPanel->hide();
 }
 
@@ -44,8 +45,6 @@ void TForm1::BeginNextMatchGame()
 
 void TForm1::ShowMatchScore()
 {
-    if (!StatusBar1->isAncestorOf(MatchPanel))
-        StatusBar1->addPermanentWidget(MatchPanel);
     MatchPanel->setVisible(FMatch != nullptr);
     ExportMatch1->setEnabled(FMatch && FMatch->GamesPlayed() > 0);
     if (!FMatch)
