@@ -93,14 +93,20 @@ QString TUciGo::Arguments() const
 {
     // A clock below zero (a flag that fell meanwhile) is no time at all to the engine.
     const auto ms = [](qint64 value) { return QString::number(std::max<qint64>(0, value)); };
+    if (Infinite)
+        return QStringLiteral("infinite");
+    if (Depth)
+        return "depth " + QString::number(std::max(1, *Depth));
     if (!HasClock)
         return "movetime " + ms(MoveTimeMs);
     return QStringLiteral("wtime %1 btime %2 winc %3 binc %4")
         .arg(ms(WhiteMs), ms(BlackMs), ms(WhiteIncrementMs), ms(BlackIncrementMs));
 }
 
-qint64 TUciGo::ThinkingTimeMs(bool whiteToMove) const
+std::optional<qint64> TUciGo::ThinkingTimeMs(bool whiteToMove) const
 {
+    if (Infinite || Depth)
+        return std::nullopt;
     if (!HasClock)
         return MoveTimeMs;
     return whiteToMove ? WhiteMs : BlackMs;
@@ -193,8 +199,11 @@ int TUciEngine::Go(const QString& fen, const QStringList& moves, const TUciGo& l
     Send(moves.isEmpty() ? QStringLiteral("position fen %1").arg(fen)
                          : QStringLiteral("position fen %1 moves %2").arg(fen, moves.join(' ')));
     Send("go " + limits.Arguments());
-    Searches.push_back(
-        { number, Now() + std::max<qint64>(0, limits.ThinkingTimeMs(whiteToMove)) + BestMoveGrace, false });
+    // A search without a time limit has no deadline until it is stopped.
+    const std::optional<qint64> thinking = limits.ThinkingTimeMs(whiteToMove);
+    Searches.push_back({ number,
+        thinking ? Now() + std::max<qint64>(0, *thinking) + BestMoveGrace : std::numeric_limits<qint64>::max(),
+        false });
     ArmSearchTimer();
     return number;
 }
@@ -361,6 +370,10 @@ void TUciEngine::ArmSearchTimer()
     qint64 earliest = std::numeric_limits<qint64>::max();
     for (const TSearch& search : Searches)
         earliest = std::min(earliest, search.Deadline);
+    if (earliest == std::numeric_limits<qint64>::max()) {
+        Timer->stop(); // only searches without a deadline run
+        return;
+    }
     Timer->start(static_cast<int>(std::clamp<qint64>(earliest - Now(), 0, std::numeric_limits<int>::max())));
 }
 

@@ -40,7 +40,8 @@ struct TUciOption {
 std::optional<TUciOption> ParseUciOption(const QString& line);
 
 // The limits of one search: the remaining clock times and increments in milliseconds, or a fixed
-// time for the move when the game has no clock.
+// time for the move when the game has no clock. Analysis asks for a depth or for a search without
+// limits instead; those run until the engine is done or stopped, with no deadline for the answer.
 struct TUciGo {
     bool HasClock = false;
     qint64 WhiteMs = 0;
@@ -48,10 +49,13 @@ struct TUciGo {
     qint64 WhiteIncrementMs = 0;
     qint64 BlackIncrementMs = 0;
     qint64 MoveTimeMs = 1000;
-    // The go command's arguments: "wtime .. btime .. winc .. binc .." or "movetime ..".
+    std::optional<int> Depth; // instead of the times: "depth N"
+    bool Infinite = false; // instead of all other limits: "infinite", until Stop
+    // The go command's arguments: "infinite", "depth ..", "wtime .. btime .. winc .. binc .." or
+    // "movetime ..".
     QString Arguments() const;
-    // How long the side to move may think by these limits.
-    qint64 ThinkingTimeMs(bool whiteToMove) const;
+    // How long the side to move may think by these limits; none for a depth or an infinite search.
+    std::optional<qint64> ThinkingTimeMs(bool whiteToMove) const;
 };
 
 class TUciEngine : public QObject {

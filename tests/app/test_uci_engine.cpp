@@ -341,3 +341,31 @@ TEST(UciInfo, TheEngineReportsItsLinesWhileItSearches)
     EXPECT_TRUE(std::any_of(infos.begin(), infos.end(), [](const TUciInfo& i) { return i.MultiPv == 2; }));
     EXPECT_TRUE(std::all_of(infos.begin(), infos.end(), [](const TUciInfo& i) { return !i.Pv.isEmpty(); }));
 }
+
+// An analysis search has no deadline: it runs past any grace until it is stopped, and its answer is
+// then dropped.
+TEST(UciEngine, AnInfiniteSearchRunsUntilStopped)
+{
+    TUciEngine engine;
+    engine.BestMoveGrace = 20;
+    int deepest = 0;
+    bool failed = false;
+    bool answered = false;
+    QObject::connect(
+        &engine, &TUciEngine::Info, [&](int, const TUciInfo& info) { deepest = std::max(deepest, info.Depth); });
+    QObject::connect(&engine, &TUciEngine::Failed, [&] { failed = true; });
+    QObject::connect(&engine, &TUciEngine::BestMove, [&] { answered = true; });
+    engine.Start(ZUGWERK_ENGINE_PATH);
+    ASSERT_TRUE(WaitFor([&] { return engine.IsReady(); }));
+    TUciGo limits;
+    limits.Infinite = true;
+    limits.MoveTimeMs = 0;
+    engine.Go("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", {}, limits, true);
+    ASSERT_TRUE(WaitFor([&] { return deepest >= 7 || failed; }));
+    EXPECT_FALSE(failed);
+    EXPECT_FALSE(answered);
+    engine.Stop();
+    ASSERT_TRUE(WaitFor([&] { return engine.DroppedAnswers() == 1; }));
+    EXPECT_FALSE(answered);
+    EXPECT_FALSE(failed);
+}
