@@ -131,10 +131,31 @@ enum class GameEnd { None, Mate, Stalemate, OnlyKings, Repetition, DeadPosition,
 inline constexpr int FiftyMoveRuleHalfMoves = 100;
 inline constexpr int SeventyFiveMoveRuleHalfMoves = 150;
 
+// An engine's judgement of a position, from White's side: centipawns, or a mate in so many moves
+// (positive: White mates, negative: Black mates). PGN comments carry it as "[%eval 0.23]" (pawns)
+// or "[%eval #-3]".
+struct Evaluation {
+    int Centipawns = 0;
+    std::optional<int> MateIn; // when set, Centipawns is not used
+
+    bool operator==(const Evaluation&) const = default;
+};
+
+// What an annotator says about one half-move: a mark glued to the move ("?", "??", "!", "!!",
+// "!?", "?!"; empty for none) and the evaluation of the position after it.
+struct MoveNote {
+    std::string Mark;
+    std::optional<Evaluation> Eval;
+
+    bool operator==(const MoveNote&) const = default;
+};
+
 struct Game {
     std::vector<Tag> Tags; // in file order; the writer puts the Seven Tag Roster first
     Position Start = StartPosition();
     std::vector<Move> Moves; // legal moves from Start, in order
+    // Empty, or one note for each of Moves (the writer and the reader keep it so).
+    std::vector<MoveNote> Notes;
     std::string Result = "*"; // "1-0", "0-1", "1/2-1/2" or "*"
     // Played by the further draw rules: a dead position and the 75-move rule end the game, and the
     // player to move may claim a draw by the 50-move rule. Games read from PGN play without them.
