@@ -61,6 +61,8 @@ const QStringList& TEngineList::KnownEngineNames()
     return names;
 }
 
+QString TEngineSearch::OwnEngine() const { return ProgramIn(ProgramFolder, OwnEngineName); }
+
 void TEngineList::Discover(const TEngineSearch& where)
 {
     QStringList candidates;
@@ -70,7 +72,7 @@ void TEngineList::Discover(const TEngineSearch& where)
                 candidates.append(program);
                 break;
             }
-    if (const QString own = ProgramIn(where.ProgramFolder, OwnEngineName); !own.isEmpty())
+    if (const QString own = where.OwnEngine(); !own.isEmpty())
         candidates.append(own);
     // Links (/usr/games/stockfish and /usr/bin/stockfish) are one engine.
     QStringList seen;

@@ -42,6 +42,8 @@ struct TEngineSearch {
     QString ProgramFolder;
     // The PATH folders, then /usr/games; the running program's folder.
     static TEngineSearch FromEnvironment();
+    // This program's own engine in ProgramFolder; empty when it is not there.
+    QString OwnEngine() const;
 };
 
 class TEngineList : public QObject {

@@ -90,6 +90,7 @@ class QTextDocument;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class TAnalysisPanel;
 class TBoardAnnouncer;
 class TChessBoard;
 class TMoveTyping;
@@ -318,6 +319,12 @@ public:
     // In the status bar while a match is played: its score.
     QLabel* MatchPanel = nullptr;
 
+    // ---- Analysis (unit1_analysis.cpp) ----
+    // The menu behind Edit: the analysis panel, a hint, the analysis of the whole game.
+    QMenu* Analysis1 = nullptr;
+    TAnalysisPanel* AnalysisPanel = nullptr;
+    QAction* AnalysisPanel1 = nullptr; // opens and closes the panel
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -441,6 +448,11 @@ private:
     void BeginNextMatchGame();
     void ShowMatchScore();
     std::unique_ptr<TMatch> FMatch;
+    // unit1_analysis.cpp
+    void CreateAnalysisItems();
+    void UpdateAnalysisEngines();
+    // Gives the panel the position on the board while it is open.
+    void ShowAnalysisPosition();
     std::optional<TGameSetup> FGameSetup;
     std::array<QPointer<TEnginePlayer>, 2> FEnginePlayers; // Black's, White's
     // The result of the game an engine lost by its fault, while that game ends.

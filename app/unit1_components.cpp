@@ -69,6 +69,7 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent)
     SetUpBoard();
     CreateDrawClaim();
     CreateEnginesItem();
+    CreateAnalysisItems();
     CreateMoveTyping();
     NameControls();
 

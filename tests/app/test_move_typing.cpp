@@ -6,6 +6,7 @@
 #include "app/unit2.h"
 #include "tests/app/app_test_support.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -114,13 +115,13 @@ TEST_F(MoveTypingTest, TheBoardDescribesTheSideToMoveTheLastMoveAndTheSquareUnde
     ASSERT_TRUE(WaitFor([&] { return description() == "White to move."; })) << description().toStdString();
 }
 
-// What Qt builds inside scroll areas, menu bars and toolbars ("qt_" parts, the menu bar's untitled
+// What Qt builds inside scroll areas, combo boxes, menu bars and toolbars ("qt_" parts, the menu bar's untitled
 // overflow menu), plain containers, separators and the size grip are Qt's to name; a label in a
 // dialog is named by its text.
 bool IsQtsOwn(const QWidget* widget)
 {
     for (const QWidget* part = widget; part; part = part->parentWidget())
-        if (part->objectName().startsWith("qt_"))
+        if (part->objectName().startsWith("qt_") || (part != widget && qobject_cast<const QComboBox*>(part)))
             return true;
     const auto* menu = qobject_cast<const QMenu*>(widget);
     return widget->metaObject() == &QWidget::staticMetaObject || qobject_cast<const QSizeGrip*>(widget)

@@ -1,0 +1,75 @@
+#include "app/analysis_lines.h"
+
+#include "notation/move_rules.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+const notation::LegalMove* LegalMoveNamed(const notation::MoveRules& rules, const QString& coordinates)
+{
+    const std::string text = coordinates.toStdString();
+    for (const notation::LegalMove& legal : rules.Legal())
+        if (notation::CoordinateText(legal.Move) == text)
+            return &legal;
+    return nullptr;
+}
+
+// "12." before White's move, "12..." before a first move of Black's.
+QString MoveNumber(const notation::Position& position, bool first)
+{
+    if (position.WhiteToMove)
+        return QString::number(position.FullmoveNumber) + '.';
+    return first ? QString::number(position.FullmoveNumber) + "..." : QString();
+}
+
+} // namespace
+
+std::optional<TAnalysisLine> AnalysisLine(const notation::Position& position, const TUciInfo& info)
+{
+    if (info.Pv.isEmpty() || (!info.ScoreCp && !info.MateIn))
+        return std::nullopt;
+    // The rules are costly to set up, and engines report many lines: one serves all of them.
+    thread_local notation::MoveRules rules;
+    rules.Load(position);
+    TAnalysisLine line;
+    QStringList words;
+    for (const QString& coordinates : info.Pv) {
+        const notation::LegalMove* legal = LegalMoveNamed(rules, coordinates);
+        if (!legal)
+            break; // the rest of the line is not this position's
+        if (words.isEmpty()) {
+            line.First = legal->Move;
+            line.FirstMove = coordinates;
+        }
+        if (const QString number = MoveNumber(rules.Current(), words.isEmpty()); !number.isEmpty())
+            words.append(number);
+        words.append(QString::fromStdString(notation::MoveToSan(rules.Current(), legal->Move)));
+        rules.Play(legal->Move);
+    }
+    if (words.isEmpty())
+        return std::nullopt;
+    line.Moves = words.join(' ');
+    line.Rank = info.MultiPv;
+    line.Depth = info.Depth;
+    line.SelDepth = info.SelDepth;
+    line.Nodes = info.Nodes;
+    line.Nps = info.Nps;
+    line.LowerBound = info.LowerBound;
+    line.UpperBound = info.UpperBound;
+    const int toWhite = position.WhiteToMove ? 1 : -1;
+    if (info.MateIn)
+        line.Eval.MateIn = toWhite * *info.MateIn;
+    else
+        line.Eval.Centipawns = toWhite * *info.ScoreCp;
+    return line;
+}
+
+QString EvaluationText(const notation::Evaluation& eval)
+{
+    if (eval.MateIn)
+        return (*eval.MateIn < 0 ? "-M" : "M") + QString::number(std::abs(*eval.MateIn));
+    const QString pawns = QString::number(std::abs(eval.Centipawns) / 100.0, 'f', 2);
+    return eval.Centipawns > 0 ? '+' + pawns : eval.Centipawns < 0 ? '-' + pawns : pawns;
+}

@@ -1,0 +1,61 @@
+// Analysis of the position on the board: the analysis panel (a dock, closed until the player opens
+// it) and its engines, kept in step with wherever the player has navigated.
+
+#include "app/unit1.h"
+
+#include "app/analysis_panel.h"
+#include "app/engine_list.h"
+#include "app/game_transfer.h"
+#include "board/chessbrd.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+// A menu of its own behind File and Edit; About stays last on the menu bar.
+void TForm1::CreateAnalysisItems()
+{
+    Analysis1 = new QMenu(tr("&Analysis"), this);
+    menuBar()->insertMenu(About1, Analysis1);
+    AnalysisPanel = new TAnalysisPanel(this);
+    AnalysisPanel->setVisible(false);
+    addDockWidget(Qt::RightDockWidgetArea, AnalysisPanel);
+    AnalysisPanel1 = AnalysisPanel->toggleViewAction();
+    AnalysisPanel1->setObjectName("AnalysisPanel1");
+    AnalysisPanel1->setText(tr("Analysis &Panel"));
+    AnalysisPanel1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    AnalysisPanel1->setToolTip(tr("An engine's best lines for the position on the board"));
+    Analysis1->addAction(AnalysisPanel1);
+    AnalysisPanel->BeforeOpening = [this] {
+        UpdateAnalysisEngines();
+        ShowAnalysisPosition();
+    };
+}
+
+// The project's own engine first, then those of the engine list.
+void TForm1::UpdateAnalysisEngines()
+{
+    std::vector<TAnalysisEngineChoice> choices;
+    const QString own = EngineSearch.OwnEngine();
+    if (!own.isEmpty())
+        choices.push_back({ tr("Zugwerk! 2.0"), { own, {}, {}, {} } });
+    const QString ownCanonical = QFileInfo(own).canonicalFilePath();
+    for (const TEngineEntry& entry : EngineList().Engines())
+        if (own.isEmpty() || QFileInfo(entry.Program).canonicalFilePath() != ownCanonical || !entry.Arguments.isEmpty())
+            choices.push_back({ entry.Name, { entry.Program, entry.Arguments, {}, {} } });
+    AnalysisPanel->SetEngines(choices);
+}
+
+void TForm1::ShowAnalysisPosition()
+{
+    if (!AnalysisPanel->isVisible() && !AnalysisPanel1->isChecked())
+        return;
+    std::optional<notation::Position> position;
+    try {
+        // Read back as FEN: the board may hold a position set up by hand that no game can reach.
+        position = notation::ReadFen(notation::WriteFen(BoardPosition(*ChessBrd1)));
+    } catch (const notation::NotationError&) {
+    }
+    AnalysisPanel->SetPosition(position);
+}
