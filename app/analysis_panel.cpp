@@ -63,6 +63,8 @@ TAnalysisPanel::TAnalysisPanel(QWidget* parent)
     LinesView->header()->setStretchLastSection(true);
     LinesView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     LinesView->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // Wide enough for a few moves of each line; the rest is in the tool tip.
+    LinesView->setMinimumWidth(LinesView->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 56);
     LinesView->setAccessibleName(tr("Analysis lines"));
     LinesView->header()->setAccessibleName(tr("Columns of the analysis lines"));
     PauseButton->setAccessibleName(tr("Pause the analysis"));
@@ -117,9 +119,9 @@ QString TAnalysisPanel::StatusText() const { return StatusLabel->text(); }
 
 void TAnalysisPanel::SetPosition(const std::optional<notation::Position>& position)
 {
-    if (Position == position)
+    if (FPosition == position)
         return;
-    Position = position;
+    FPosition = position;
     ClearLines();
     Restart();
 }
@@ -197,11 +199,11 @@ void TAnalysisPanel::Restart()
             FEngine->SetOption("MultiPV", QString::number(LineCount()));
         EngineConfigured = true;
     }
-    if (!Position) {
+    if (!FPosition) {
         ShowStatus(tr("The board holds no legal position."));
         return;
     }
-    if (const QString over = GameOverText(*Position); !over.isEmpty()) {
+    if (const QString over = GameOverText(*FPosition); !over.isEmpty()) {
         ShowStatus(over);
         return;
     }
@@ -211,15 +213,15 @@ void TAnalysisPanel::Restart()
     }
     TUciGo limits;
     limits.Infinite = true;
-    Search = FEngine->Go(QString::fromStdString(notation::WriteFen(*Position)), {}, limits, Position->WhiteToMove);
+    Search = FEngine->Go(QString::fromStdString(notation::WriteFen(*FPosition)), {}, limits, FPosition->WhiteToMove);
     ShowStatus(tr("%1 is thinking...").arg(EngineName()));
 }
 
 void TAnalysisPanel::TakeInfo(int search, const TUciInfo& info)
 {
-    if (search != Search || !Position || info.LowerBound || info.UpperBound || info.MultiPv > LineCount())
+    if (search != Search || !FPosition || info.LowerBound || info.UpperBound || info.MultiPv > LineCount())
         return;
-    std::optional<TAnalysisLine> line = AnalysisLine(*Position, info);
+    std::optional<TAnalysisLine> line = AnalysisLine(*FPosition, info);
     if (!line)
         return;
     const std::size_t rank = static_cast<std::size_t>(line->Rank);

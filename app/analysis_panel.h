@@ -44,6 +44,7 @@ public:
     // The position to analyse, none when the board holds no legal one; the search restarts only
     // when it differs from the one analysed.
     void SetPosition(const std::optional<notation::Position>& position);
+    const std::optional<notation::Position>& Position() const { return FPosition; }
     // Called as the panel opens, before its engine starts: the window gives it the engines and the
     // position then.
     std::function<void()> BeforeOpening;
@@ -85,7 +86,7 @@ private:
     std::vector<TAnalysisEngineChoice> Engines;
     QPointer<TUciEngine> FEngine;
     bool EngineConfigured = false;
-    std::optional<notation::Position> Position;
+    std::optional<notation::Position> FPosition;
     int Search = 0; // the running search's number, 0 for none
     std::vector<TAnalysisLine> FLines;
 };

@@ -324,6 +324,11 @@ public:
     QMenu* Analysis1 = nullptr;
     TAnalysisPanel* AnalysisPanel = nullptr;
     QAction* AnalysisPanel1 = nullptr; // opens and closes the panel
+    // An arrow on the board for the best move of the side to move (unit1_hint.cpp).
+    QAction* Hint1 = nullptr;
+    void Hint1Click(QObject* Sender);
+    // How long the engine searches for a hint when the panel has none.
+    int HintTimeMs = 1000;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -453,6 +458,16 @@ private:
     void UpdateAnalysisEngines();
     // Gives the panel the position on the board while it is open.
     void ShowAnalysisPosition();
+    // The position on the board as the engines are told it; none when it cannot stand in a game.
+    std::optional<notation::Position> AnalysablePosition() const;
+    // unit1_hint.cpp
+    void CreateHintItem();
+    void AskForHint();
+    void HintAnswered(const QString& move);
+    void ShowHint(const notation::Position& position, notation::Move move);
+    QPointer<TUciEngine> HintEngine;
+    std::optional<notation::Position> HintPosition;
+    int HintSearch = 0;
     std::optional<TGameSetup> FGameSetup;
     std::array<QPointer<TEnginePlayer>, 2> FEnginePlayers; // Black's, White's
     // The result of the game an engine lost by its fault, while that game ends.

@@ -27,6 +27,7 @@ void TForm1::CreateAnalysisItems()
     AnalysisPanel1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     AnalysisPanel1->setToolTip(tr("An engine's best lines for the position on the board"));
     Analysis1->addAction(AnalysisPanel1);
+    CreateHintItem();
     AnalysisPanel->BeforeOpening = [this] {
         UpdateAnalysisEngines();
         ShowAnalysisPosition();
@@ -51,11 +52,15 @@ void TForm1::ShowAnalysisPosition()
 {
     if (!AnalysisPanel->isVisible() && !AnalysisPanel1->isChecked())
         return;
-    std::optional<notation::Position> position;
+    AnalysisPanel->SetPosition(AnalysablePosition());
+}
+
+std::optional<notation::Position> TForm1::AnalysablePosition() const
+{
     try {
-        // Read back as FEN: the board may hold a position set up by hand that no game can reach.
-        position = notation::ReadFen(notation::WriteFen(BoardPosition(*ChessBrd1)));
+        // Read back as FEN: the board may hold a position set up by hand that cannot stand in a game.
+        return notation::ReadFen(notation::WriteFen(BoardPosition(*ChessBrd1)));
     } catch (const notation::NotationError&) {
+        return std::nullopt;
     }
-    AnalysisPanel->SetPosition(position);
 }
