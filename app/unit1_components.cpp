@@ -70,6 +70,7 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent)
     CreateDrawClaim();
     CreateEnginesItem();
     CreateMoveTyping();
+    CreateEvaluationBar();
     NameControls();
 
     // Centred on the screen.
