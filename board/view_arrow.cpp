@@ -68,8 +68,8 @@ QPainterPath TChessBoard::HintArrowPath() const
     const QPointF headBase = tip - unit * (HeadLength * size);
     const QPointF shaft = across * (ShaftHalfWidth * size);
     const QPointF head = across * (HeadHalfWidth * size);
-    path.addPolygon(QPolygonF({ from + shaft, headBase + shaft, headBase + head, tip, headBase - head,
-        headBase - shaft, from - shaft, from + shaft }));
+    path.addPolygon(QPolygonF({ from + shaft, headBase + shaft, headBase + head, tip, headBase - head, headBase - shaft,
+        from - shaft, from + shaft }));
     return path;
 }
 

@@ -140,7 +140,8 @@ TEST_F(EvaluationBarInWindow, StandsBesideTheBoardWhileThePreferenceIsOn)
         EXPECT_GT(part->geometry().left(), place.right()) << part->metaObject()->className();
     const QImage shown = form->ClientAreaImage();
     // The picture starts below the menu bar.
-    const QRect inClient(bar.mapTo(form.get(), QPoint(0, 0)) - QPoint(0, form->height() - shown.height()), place.size());
+    const QRect inClient(
+        bar.mapTo(form.get(), QPoint(0, 0)) - QPoint(0, form->height() - shown.height()), place.size());
     int outside = 0;
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x)
