@@ -27,6 +27,7 @@ struct TPreferences {
     bool AskBeforeDiscarding = false; // New Game and a move that cuts the record ask first
     bool ShowThinking = false; // the search's depth and best move so far beside the status
     bool WaitAfterComputerGame = false; // no new game by itself after a game between computers
+    bool EvaluationBar = false; // an evaluation bar beside the board
     // Milliseconds the computer waits before its move while it plays both sides; one of ComputerPauses.
     int ComputerPause = 0;
 
@@ -43,7 +44,7 @@ struct TPreferenceEntry {
     bool TPreferences::*Field;
 };
 
-inline constexpr std::array<TPreferenceEntry, 12> PreferenceEntries { {
+inline constexpr std::array<TPreferenceEntry, 13> PreferenceEntries { {
     { "board/markMoves", "Mark the &last move and a king in check", &TPreferences::MarkMoves },
     { "input/clickToMove", "&Click a piece, then its target, to move", &TPreferences::ClickToMove },
     { "input/showLegalTargets", "Show the &targets of the piece in hand", &TPreferences::ShowLegalTargets },
@@ -57,6 +58,7 @@ inline constexpr std::array<TPreferenceEntry, 12> PreferenceEntries { {
     { "engine/showThinking", "Show what the computer is thin&king", &TPreferences::ShowThinking },
     { "game/waitAfterComputerGame", "After a &game between computers, wait for New Game",
         &TPreferences::WaitAfterComputerGame },
+    { "board/evaluationBar", "Show an e&valuation bar beside the board", &TPreferences::EvaluationBar },
 } };
 
 // The pauses the player can choose between the computer's moves when it plays both sides, in

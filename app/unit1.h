@@ -26,6 +26,7 @@
 //                         in the settings file while the player remembers settings
 //   unit1_new_game.cpp    New Game...: the players, levels and time control of a chosen setup
 //   unit1_match.cpp       a match between two computers: its games, its score, its PGN file
+//   unit1_evaluation_bar.cpp  the evaluation bar beside the board, while the player asks for it
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
 //   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
@@ -54,6 +55,7 @@
 //   game_setup.*          TGameSetup: who plays each side, the time control, the games of a match
 //   new_game_dialog.*     TNewGameDialog: the New Game dialog
 //   match.*               TMatch: a match between two computer players, colours, score, its games
+//   evaluation_bar.*      TEvaluationBar: the upright gauge of an evaluation, White's part against Black's
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published
@@ -98,6 +100,7 @@ struct TThinkingProgress;
 class TColorButton97;
 class TDialogs;
 class TEngineListDialog;
+class TEvaluationBar;
 class TForm2;
 class TPreferencesDialog;
 class TListBox;
@@ -330,6 +333,11 @@ public:
     // How long the engine searches for a hint when the panel has none.
     int HintTimeMs = 1000;
 
+    // ---- The evaluation bar (unit1_evaluation_bar.cpp) ----
+    // Beside the board, between it and the player groups, while the preference EvaluationBar is on;
+    // it turns with the board. Empty until it is given an evaluation.
+    TEvaluationBar* EvaluationBar = nullptr;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -399,6 +407,9 @@ private:
     // unit1_discarding.cpp
     bool MayDiscardGame();
     bool MayReplaceRestOfGame();
+    // unit1_evaluation_bar.cpp
+    void CreateEvaluationBar();
+    void ShowEvaluationBarOfPreference();
 
     TDialogs& FDialogs;
     QPointer<TForm2> FOptionsDialog;

@@ -71,6 +71,7 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent)
     CreateEnginesItem();
     CreateAnalysisItems();
     CreateMoveTyping();
+    CreateEvaluationBar();
     NameControls();
 
     // Centred on the screen.

@@ -24,6 +24,7 @@
 //   view_pieces.cpp     piece sets: the built-in and custom sets, the twelve masked images, DrawChessPiece
 //   view_render.cpp     Paint, DrawBorder, DrawBoard, ClearSquare, DrawPiece, UpdateChessBoard, paintEvent
 //   view_marks.cpp      MarkMoves: the tints on the last move's squares and on a king in check
+//   view_arrow.cpp      the hint arrow: a suggested move drawn over the pieces until the position changes
 //   view_types.h        TFont (a font with its colour) and TImageList (the piece images)
 //   input.cpp           the mouse: dragging pieces, the corner-resize gesture, the mouse and drag events
 //   drag_image.cpp      the picture of a piece in the air
@@ -70,6 +71,7 @@
 
 class ChessThread;
 class QTimer;
+class QPainterPath;
 class TDragImage;
 class THandlerCalls;
 namespace engine {
@@ -305,6 +307,15 @@ public:
     bool MarkMoves() const { return FMarkMoves; }
     void set_MarkMoves(bool value);
 
+    // ---- The hint arrow (view_arrow.cpp) ----
+    // A translucent arrow from the centre of one square towards the centre of another, drawn over the
+    // pieces. It stays while the position does: a move, a new position, a new game or a step through
+    // the record removes it. Squares outside the board, or from equal to to, are refused with false.
+    using SquarePair = std::pair<Square, Square>;
+    const std::optional<SquarePair>& HintArrow() const { return FHintArrow; }
+    bool set_HintArrow(Square from, Square to);
+    void ClearHintArrow();
+
     // ---- Piece sets (view_pieces.cpp) ----
     StandardSet StandardSize() const { return FStandardSize; }
     void set_StandardSize(StandardSet value);
@@ -434,6 +445,8 @@ public:
     // the players or the preference did.
 Q_SIGNALS:
     void DrawClaimChanged();
+    // The board was turned: WhiteOnTop changed.
+    void WhiteOnTopChanged();
 
 public:
     // All handlers of the game events, to set aside and put back as a whole.
@@ -562,6 +575,11 @@ private:
     void RefreshMarks();
     void DrawMarks(QPainter& painter) const;
     void DrawSquareMarks(QPainter& painter, Square sq) const;
+    // view_arrow.cpp
+    QPainterPath HintArrowPath() const;
+    bool HintArrowCovers(Square sq) const;
+    void DrawHintArrowWithin(const QRect& clip);
+    void DrawHintArrowOn(Square sq);
 
     // Position: "_" + 64 letters + zero.
     char Squares[66];
@@ -644,6 +662,8 @@ private:
     bool FMarkMoves = false;
     MovedSquares LastMove;
     SquareMarks ShownMarks;
+    // The hint arrow the canvas shows, none when there is none.
+    std::optional<SquarePair> FHintArrow;
 
     // Piece sets: the built-in set of StandardSize, the user's set (null when none), the cell edge of
     // the set in use and its twelve images.

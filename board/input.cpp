@@ -246,6 +246,7 @@ void TChessBoard::FollowWithImage(QPoint at)
     QWidget* window = parentWidget();
     if (!DragImage) {
         ClearSquare(DragFromSquare);
+        DrawHintArrowOn(DragFromSquare);
         const QPixmap piece = FPieceImages.Image(PieceToInt(PieceAt(DragFromSquare)));
         DragImage = new TDragImage(window ? window : this, piece);
     }
@@ -275,6 +276,7 @@ void TChessBoard::PutDraggedPieceBack()
     const char piece = PieceAt(DragFromSquare);
     if (piece != EmptySquare)
         DrawPiece(DragFromSquare, piece);
+    DrawHintArrowOn(DragFromSquare);
 }
 
 // The position changed under a drag, or the window lost the mouse: the drag ends without a move and

@@ -12,6 +12,7 @@ void TChessBoard::RefreshPosition()
     // A piece in the air, and a selected one, belong to the position they were taken from.
     AbandonDrag();
     DropSelection();
+    ClearHintArrow();
     RefreshMarks();
     RefreshDrawClaim();
     AnnounceShownChange();

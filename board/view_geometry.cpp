@@ -109,7 +109,13 @@ void TChessBoard::set_ResizeMaxSize(int value)
 
 void TChessBoard::set_BoardLines(bool value) { StoreAndRepaint(FBoardLines, value); }
 
-void TChessBoard::set_WhiteOnTop(bool value) { StoreAndRepaint(FWhiteOnTop, value); }
+void TChessBoard::set_WhiteOnTop(bool value)
+{
+    const bool turned = value != FWhiteOnTop;
+    StoreAndRepaint(FWhiteOnTop, value);
+    if (turned)
+        Q_EMIT WhiteOnTopChanged();
+}
 
 void TChessBoard::set_DisplayCoords(DisplayCoordsSet edges) { StoreAndRepaint(FDisplayCoords, edges); }
 

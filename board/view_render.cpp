@@ -83,6 +83,7 @@ void TChessBoard::Paint()
         DrawBorder();
         DrawBoard();
         DrawPieces();
+        DrawHintArrowWithin(SquaresArea());
         DrawTargetMarks();
     }
     update();

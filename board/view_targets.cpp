@@ -87,6 +87,7 @@ void TChessBoard::RedrawSquare(Square sq)
         DrawPiece(sq, PieceAt(sq));
     if (std::find(MarkedTargets.begin(), MarkedTargets.end(), sq) != MarkedTargets.end())
         DrawTargetMark(sq);
+    DrawHintArrowOn(sq);
 }
 
 // The tint of the selected square (drawn under its piece), or a target's dot or ring.
