@@ -77,6 +77,13 @@ struct IterationReport {
     int LineCount = 1; // the lines this iteration reports, if it is not stopped first
 };
 
+// What the optional root move hook receives as the search of each legal root move begins.
+struct RootMoveReport {
+    int Depth; // the iteration's
+    EngineMove Move;
+    int Number; // 1 for the first root move of this search of the root, 2 for the next, ...
+};
+
 // The most lines one search reports (SearchOptions::LineCount).
 inline constexpr int MaxLineCount = 10;
 
@@ -184,6 +191,10 @@ public:
     // Called after each completed iteration; set it before searching. It is not copied or
     // allocated during a search.
     void SetIterationHook(std::function<void(const IterationReport&)> hook) { IterationHook = std::move(hook); }
+    // Called as each legal root move is made, before its search; the further lines of a search that
+    // reports several count their root moves from 1 again. Set it before searching; it does not
+    // change what is searched.
+    void SetRootMoveHook(std::function<void(const RootMoveReport&)> hook) { RootMoveHook = std::move(hook); }
 
     // Results of the last completed iteration of the last search, kept apart from the working
     // tables so that they stay valid after a stop. After a completed search BestMove is PvTable[0][0].
@@ -303,6 +314,8 @@ private:
     std::uint64_t CompletedNodes = 0;
     int CompletedSelectiveDepth = 0;
     std::function<void(const IterationReport&)> IterationHook;
+    std::function<void(const RootMoveReport&)> RootMoveHook;
+    int IterationDepth = 0; // the depth the root is being searched to, for RootMoveHook
 };
 
 } // namespace engine

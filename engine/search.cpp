@@ -59,6 +59,7 @@ bool Engine::RunSearch(
         if (depth > limit)
             break;
         OnPvPath = true;
+        IterationDepth = depth;
         const int score = SearchNode(-Infinity, Infinity, depth);
         if (StopIsRequested())
             break;
@@ -139,7 +140,7 @@ int Engine::SearchNode(int alpha, int beta, int depth)
         MarkPvMove();
 
     // Best-first through the moves; a reply that refutes the opponent's choice ends the node.
-    bool anyLegal = false;
+    int legalMoves = 0;
     for (int i = PlyStart[ply]; i < PlyEnd[ply]; ++i) {
         PickMove(i);
         const EngineMove m = MoveStack[i].Move;
@@ -150,7 +151,9 @@ int Engine::SearchNode(int alpha, int beta, int depth)
         // An abandoned search leaves everything undefined; nothing of it is used.
         if (StopIsRequested())
             return -1;
-        anyLegal = true;
+        ++legalMoves;
+        if (ply == 0 && RootMoveHook)
+            RootMoveHook({ IterationDepth, m, legalMoves });
         const int x = ply == 0 && Contains(Options.DrawnRootMoves, m) ? ScoreDrawnRootMove()
                                                                       : -SearchNode(-beta, -alpha, depth - 1);
         // A child that gave up on a stop request left its move on the board: taking back ours, or
@@ -170,7 +173,7 @@ int Engine::SearchNode(int alpha, int beta, int depth)
     }
 
     // No legal move: mated (nearer the root scores further from zero) or stalemated.
-    if (!anyLegal)
+    if (legalMoves == 0)
         return inCheck ? MatedScore(ply) : DrawScore;
     // Too long without capture or pawn move: a draw.
     if (Pos.QuietPlies > QuietPlyLimit)

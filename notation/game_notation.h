@@ -20,6 +20,7 @@
 //   pgn_scanner.*       PGN text as tokens with line and column
 //   pgn_reader.cpp      PGN games from tokens, every move replayed; ReadPgnGames game by game
 //   pgn_writer.cpp      PGN export format
+//   move_notes.*        marks, NAGs and "[%eval ...]" comments: the PGN text of MoveNote
 //   notation_error.cpp  the refusals, with their place in the text
 //   quoted_text.*       text made fit to stand in an error message
 
@@ -195,8 +196,10 @@ std::string ResultOf(const Game& game);
 // Reads every game of a PGN text: tags (escaped quotes and backslashes in values), movetext with move
 // numbers ("12." and "12..."), comments in braces and after ";", variations in parentheses (skipped),
 // NAGs and "!"/"?" marks, result tokens, a start position from the FEN tag, LF, CR LF or CR line ends
-// and a UTF-8 byte order mark. Comments, variations and marks are not kept. Throws on the first error,
-// naming the game, line and column and the text that failed.
+// and a UTF-8 byte order mark. Variations and the text of comments are not kept; each move's mark
+// ("e4!?", or NAGs $1 to $6) and the first well-formed "[%eval ...]" in a comment after it fill Notes,
+// which stays empty for a game without any. A malformed evaluation is plain comment text, never an
+// error. Throws on the first error, naming the game, line and column and the text that failed.
 std::vector<Game> ReadPgn(std::string_view text);
 
 // One game of a PGN text, read on its own.
@@ -212,8 +215,11 @@ struct PgnGameRead {
 std::vector<PgnGameRead> ReadPgnGames(std::string_view text);
 // One game in PGN export format: the Seven Tag Roster first, SetUp and FEN when the game does not
 // start from the initial position, the other tags, then the movetext in lines of fewer than 80
-// characters, with a comment that names the game's end (mate, stalemate, ...) and the result. The
-// text ends with a line end; games written one after another need a blank line between them.
+// characters, with a comment that names the game's end (mate, stalemate, ...) and the result. With
+// Notes, each move carries its mark ("Nf3?!") and its evaluation in a comment after it
+// ("{[%eval -1.50]}", "{[%eval #3]}"). The text ends with a line end; games written one after another
+// need a blank line between them. Throws NotationError for Notes that are neither empty nor one per
+// move, or that hold a mark other than the six.
 std::string WritePgn(const Game& game);
 
 } // namespace notation

@@ -1,10 +1,12 @@
 // Reading PGN: games from tokens, every move checked by replaying it.
 
 #include "notation/game_notation.h"
+#include "notation/move_notes.h"
 #include "notation/move_rules.h"
 #include "notation/pgn_scanner.h"
 #include "notation/san.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace notation {
@@ -60,6 +62,8 @@ namespace {
                     TagPlaces.push_back({ token.Line, token.Column });
                     break;
                 case PgnToken::Kind::Move: PlayMove(token); break;
+                case PgnToken::Kind::Mark: NoteMark(token.Text); break;
+                case PgnToken::Kind::Comment: NoteComment(token.Text); break;
                 case PgnToken::Kind::Result: return FinishGame(token.Text);
                 case PgnToken::Kind::End:
                     if (Current.Tags.empty() && !InMovetext)
@@ -107,10 +111,26 @@ namespace {
                 const Move move = ParseSan(Rules, token.Text);
                 Rules.Play(move);
                 Current.Moves.push_back(move);
+                Current.Notes.emplace_back();
             } catch (const NotationError& error) {
                 // ParseSan refused: the position is still the one the move was meant for.
                 throw error.At(GameNumber(), token.Line, token.Column, MoveContext(Rules.Current()));
             }
+        }
+
+        // Marks and comments note the move before them; before the first move they note nothing. The
+        // first mark and the first evaluation after a move count.
+        MoveNote* LastNote() { return Current.Notes.empty() ? nullptr : &Current.Notes.back(); }
+        void NoteMark(std::string_view text)
+        {
+            const std::string_view mark = text.starts_with('$') ? MarkOfGlyph(text) : text;
+            if (MoveNote* note = LastNote(); note && note->Mark.empty() && IsMoveMark(mark))
+                note->Mark = mark;
+        }
+        void NoteComment(std::string_view text)
+        {
+            if (MoveNote* note = LastNote(); note && !note->Eval)
+                note->Eval = EvalInComment(text);
         }
 
         // The result token ends the game; without one the Result tag stands, else "*".
@@ -120,6 +140,10 @@ namespace {
                 BeginMovetext();
             const std::string tagged = Current.TagValue("Result");
             Current.Result = !resultToken.empty() ? std::string(resultToken) : IsResult(tagged) ? tagged : "*";
+            // A game without any note compares equal to the same game written without them.
+            if (std::all_of(Current.Notes.begin(), Current.Notes.end(),
+                    [](const MoveNote& note) { return note == MoveNote(); }))
+                Current.Notes.clear();
             ++GamesRead;
             return { std::move(Current), std::nullopt };
         }

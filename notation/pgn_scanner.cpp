@@ -5,6 +5,8 @@
 #include "notation/game_notation.h"
 #include "notation/quoted_text.h"
 
+#include <algorithm>
+
 namespace notation {
 
 namespace {
@@ -116,22 +118,13 @@ void PgnScanner::SkipIgnored()
         const char c = Peek();
         if (AtEnd())
             return;
-        if (IsBlank(c) || c == '!' || c == '?' || c == '.') {
-            Advance(); // blanks, move marks, the dots of "12 ..."
+        if (IsBlank(c) || c == '.') {
+            Advance(); // blanks, the dots of "12 ..."
         } else if (c == '%' && Column == 1) {
-            SkipLine();
-        } else if (c == '{') {
-            MarkConstruct();
-            SkipComment();
-        } else if (c == ';') {
             SkipLine();
         } else if (c == '(') {
             MarkConstruct();
             SkipVariation();
-        } else if (c == '$') {
-            Advance();
-            while (IsDigit(Peek()))
-                Advance();
         } else if (Text.substr(Pos, 4) == "e.p.") {
             for (int i = 0; i < 4; ++i)
                 Advance();
@@ -147,6 +140,32 @@ std::string_view PgnScanner::ReadSymbol()
     while (!AtEnd() && (IsSymbolChar(Peek()) || IsForeignByte(Peek())))
         Advance();
     return Text.substr(start, Pos - start);
+}
+
+std::string_view PgnScanner::ReadMark()
+{
+    const std::size_t start = Pos;
+    if (Peek() == '$') {
+        Advance();
+        while (IsDigit(Peek()))
+            Advance();
+    } else {
+        while (Peek() == '!' || Peek() == '?')
+            Advance();
+    }
+    return Text.substr(start, Pos - start);
+}
+
+std::string_view PgnScanner::ReadComment()
+{
+    const std::size_t start = Pos + 1;
+    if (Peek() == ';') {
+        const std::size_t end = std::min(Text.find_first_of("\r\n", start), Text.size());
+        SkipLine();
+        return Text.substr(start, end - start);
+    }
+    SkipComment();
+    return Text.substr(start, Pos - 1 - start);
 }
 
 PgnToken PgnScanner::ReadTag()
@@ -205,6 +224,10 @@ PgnToken PgnScanner::Next()
     if (c == '*') {
         token.Text = Text.substr(Pos, 1);
         Advance();
+    } else if (c == '!' || c == '?' || c == '$') {
+        return { PgnToken::Kind::Mark, ReadMark(), {}, token.Line, token.Column };
+    } else if (c == '{' || c == ';') {
+        return { PgnToken::Kind::Comment, ReadComment(), {}, token.Line, token.Column };
     } else if (IsLetterOrDigit(c)) {
         token.Text = ReadSymbol();
         // "exd6e.p.": the marker is written onto the move.

@@ -1,10 +1,10 @@
 #pragma once
 
-// The tokens of a PGN text that carry a game: tags, moves and result tokens. Everything else that
-// import format allows is read past here: blanks and line ends (LF, CR LF or CR), comments in braces
-// and after ";", variations in parentheses (nested, comments inside included), move numbers with
-// their dots, NAGs ("$12"), "!" and "?" marks, "e.p." after a move and "%" escape lines. A UTF-8 byte
-// order mark at the start is skipped.
+// The tokens of a PGN text that carry a game: tags, moves and result tokens, and the notes on moves:
+// marks ("!?"), NAGs ("$12") and comments in braces and after ";". Everything else that import format
+// allows is read past here: blanks and line ends (LF, CR LF or CR), variations in parentheses (nested,
+// comments inside included), move numbers with their dots, "e.p." after a move and "%" escape lines.
+// A UTF-8 byte order mark at the start is skipped.
 
 #include <string>
 #include <string_view>
@@ -12,9 +12,11 @@
 namespace notation {
 
 struct PgnToken {
-    enum class Kind { Tag, Move, Result, End };
+    enum class Kind { Tag, Move, Result, Mark, Comment, End };
     Kind Type = Kind::End;
-    std::string_view Text; // the tag's name, the move or the result token
+    // The tag's name, the move, the result token, the mark or NAG ("!?", "$5") or the comment's text
+    // without its braces or ";".
+    std::string_view Text;
     std::string Value; // the tag's value, escapes resolved
     int Line = 0; // where the token starts, from 1; columns count characters, not bytes
     int Column = 0;
@@ -42,6 +44,8 @@ private:
     void SkipVariation();
     bool SkipMoveNumber();
     std::string_view ReadSymbol();
+    std::string_view ReadMark();
+    std::string_view ReadComment();
     PgnToken ReadTag();
     [[noreturn]] void Fail(const std::string& reason, std::string_view text, int line, int column) const;
     // Fail, quoting the text from `from` on.

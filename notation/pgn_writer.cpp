@@ -1,7 +1,9 @@
 // Writing PGN export format.
 
 #include "notation/game_notation.h"
+#include "notation/move_notes.h"
 #include "notation/move_rules.h"
+#include "notation/quoted_text.h"
 #include "notation/san.h"
 
 #include <algorithm>
@@ -57,6 +59,17 @@ namespace {
         return nullptr;
     }
 
+    // Notes that the movetext cannot carry are refused rather than written as a file no reader takes.
+    void CheckNotes(const Game& game)
+    {
+        if (!game.Notes.empty() && game.Notes.size() != game.Moves.size())
+            throw NotationError("the game has " + std::to_string(game.Moves.size()) + " moves but notes for "
+                + std::to_string(game.Notes.size()));
+        for (const MoveNote& note : game.Notes)
+            if (!note.Mark.empty() && !IsMoveMark(note.Mark))
+                throw NotationError(Quoted(note.Mark) + " is not a move mark", note.Mark);
+    }
+
     // Fills lines token by token, a blank between tokens, a new line before a token that would not fit.
     class LineFiller {
     public:
@@ -104,14 +117,19 @@ std::string WritePgn(const Game& game)
             WriteTag(out, tag.Name, tag.Value);
     out += '\n';
 
-    // Movetext: a number before each White move, "N..." before a first move by Black.
+    // Movetext: a number before each White move, "N..." before a first move by Black; a move's mark
+    // glued to it and its evaluation in a comment of its own, which moves to the next line as a whole.
+    CheckNotes(game);
     LineFiller lines(out);
     MoveRules rules(game.Start);
     for (std::size_t i = 0; i < game.Moves.size(); ++i) {
         const Position& position = rules.Current();
         if (position.WhiteToMove || i == 0)
             lines.Add(std::to_string(position.FullmoveNumber) + (position.WhiteToMove ? "." : "..."));
-        lines.Add(PlaySan(rules, game.Moves[i]));
+        const MoveNote* note = game.Notes.empty() ? nullptr : &game.Notes[i];
+        lines.Add(PlaySan(rules, game.Moves[i]) + (note ? note->Mark : std::string()));
+        if (note && note->Eval)
+            lines.Add("{" + EvalCommand(*note->Eval) + "}");
     }
     // How the game ended, then the termination marker.
     if (const char* comment = EndComment(EndOfGame(game)))

@@ -1,7 +1,9 @@
 // The UCI commands of zugwerk-engine: uci, debug, isready, ucinewgame, setoption, position, go (with
 // depth, nodes, mate, movetime, the clocks, infinite, ponder, searchmoves; or perft), stop,
 // ponderhit, quit, and bench. Each refused command answers one "info string error: ..." line and
-// leaves the session as it was; a refused `go` is answered by "bestmove 0000" as well.
+// leaves the session as it was; a refused `go` is answered by "bestmove 0000" as well. A search
+// reports every completed depth (score, nodes, nps, time, pv, multipv with several lines) and, once
+// it has run for a second, each root move as its search begins ("currmove", "currmovenumber").
 
 #include "uci/session.h"
 
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <limits>
 #include <sstream>
 
@@ -77,6 +80,10 @@ namespace {
     // How many of the best root moves each depth reports, each with its score and line.
     constexpr SpinOption MultiPvOption { "MultiPV", 1, MaxLineCount, 1 };
 
+    // Root moves are reported only after this long: a short search would drown in them, and a long
+    // one shows that it is getting on.
+    constexpr std::int64_t RootMoveReportDelayMs = 1000;
+
 } // namespace
 
 Session::Session(std::ostream& out)
@@ -87,12 +94,12 @@ Session::Session(std::ostream& out)
     , OptionMultiPv(MultiPvOption.Default)
 {
     StartNewGame();
-    SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });
+    ReportSearches(true);
 }
 
 Session::~Session() { StopWorker(); }
 
-void Session::Write(const std::string& line)
+void Session::Write(std::string_view line)
 {
     const std::lock_guard lock(OutputMutex);
     Out << line << '\n' << std::flush;
@@ -327,6 +334,29 @@ void Session::RunSearchJob(const SearchPlan& plan)
     Write("bestmove " + CoordinateText(SearchEngine->BestMoveSoFar()));
 }
 
+void Session::ReportSearches(bool on)
+{
+    if (!on) {
+        SearchEngine->SetIterationHook(nullptr);
+        SearchEngine->SetRootMoveHook(nullptr);
+        return;
+    }
+    SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });
+    SearchEngine->SetRootMoveHook([this](const RootMoveReport& report) { ReportRootMove(report); });
+}
+
+void Session::ReportRootMove(const RootMoveReport& report)
+{
+    if (MillisecondsSince(SearchStart) < RootMoveReportDelayMs)
+        return;
+    // Written into a fixed buffer: this runs inside the search, which allocates nothing. The move's
+    // text fits the string's own small buffer.
+    char line[80];
+    const int length = std::snprintf(line, sizeof line, "info depth %d currmove %s currmovenumber %d", report.Depth,
+        CoordinateText(report.Move).c_str(), report.Number);
+    Write(std::string_view(line, static_cast<std::size_t>(std::clamp(length, 0, int(sizeof line) - 1))));
+}
+
 void Session::ReportIteration(const IterationReport& report)
 {
     const std::int64_t ms = MillisecondsSince(SearchStart);
@@ -368,7 +398,7 @@ void Session::RunPerftJob(int depth)
 void Session::RunBenchJob()
 {
     // The bench reports per position, not per iteration.
-    SearchEngine->SetIterationHook(nullptr);
+    ReportSearches(false);
     std::uint64_t totalNodes = 0;
     const auto start = std::chrono::steady_clock::now();
     std::int64_t ms = 0;
@@ -384,7 +414,7 @@ void Session::RunBenchJob()
             + position.Name + "): bestmove " + CoordinateText(outcome.Move) + " score " + ScoreText(outcome.Score)
             + " nodes " + std::to_string(outcome.Nodes));
     }
-    SearchEngine->SetIterationHook([this](const IterationReport& report) { ReportIteration(report); });
+    ReportSearches(true);
     // An interrupted run is no measurement of the suite: its totals, if any, say so.
     if (completed == 0)
         return;

@@ -60,7 +60,7 @@ private:
         int LineCount;
     };
 
-    void Write(const std::string& line);
+    void Write(std::string_view line);
     void Error(const std::string& message);
     // The start position, and a game history of it alone.
     void StartNewGame();
@@ -78,7 +78,10 @@ private:
     void RunSearchJob(const SearchPlan& plan);
     void RunPerftJob(int depth);
     void RunBenchJob();
+    // Searches report each completed depth and, once they run long, each root move they begin.
+    void ReportSearches(bool on);
     void ReportIteration(const engine::IterationReport& report);
+    void ReportRootMove(const engine::RootMoveReport& report);
 
     std::ostream& Out;
     std::mutex OutputMutex;

@@ -38,6 +38,8 @@ namespace {
         auto engine = MakeEngine();
         int iterations = 0;
         engine->SetIterationHook([&](const IterationReport&) { ++iterations; });
+        int rootMoves = 0;
+        engine->SetRootMoveHook([&](const RootMoveReport&) { ++rootMoves; });
         Load(*engine, "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
         const std::atomic<int> depth { 4 };
         const std::atomic<bool> stop { false };
@@ -51,6 +53,7 @@ namespace {
         EXPECT_EQ(probe, 1);
         EXPECT_TRUE(completed);
         EXPECT_EQ(iterations, 4);
+        EXPECT_EQ(rootMoves, 4 * 48); // every legal root move at every depth
         EXPECT_EQ(Allocations.load(), 0);
     }
 

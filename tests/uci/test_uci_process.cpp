@@ -38,6 +38,11 @@ namespace {
         return "";
     }
 
+    bool NamesRootMove(const std::string& line)
+    {
+        return StartsWith(line, "info depth ") && !InfoValue(line, "currmove").empty();
+    }
+
     // The move of the last line, which must be a bestmove line.
     std::string BestMoveOf(const Lines& lines)
     {
@@ -221,6 +226,64 @@ namespace {
             engine.Send(go);
             engine.CloseInput();
             EXPECT_TRUE(engine.WaitForExit(Prompt));
+        }
+    }
+
+    // A long search names each root move as it begins; a short one keeps quiet. The search runs until
+    // a depth has completed while it was naming its moves and the next depth has begun.
+    TEST(UciProcess, LongSearchesNameEachRootMoveTheyBegin)
+    {
+        UciProcess engine;
+        engine.Send("position fen r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
+        engine.Send("go perft 1");
+        std::set<std::string> legal;
+        for (const std::string& line : engine.ReadUntil("Nodes searched", Prompt))
+            if (const std::size_t colon = line.find(':'); colon != std::string::npos && !StartsWith(line, "Nodes"))
+                legal.insert(line.substr(0, colon));
+        ASSERT_EQ(legal.size(), 48u);
+
+        engine.Send("go movetime 200");
+        const Lines quick = engine.ReadUntil("bestmove", Prompt);
+        EXPECT_NE(BestMoveOf(quick), "");
+        EXPECT_FALSE(std::any_of(quick.begin(), quick.end(), NamesRootMove));
+
+        engine.Send("go infinite");
+        Lines lines;
+        bool depthCompletedWhileNaming = false;
+        for (bool nextDepthBegun = false; !nextDepthBegun;) {
+            const std::optional<std::string> line = engine.ReadLine(milliseconds(120000));
+            ASSERT_TRUE(line) << "no depth completed while naming root moves";
+            const bool afterNamed = !lines.empty() && NamesRootMove(lines.back());
+            depthCompletedWhileNaming |= !NamesRootMove(*line) && afterNamed;
+            nextDepthBegun = NamesRootMove(*line) && depthCompletedWhileNaming;
+            lines.push_back(*line);
+        }
+        engine.Send("stop");
+        EXPECT_NE(BestMoveOf(engine.ReadUntil("bestmove", Prompt)), "");
+
+        // Within a depth the numbers count up by one from 1, and a completed depth named all 48 moves.
+        bool namingBegun = false;
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            const std::string& line = lines[i];
+            const std::string& before = lines[i - 1];
+            SCOPED_TRACE(before + " / " + line);
+            const bool sameDepth = InfoValue(line, "depth") == InfoValue(before, "depth");
+            if (!NamesRootMove(line)) {
+                if (NamesRootMove(before)) {
+                    EXPECT_TRUE(sameDepth);
+                    EXPECT_EQ(InfoValue(before, "currmovenumber"), "48");
+                }
+                continue;
+            }
+            EXPECT_TRUE(legal.contains(InfoValue(line, "currmove")));
+            const int number = std::stoi(InfoValue(line, "currmovenumber"));
+            if (NamesRootMove(before))
+                EXPECT_EQ(number, std::stoi(InfoValue(before, "currmovenumber")) + 1);
+            else if (namingBegun)
+                EXPECT_EQ(number, 1);
+            else
+                EXPECT_TRUE(number >= 1 && number <= 48);
+            namingBegun = true;
         }
     }
 
