@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <signal.h>
 
@@ -44,7 +45,7 @@ QString WriteScoringEngine(const QString& folder, const QStringList& scores, int
                               "      echo 'info depth 1 score cp 1 pv e2e4'\n"
                               "      echo \"info depth 2 score $s pv e2e4\"\n"
                               "      echo 'info depth 2 multipv 2 score cp -999 pv d2d4'\n"
-                              "      echo 'info depth 3 score cp 777 lowerbound'\n"
+                              "      echo 'info depth 3 score cp 777 lowerbound pv e2e4'\n"
                               "      echo bestmove e2e4 ;;\n"
                               "    stop) echo bestmove e2e4 ;;\n"
                               "    quit) exit 0 ;;\n"
@@ -92,6 +93,21 @@ TEST(GameAnalysis, ScoresEveryPositionInWhitesViewAndMarksTheMovesThatLoseMuch)
         EXPECT_EQ(notes[i].Eval, expected[i + 1]) << "move " << i + 1;
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return analysis.Engine().State() == TUciEngine::TState::Ended; }, 20000));
+}
+
+TEST(GameAnalysis, ZugwerkEngineScoresAGameToADepth)
+{
+    TGameAnalysis analysis;
+    QSignalSpy finished(&analysis, &TGameAnalysis::Finished);
+    QSignalSpy failed(&analysis, &TGameAnalysis::Failed);
+    TUciGo limits;
+    limits.Depth = 2;
+    analysis.Start(ScholarsMate, { ZUGWERK_ENGINE_PATH, {}, {}, std::nullopt }, limits);
+    ASSERT_TRUE(finished.wait(60000)) << failed.value(0).value(0).toString().toStdString();
+    const TEvaluations& evaluations = analysis.Evaluations();
+    EXPECT_TRUE(std::all_of(evaluations.begin(), evaluations.end(), [](const auto& e) { return e.has_value(); }));
+    // Before Qxf7# White has the mate in one.
+    EXPECT_EQ(evaluations[6], Mate(1));
 }
 
 TEST(GameAnalysis, CancelEndsTheEngineAtOnceWithoutAnotherSignal)
