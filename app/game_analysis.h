@@ -7,6 +7,9 @@
 // of a position is that of the last complete line of rank 1 the engine reported for it (bounds are
 // no score), turned to White's view. The last position, when the game ended there by the rules, is
 // not searched: a mate is the winner's (see MatedEvaluation), a drawn end is 0.
+// An engine that does not start, ends, stays silent past its time or answers a search without any
+// score fails the analysis, naming the engine; a search to a depth waits for its answer as long as
+// it takes, until Cancel.
 //
 // The game is copied at Start; the caller's game is never changed. Signals come from the event loop,
 // never from inside Start or Cancel, and a handler that is done with the analysis deletes it with
