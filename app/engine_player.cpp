@@ -32,6 +32,14 @@ struct TShownHook {
 
 } // namespace
 
+void SendSetup(TUciEngine& engine, const TEngineSetup& setup)
+{
+    for (const auto& [name, value] : setup.Options)
+        engine.SetOption(name, value);
+    ApplyStrength(engine, setup.Strength);
+    engine.NewGame();
+}
+
 TEnginePlayer::TEnginePlayer(TChessBoard& board, bool playsWhite, QObject* parent)
     : QObject(parent)
     , Board(&board)
@@ -74,11 +82,8 @@ void TEnginePlayer::EngineReady()
         return;
     if (!OptionsSent) {
         // The first readyok ends the handshake: the options, then one more round for them to take.
-        for (const auto& [name, value] : Setup.Options)
-            FEngine->SetOption(name, value);
-        ApplyStrength(*FEngine, Setup.Strength);
+        SendSetup(*FEngine, Setup);
         OptionsSent = true;
-        FEngine->NewGame();
         return;
     }
     Configured = true;

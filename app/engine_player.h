@@ -45,6 +45,10 @@ struct TEngineSetup {
     bool operator==(const TEngineSetup&) const = default;
 };
 
+// Sets the options and the strength of the setup on an engine that has done its handshake, then
+// ucinewgame: the next Ready says the engine has taken them.
+void SendSetup(TUciEngine& engine, const TEngineSetup& setup);
+
 class TEnginePlayer : public QObject {
     Q_OBJECT
 
