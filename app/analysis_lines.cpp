@@ -70,6 +70,8 @@ QString EvaluationText(const notation::Evaluation& eval)
 {
     if (eval.MateIn)
         return (*eval.MateIn < 0 ? "-M" : "M") + QString::number(std::abs(*eval.MateIn));
-    const QString pawns = QString::number(std::abs(eval.Centipawns) / 100.0, 'f', 2);
+    // Ten pawns and more lose a decimal, so that the text still fits a narrow place.
+    const double abs = std::abs(eval.Centipawns) / 100.0;
+    const QString pawns = QString::number(abs, 'f', abs >= 10 ? 1 : 2);
     return eval.Centipawns > 0 ? '+' + pawns : eval.Centipawns < 0 ? '-' + pawns : pawns;
 }

@@ -33,5 +33,5 @@ struct TAnalysisLine {
 // whose first move is not legal there.
 std::optional<TAnalysisLine> AnalysisLine(const notation::Position& position, const TUciInfo& info);
 
-// "+0.35", "-1.20", "0.00"; "M3" when White mates in 3, "-M3" when Black does.
+// "+0.35", "-1.20", "0.00", "+12.3"; "M3" when White mates in 3, "-M3" when Black does.
 QString EvaluationText(const notation::Evaluation& eval);

@@ -2,6 +2,8 @@
 
 #include "app/evaluation_bar.h"
 
+#include "app/analysis_lines.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -44,7 +46,7 @@ void TEvaluationBar::SetEvaluation(std::optional<notation::Evaluation> evaluatio
     if (evaluation == FEvaluation)
         return;
     FEvaluation = evaluation;
-    const QString text = evaluation ? ScoreText(*evaluation) : tr("No evaluation");
+    const QString text = evaluation ? EvaluationText(*evaluation) : tr("No evaluation");
     setToolTip(text);
     setAccessibleDescription(evaluation ? text : QString());
     update();
@@ -69,20 +71,6 @@ double TEvaluationBar::WhiteShare(const notation::Evaluation& evaluation)
     return std::clamp(share, LeastShare, 1.0 - LeastShare);
 }
 
-QString TEvaluationBar::ScoreText(const notation::Evaluation& evaluation)
-{
-    if (evaluation.MateIn) {
-        const int moves = *evaluation.MateIn;
-        return (moves < 0 ? QStringLiteral("-M") : QStringLiteral("M")) + QString::number(std::abs(moves));
-    }
-    const double pawns = evaluation.Centipawns / 100.0;
-    // Ten pawns and more lose a decimal, so that the text still fits the bar.
-    const QString number = QString::number(std::abs(pawns), 'f', std::abs(pawns) >= 10 ? 1 : 2);
-    if (evaluation.Centipawns == 0)
-        return number;
-    return (pawns > 0 ? QStringLiteral("+") : QStringLiteral("-")) + number;
-}
-
 void TEvaluationBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -99,7 +87,7 @@ void TEvaluationBar::paintEvent(QPaintEvent*)
 
         // At the winner's end, in the colour that stands out on the winner's part.
         const bool white = WhiteLeads(*FEvaluation);
-        const QString text = ScoreText(*FEvaluation);
+        const QString text = EvaluationText(*FEvaluation);
         QFont font = painter.font();
         for (int pixels = LargestTextPixels; pixels >= SmallestTextPixels; --pixels) {
             font.setPixelSize(pixels);

@@ -30,8 +30,6 @@ public:
     // The share of the bar that is White's, 0 to 1: a smooth curve of the score in pawns, kept off
     // the ends unless a mate is foreseen.
     static double WhiteShare(const notation::Evaluation& evaluation);
-    // "+0.35", "-1.20", "0.00", "M3" (White mates), "-M2" (Black mates).
-    static QString ScoreText(const notation::Evaluation& evaluation);
 
     QSize sizeHint() const override { return { BarWidth, 8 * BarWidth }; }
 

@@ -62,7 +62,10 @@ std::vector<notation::MoveNote> MoveNotes(const TEvaluations& evaluations, bool 
     for (size_t i = 1; i < evaluations.size(); ++i, whiteMoved = !whiteMoved) {
         const std::optional<notation::Evaluation>& before = evaluations[i - 1];
         const std::optional<notation::Evaluation>& after = evaluations[i];
-        notes.push_back({ before && after ? MoveMark(*before, *after, whiteMoved) : std::string(), after });
+        // A mate on the board is no evaluation PGN can carry: the mating move goes without one.
+        const bool mated = after && after->MateIn == 0;
+        notes.push_back(
+            { before && after ? MoveMark(*before, *after, whiteMoved) : std::string(), mated ? std::nullopt : after });
     }
     return notes;
 }

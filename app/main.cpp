@@ -1,6 +1,6 @@
 // Zugwerk! program start: the application object with its title, the main window, the options
-// dialog, the remembered preferences, then the event loop until the main window ends it. A file named on the command line (a
-// PGN game or a game file) is opened once the window shows.
+// dialog, the remembered preferences, then the event loop until the main window ends it. A file named on the command
+// line (a PGN game or a game file) is opened once the window shows.
 
 #include "app/application.h"
 #include "app/unit1.h"

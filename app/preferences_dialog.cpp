@@ -7,8 +7,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// TPreferencesDialog: the player's preferences beyond the classic game, one check box each and a choice of the computer's pace, with
-// "Modern" to tick them all and "Classic" to clear them, and "Remember settings" to keep them
+// TPreferencesDialog: the player's preferences beyond the classic game, one check box each and a choice of the
+// computer's pace, with "Modern" to tick them all and "Classic" to clear them, and "Remember settings" to keep them
 // between runs. Every change takes effect at once through the two callbacks; the dialog is not modal
 // and only hides when closed. It holds no preferences of its own: Show fills it from the window's.
 

@@ -4,6 +4,7 @@
 
 #include "app/unit1.h"
 
+#include "app/analysis_panel.h"
 #include "app/evaluation_bar.h"
 #include "board/chessbrd.h"
 
@@ -22,6 +23,8 @@ void TForm1::CreateEvaluationBar()
     EvaluationBar->SetWhiteAtBottom(!ChessBrd1->WhiteOnTop());
     connect(ChessBrd1, &TChessBoard::WhiteOnTopChanged, EvaluationBar,
         [this] { EvaluationBar->SetWhiteAtBottom(!ChessBrd1->WhiteOnTop()); });
+    // The analysis panel's best line, while the panel analyses.
+    connect(AnalysisPanel, &TAnalysisPanel::EvaluationChanged, EvaluationBar, &TEvaluationBar::SetEvaluation);
 }
 
 void TForm1::ShowEvaluationBarOfPreference()

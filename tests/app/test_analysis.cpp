@@ -3,6 +3,7 @@
 // the board while the game goes on.
 
 #include "app/analysis_panel.h"
+#include "app/evaluation_bar.h"
 #include "app/unit1.h"
 #include "board/chessbrd.h"
 #include "tests/app/app_test_support.h"
@@ -95,6 +96,7 @@ TEST_F(AnalysisInWindow, ThePanelFollowsTheGameAndClosingItEndsTheEngine)
         = [&](const QString& start) { return !panel.Lines().empty() && panel.Lines()[0].Moves.startsWith(start); };
     ASSERT_TRUE(WaitFor([&] { return firstLineStarts("1. "); }));
     EXPECT_EQ(panel.EngineName(), "Zugwerk! 2.0");
+    EXPECT_TRUE(form->EvaluationBar->Evaluation()) << "the bar shows the best line's score";
     const qint64 pid = panel.Engine()->ProcessId();
     // The board's computer answers for Black while the panel analyses.
     ClickRadio(*form->RadioGroup1, 1);
@@ -102,7 +104,27 @@ TEST_F(AnalysisInWindow, ThePanelFollowsTheGameAndClosingItEndsTheEngine)
     ASSERT_TRUE(WaitFor([&] { return firstLineStarts("2. "); })) << "the position after Black's reply";
     form->Back1->trigger();
     ASSERT_TRUE(WaitFor([&] { return firstLineStarts("1... "); }));
+    // The hint for that position is the panel's first move, at once.
+    form->Hint1->trigger();
+    ASSERT_TRUE(Board().HintArrow());
+    EXPECT_EQ(static_cast<int>(Board().HintArrow()->first), panel.Lines()[0].First.From);
     form->AnalysisPanel1->trigger();
     EXPECT_FALSE(panel.Engine());
+    EXPECT_FALSE(form->EvaluationBar->Evaluation());
     EXPECT_TRUE(WaitFor([&] { return kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH; }));
+}
+
+// Without the panel a hint comes from a short search of the project's engine; it goes with the next
+// move.
+TEST_F(AnalysisInWindow, AHintIsAnArrowUntilTheNextMove)
+{
+    form->EngineSearch = TEngineSearch { {}, QFileInfo(ZUGWERK_ENGINE_PATH).absolutePath() };
+    form->HintTimeMs = 100;
+    Arrange(Board(), "6k1/5ppp/8/8/8/8/5PPP/R5K1", true);
+    form->Hint1->trigger();
+    ASSERT_TRUE(WaitFor([&] { return Board().HintArrow().has_value(); }));
+    EXPECT_EQ(*Board().HintArrow(), std::make_pair(Square::A1, Square::A8)) << "the mate in one";
+    EXPECT_EQ(form->StatusText(), "Hint: Ra8#");
+    Play(Board(), "a1a8");
+    EXPECT_FALSE(Board().HintArrow());
 }

@@ -1,6 +1,7 @@
 // The evaluation bar: its split read from its pixels, its text, and its place in the window while
 // the preference is on.
 
+#include "app/analysis_lines.h"
 #include "app/evaluation_bar.h"
 #include "tests/app/app_test_support.h"
 
@@ -55,7 +56,7 @@ TEST(EvaluationBar, SplitAndTextFollowTheScoreAndTheBoardsTurn)
         { Mate(-2), "-M2", 0.0, 0.0 },
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(TEvaluationBar::ScoreText(c.evaluation), c.text);
+        EXPECT_EQ(EvaluationText(c.evaluation), c.text);
         for (bool whiteAtBottom : { true, false }) {
             SCOPED_TRACE(std::string(c.text) + (whiteAtBottom ? ", White at the bottom" : ", turned"));
             TEvaluationBar bar;
