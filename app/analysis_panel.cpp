@@ -111,6 +111,14 @@ void TAnalysisPanel::SetEngines(const std::vector<TAnalysisEngineChoice>& engine
 
 QString TAnalysisPanel::EngineName() const { return EngineBox->currentText(); }
 
+std::optional<TAnalysisEngineChoice> TAnalysisPanel::ChosenEngine() const
+{
+    const int index = EngineBox->currentIndex();
+    if (index < 0 || index >= static_cast<int>(Engines.size()))
+        return std::nullopt;
+    return Engines[index];
+}
+
 int TAnalysisPanel::LineCount() const { return LinesBox->value(); }
 void TAnalysisPanel::SetLineCount(int lines) { LinesBox->setValue(lines); }
 bool TAnalysisPanel::Paused() const { return PauseButton->isChecked(); }
@@ -140,12 +148,12 @@ void TAnalysisPanel::OpenedOrClosed(bool open)
 void TAnalysisPanel::StartEngine()
 {
     EndEngine();
-    const int index = EngineBox->currentIndex();
-    if (index < 0 || index >= static_cast<int>(Engines.size())) {
+    const std::optional<TAnalysisEngineChoice> chosen = ChosenEngine();
+    if (!chosen) {
         ShowStatus(tr("No engine to analyse with."));
         return;
     }
-    const TEngineSetup& setup = Engines[index].Setup;
+    const TEngineSetup& setup = chosen->Setup;
     FEngine = new TUciEngine(this);
     connect(FEngine, &TUciEngine::Ready, this, &TAnalysisPanel::EngineReady);
     connect(FEngine, &TUciEngine::Info, this, &TAnalysisPanel::TakeInfo);
@@ -192,9 +200,7 @@ void TAnalysisPanel::Restart()
     if (!Running())
         return;
     if (!EngineConfigured) {
-        const std::vector<std::pair<QString, QString>>& options = Engines[EngineBox->currentIndex()].Setup.Options;
-        for (const auto& [name, value] : options)
-            FEngine->SetOption(name, value);
+        SendSetup(*FEngine, ChosenEngine()->Setup);
         if (FEngine->Option("MultiPV"))
             FEngine->SetOption("MultiPV", QString::number(LineCount()));
         EngineConfigured = true;

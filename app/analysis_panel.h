@@ -41,6 +41,8 @@ public:
     // The engines to choose from, the default first; the chosen one stays chosen while it is listed.
     void SetEngines(const std::vector<TAnalysisEngineChoice>& engines);
     QString EngineName() const;
+    // The engine chosen in the panel; none before the panel was first opened.
+    std::optional<TAnalysisEngineChoice> ChosenEngine() const;
     // The position to analyse, none when the board holds no legal one; the search restarts only
     // when it differs from the one analysed.
     void SetPosition(const std::optional<notation::Position>& position);

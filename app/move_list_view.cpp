@@ -57,7 +57,8 @@ void TMoveListView::ShowGame(const notation::Game& game, int marked)
     const std::vector<notation::Position> positions = notation::Replay(game);
     QStringList moves;
     for (std::size_t i = 0; i < game.Moves.size(); ++i)
-        moves.append(QString::fromStdString(notation::MoveToSan(positions[i], game.Moves[i])));
+        moves.append(QString::fromStdString(notation::MoveToSan(positions[i], game.Moves[i])
+            + (i < game.Notes.size() ? game.Notes[i].Mark : std::string())));
 
     const QScopedValueRollback byCode(FUserInput, false);
     FLeadingCells = game.Start.WhiteToMove ? 0 : 1;

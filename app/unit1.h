@@ -64,6 +64,7 @@
 
 #include "app/chess_clock.h"
 #include "app/engine_list.h"
+#include "app/game_analysis.h"
 #include "app/game_setup.h"
 #include "app/match.h"
 #include "app/preferences.h"
@@ -93,6 +94,9 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class TAnalysisPanel;
+class TEvaluationGraph;
+class TGameAnalysis;
+class QProgressDialog;
 class TBoardAnnouncer;
 class TChessBoard;
 class TMoveTyping;
@@ -332,6 +336,18 @@ public:
     void Hint1Click(QObject* Sender);
     // How long the engine searches for a hint when the panel has none.
     int HintTimeMs = 1000;
+    // Every position of the game searched (unit1_game_analysis.cpp), with the chosen engine of the
+    // analysis panel, else the project's own; the result shows in the evaluation graph's dock.
+    QAction* AnalyseGame1 = nullptr;
+    void AnalyseGame1Click(QObject* Sender);
+    TUciGo GameAnalysisLimits = DefaultAnalysisLimits();
+    QAction* EvaluationGraph1 = nullptr; // opens and closes the graph's dock
+    TEvaluationGraph* EvaluationGraph = nullptr;
+    // The analysis while it runs, and its progress dialog.
+    TGameAnalysis* GameAnalysis = nullptr;
+    QProgressDialog* GameAnalysisProgress = nullptr;
+    // The game last analysed, with its marks and evaluations in Notes.
+    std::optional<notation::Game> AnalysedGame;
 
     // ---- The evaluation bar (unit1_evaluation_bar.cpp) ----
     // Beside the board, between it and the player groups, while the preference EvaluationBar is on;
@@ -467,7 +483,7 @@ private:
     // unit1_analysis.cpp
     void CreateAnalysisItems();
     void UpdateAnalysisEngines();
-    // Gives the panel the position on the board while it is open.
+    // Gives the panel the position on the board while it is open, and the graph its place in the game.
     void ShowAnalysisPosition();
     // The position on the board as the engines are told it; none when it cannot stand in a game.
     std::optional<notation::Position> AnalysablePosition() const;
@@ -477,6 +493,19 @@ private:
     void HintAnswered(const QString& move);
     void ShowHint(const notation::Position& position, notation::Move move);
     QPointer<TUciEngine> HintEngine;
+    // unit1_game_analysis.cpp
+    void CreateGameAnalysisItems();
+    void GameAnalysed();
+    void EndGameAnalysis();
+    int AnalysedMovesKept(const notation::Game& game) const;
+    // The analysis' notes for the moves of the game that are those analysed, empty when none are.
+    std::vector<notation::MoveNote> AnalysisNotesFor(const notation::Game& game) const;
+    int AnalysedPositionShown() const;
+    void ShowAnalysedPosition();
+    void GoToAnalysedPosition(int position);
+    QStringList MarkedMoveListLines(QStringList lines) const;
+    // The classic list's lines as the record gives them, for the move-list file and printout.
+    QStringList MoveListRecordLines;
     std::optional<notation::Position> HintPosition;
     int HintSearch = 0;
     std::optional<TGameSetup> FGameSetup;

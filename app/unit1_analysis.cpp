@@ -28,6 +28,7 @@ void TForm1::CreateAnalysisItems()
     AnalysisPanel1->setToolTip(tr("An engine's best lines for the position on the board"));
     Analysis1->addAction(AnalysisPanel1);
     CreateHintItem();
+    CreateGameAnalysisItems();
     AnalysisPanel->BeforeOpening = [this] {
         UpdateAnalysisEngines();
         ShowAnalysisPosition();
@@ -50,9 +51,9 @@ void TForm1::UpdateAnalysisEngines()
 
 void TForm1::ShowAnalysisPosition()
 {
-    if (!AnalysisPanel->isVisible() && !AnalysisPanel1->isChecked())
-        return;
-    AnalysisPanel->SetPosition(AnalysablePosition());
+    ShowAnalysedPosition();
+    if (AnalysisPanel->isVisible() || AnalysisPanel1->isChecked())
+        AnalysisPanel->SetPosition(AnalysablePosition());
 }
 
 std::optional<notation::Position> TForm1::AnalysablePosition() const

@@ -18,7 +18,8 @@ void TForm1::UpdateMoveList()
     QStringList lines;
     for (const std::string& line : ChessBrd1->GetMoveList())
         lines.append(QString::fromStdString(line));
-    ListBox1->SetLines(lines);
+    MoveListRecordLines = lines;
+    ListBox1->SetLines(MarkedMoveListLines(lines));
     UpdateMoveListView();
 }
 
@@ -68,9 +69,12 @@ void TForm1::FillMoveListView()
         // A finished game kept on the board (GameOver) is the board's game still, with its positions.
         if (ListShowsFinishedGame && FinishedGame && !ChessBrd1->GameOver()) {
             MoveListViewStartPly.reset();
-            MoveListView->ShowGame(*FinishedGame, static_cast<int>(FinishedGame->Moves.size()) - 1);
+            notation::Game finished = *FinishedGame;
+            finished.Notes = AnalysisNotesFor(finished);
+            MoveListView->ShowGame(finished, static_cast<int>(finished.Moves.size()) - 1);
         } else {
-            const notation::Game game = RecordedGame(*ChessBrd1);
+            notation::Game game = RecordedGame(*ChessBrd1);
+            game.Notes = AnalysisNotesFor(game);
             const int startPly = TChessBoard::PositionOrder(game.Start.FullmoveNumber, game.Start.WhiteToMove);
             MoveListViewStartPly = startPly;
             MoveListView->ShowGame(
@@ -140,10 +144,5 @@ void TForm1::ListBox1Click(QObject*)
     FollowSideToMove();
 }
 
-QStringList TForm1::MoveListLines() const
-{
-    QStringList lines;
-    for (int row = 0; row < ListBox1->count(); ++row)
-        lines.append(ListBox1->item(row)->text());
-    return lines;
-}
+// The record's lines as the list shows them, without the marks of an analysis.
+QStringList TForm1::MoveListLines() const { return MoveListRecordLines; }

@@ -95,7 +95,12 @@ bool SameStartApartFromClock(notation::Position a, notation::Position b)
 
 } // namespace
 
-notation::Game TForm1::GameToExport() const { return ListShowsFinishedGame ? *FinishedGame : CurrentGame(); }
+notation::Game TForm1::GameToExport() const
+{
+    notation::Game game = ListShowsFinishedGame ? *FinishedGame : CurrentGame();
+    game.Notes = AnalysisNotesFor(game);
+    return game;
+}
 
 // The tags and the result of an imported game stay with it while the board's record starts where
 // it started; the result only as long as its moves are unchanged.

@@ -90,7 +90,8 @@ TEST(GameAnalysis, ScoresEveryPositionInWhitesViewAndMarksTheMovesThatLoseMuch)
     const std::string marks[] = { "", "", "", "?", "??", "??", "" };
     for (size_t i = 0; i < notes.size(); ++i) {
         EXPECT_EQ(notes[i].Mark, marks[i]) << "move " << i + 1;
-        EXPECT_EQ(notes[i].Eval, expected[i + 1]) << "move " << i + 1;
+        // The mate on the board is no evaluation a PGN comment can carry.
+        EXPECT_EQ(notes[i].Eval, i + 1 < notes.size() ? expected[i + 1] : std::nullopt) << "move " << i + 1;
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return analysis.Engine().State() == TUciEngine::TState::Ended; }, 20000));
 }
