@@ -504,8 +504,10 @@ private:
     void ShowAnalysedPosition();
     void GoToAnalysedPosition(int position);
     QStringList MarkedMoveListLines(QStringList lines) const;
-    // The classic list's lines as the record gives them, for the move-list file and printout.
+    // The classic list's lines as the record gives them, for the move-list file and printout, and
+    // as the list shows them with the marks of an analysis.
     QStringList MoveListRecordLines;
+    QStringList MoveListMarkedLines;
     std::optional<notation::Position> HintPosition;
     int HintSearch = 0;
     std::optional<TGameSetup> FGameSetup;

@@ -19,7 +19,8 @@ void TForm1::UpdateMoveList()
     for (const std::string& line : ChessBrd1->GetMoveList())
         lines.append(QString::fromStdString(line));
     MoveListRecordLines = lines;
-    ListBox1->SetLines(MarkedMoveListLines(lines));
+    MoveListMarkedLines = MarkedMoveListLines(lines);
+    ListBox1->SetLines(MoveListMarkedLines);
     UpdateMoveListView();
 }
 
@@ -144,5 +145,16 @@ void TForm1::ListBox1Click(QObject*)
     FollowSideToMove();
 }
 
-// The record's lines as the list shows them, without the marks of an analysis.
-QStringList TForm1::MoveListLines() const { return MoveListRecordLines; }
+// The list's lines, where the marks of an analysis are shown but not written: a line that carries
+// one stands for the record's line.
+QStringList TForm1::MoveListLines() const
+{
+    QStringList lines;
+    for (int row = 0; row < ListBox1->count(); ++row) {
+        const QString text = ListBox1->item(row)->text();
+        const bool marked
+            = row < MoveListMarkedLines.size() && text == MoveListMarkedLines[row] && row < MoveListRecordLines.size();
+        lines.append(marked ? MoveListRecordLines[row] : text);
+    }
+    return lines;
+}

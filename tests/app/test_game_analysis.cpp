@@ -1,12 +1,19 @@
 // Whole-game analysis with stand-in engines whose scores are known for each position, the values
 // the marks and the graph are made of, and choosing a position on the graph.
 
+#include "app/analysis_panel.h"
 #include "app/evaluation_graph.h"
 #include "app/game_analysis.h"
+#include "app/unit1.h"
+#include "board/chessbrd.h"
+#include "tests/app/app_test_support.h"
 #include "tests/app/stand_in_engines.h"
+#include "tests/board/board_test_support.h"
 #include "tests/notation/notation_test_support.h"
 
 #include <QFile>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -240,4 +247,61 @@ TEST(EvaluationGraph, AClickChoosesTheNearestPosition)
         EXPECT_EQ(chosen.takeFirst().value(0).toInt(), position) << "x " << x;
     }
     EXPECT_EQ(graph.accessibleName(), "Evaluation graph");
+}
+
+namespace {
+
+class AnalyseGameInWindow : public WindowTest {
+protected:
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+// The window's Analyse Game: the marks in the move list, the graph and its clicks, the PGN export
+// read back; a cancelled run leaves the game and the last result as they were.
+TEST_F(AnalyseGameInWindow, MarksTheListFillsTheGraphAndExportsTheNotes)
+{
+    const QString program
+        = WriteScoringEngine(dir.path(), { "cp 30", "cp -35", "cp 40", "cp -20", "cp 150", "cp 200", "cp 900" });
+    form->AnalysisPanel->SetEngines({ { "Scorer", { program, {}, {}, std::nullopt } } });
+    Play(Board(), "e2e4 e7e5 f1c4 b8c6 d1h5 g8f6");
+    const QStringList classic = ListLines();
+    form->AnalyseGame1->trigger();
+    ASSERT_TRUE(WaitFor([&] { return form->AnalysedGame.has_value(); }));
+    EXPECT_FALSE(form->GameAnalysis);
+    const QStringList marked = ListLines();
+    ASSERT_EQ(marked.size(), 6);
+    for (int line = 0; line < 6; ++line)
+        EXPECT_EQ(marked[line], classic[line] + QString(line == 3 ? "?" : line >= 4 ? "??" : "")) << line;
+    EXPECT_TRUE(form->EvaluationGraph1->isChecked());
+    // The move-list file and printout keep the record's lines.
+    dialogs.FileNames.push_back(dir.filePath("moves.txt"));
+    form->Save1->trigger();
+    QFile saved(dir.filePath("moves.txt"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromLatin1(saved.readAll()), classic.join("\r\n") + "\r\n");
+
+    const std::string pgn = notation::WritePgn(form->GameToExport());
+    EXPECT_NE(pgn.find("3. Qh5?? {[%eval -2.00]}"), std::string::npos) << pgn;
+    EXPECT_EQ(notation::ReadPgn(pgn).at(0).Notes, form->AnalysedGame->Notes);
+
+    // A click on the graph goes to that position; the graph marks where the board is.
+    Q_EMIT form->EvaluationGraph->PositionChosen(2);
+    EXPECT_EQ(Board().CurrentMove(), 2);
+    EXPECT_TRUE(Board().WhiteToMove());
+    form->Forward1->trigger();
+    EXPECT_TRUE(WaitFor([&] { return form->EvaluationGraph->Current() == 3; }));
+
+    const QString slow = WriteScoringEngine(dir.path(), { "cp 1", "cp 2" }, 1);
+    form->AnalysisPanel->SetEngines({ { "Slow", { slow, {}, {}, std::nullopt } } });
+    const notation::Game before = *form->AnalysedGame;
+    form->AnalyseGame1->trigger();
+    ASSERT_TRUE(form->GameAnalysisProgress);
+    ASSERT_TRUE(WaitFor([&] { return form->GameAnalysisProgress->value() == 1; }));
+    form->GameAnalysisProgress->findChild<QPushButton*>()->click();
+    EXPECT_FALSE(form->GameAnalysis);
+    EXPECT_EQ(form->StatusText(), "Analysis cancelled.");
+    EXPECT_EQ(form->AnalysedGame->Notes, before.Notes);
+    EXPECT_EQ(ListLines(), marked);
 }

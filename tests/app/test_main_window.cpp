@@ -118,6 +118,10 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
         { form->NewGameSetup1, "New &Game...", Qt::CTRL | Qt::SHIFT | Qt::Key_N },
         { form->Engines1, "Eng&ines...", {} },
         { form->ExportMatch1, "Export Matc&h (PGN)...", {} },
+        { form->AnalysisPanel1, "Analysis &Panel", Qt::CTRL | Qt::SHIFT | Qt::Key_A },
+        { form->Hint1, "&Hint", Qt::CTRL | Qt::Key_H },
+        { form->AnalyseGame1, "Analyse &Game", Qt::CTRL | Qt::SHIFT | Qt::Key_G },
+        { form->EvaluationGraph1, "Evaluation G&raph", {} },
     };
     for (const Item& item : items) {
         EXPECT_EQ(item.action->text(), item.caption);
@@ -138,6 +142,12 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
     EXPECT_EQ(form->Edit1->actions().indexOf(form->Options1), 6);
     EXPECT_EQ(form->Edit1->actions().indexOf(form->CopyPosition1), 8);
     EXPECT_EQ(form->menuBar()->actions().back(), form->About1);
+    // The analysis menu stands behind Edit, before About; its docks are closed at the start.
+    EXPECT_EQ(form->menuBar()->actions().indexOf(form->Analysis1->menuAction()), 2);
+    EXPECT_EQ(form->Analysis1->actions(),
+        (QList<QAction*> { form->AnalysisPanel1, form->Hint1, form->AnalyseGame1, form->EvaluationGraph1 }));
+    EXPECT_FALSE(form->AnalysisPanel1->isChecked());
+    EXPECT_FALSE(form->EvaluationGraph1->isChecked());
     // No two items of the Edit menu share an access key.
     QSet<QChar> editKeys;
     for (const QAction* action : form->Edit1->actions())
