@@ -63,7 +63,8 @@ int TEvaluationGraph::PositionAt(double x) const
 
 QSize TEvaluationGraph::sizeHint() const { return { 200, 80 }; }
 
-QSize TEvaluationGraph::minimumSizeHint() const { return { 40, 24 }; }
+// Tall enough that a pawn or two still shows as a rise of the curve.
+QSize TEvaluationGraph::minimumSizeHint() const { return { 40, 80 }; }
 
 double TEvaluationGraph::ValueY(double value) const { return (1.0 - value) * (height() - 1.0) / 2.0; }
 

@@ -96,6 +96,7 @@ class QToolButton;
 class TAnalysisPanel;
 class TEvaluationGraph;
 class TGameAnalysis;
+class QDockWidget;
 class QProgressDialog;
 class TBoardAnnouncer;
 class TChessBoard;
@@ -342,6 +343,7 @@ public:
     void AnalyseGame1Click(QObject* Sender);
     TUciGo GameAnalysisLimits = DefaultAnalysisLimits();
     QAction* EvaluationGraph1 = nullptr; // opens and closes the graph's dock
+    QDockWidget* EvaluationGraphDock = nullptr;
     TEvaluationGraph* EvaluationGraph = nullptr;
     // The analysis while it runs, and its progress dialog.
     TGameAnalysis* GameAnalysis = nullptr;

@@ -41,7 +41,7 @@ void TForm1::CreateGameAnalysisItems()
     AnalyseGame1->setToolTip(
         tr("Every position of the game searched, its evaluation graph and the moves that lose much"));
     EvaluationGraph = new TEvaluationGraph;
-    auto* dock = new QDockWidget(tr("Evaluation Graph"), this);
+    auto* dock = EvaluationGraphDock = new QDockWidget(tr("Evaluation Graph"), this);
     dock->setObjectName("EvaluationGraphDock");
     dock->setAccessibleName(tr("Evaluation graph panel"));
     dock->setWidget(EvaluationGraph);
@@ -138,7 +138,7 @@ void TForm1::GameAnalysed()
             [mark](const notation::MoveNote& note) { return note.Mark == mark; });
     };
     SetStatus(tr("Game analysed: %1 mistakes (?), %2 blunders (??)").arg(count("?")).arg(count("??")));
-    EvaluationGraph1->setChecked(true);
+    EvaluationGraphDock->show();
     UpdateMoveList();
     ShowAnalysedPosition();
 }

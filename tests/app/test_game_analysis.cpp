@@ -274,7 +274,7 @@ TEST_F(AnalyseGameInWindow, MarksTheListFillsTheGraphAndExportsTheNotes)
     ASSERT_EQ(marked.size(), 6);
     for (int line = 0; line < 6; ++line)
         EXPECT_EQ(marked[line], classic[line] + QString(line == 3 ? "?" : line >= 4 ? "??" : "")) << line;
-    EXPECT_TRUE(form->EvaluationGraph1->isChecked());
+    EXPECT_TRUE(form->EvaluationGraph->isVisible());
     // The move-list file and printout keep the record's lines.
     dialogs.FileNames.push_back(dir.filePath("moves.txt"));
     form->Save1->trigger();
