@@ -489,6 +489,7 @@ private:
     void ShowAnalysisPosition();
     // The position on the board as the engines are told it; none when it cannot stand in a game.
     std::optional<notation::Position> AnalysablePosition() const;
+    void KeepOnScreenWith(QDockWidget& dock);
     // unit1_hint.cpp
     void CreateHintItem();
     void AskForHint();

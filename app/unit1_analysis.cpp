@@ -12,6 +12,10 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
 
 // A menu of its own behind File and Edit; About stays last on the menu bar.
 void TForm1::CreateAnalysisItems()
@@ -29,6 +33,7 @@ void TForm1::CreateAnalysisItems()
     Analysis1->addAction(AnalysisPanel1);
     CreateHintItem();
     CreateGameAnalysisItems();
+    KeepOnScreenWith(*AnalysisPanel);
     AnalysisPanel->BeforeOpening = [this] {
         UpdateAnalysisEngines();
         ShowAnalysisPosition();
@@ -64,4 +69,25 @@ std::optional<notation::Position> TForm1::AnalysablePosition() const
     } catch (const notation::NotationError&) {
         return std::nullopt;
     }
+}
+
+// A dock that opens widens or heightens the window; the window then moves back within the screen
+// as far as it can, once the dock has its place.
+void TForm1::KeepOnScreenWith(QDockWidget& dock)
+{
+    connect(&dock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible)
+            return;
+        QTimer::singleShot(0, this, [this] {
+            const QScreen* shown = screen();
+            if (!shown || isMaximized() || isFullScreen())
+                return;
+            const QRect available = shown->availableGeometry();
+            const QRect frame = frameGeometry();
+            const int dx = std::min(0, available.right() - frame.right());
+            const int dy = std::min(0, available.bottom() - frame.bottom());
+            if (dx != 0 || dy != 0)
+                move(std::max(available.left(), x() + dx), std::max(available.top(), y() + dy));
+        });
+    });
 }

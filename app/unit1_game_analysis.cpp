@@ -47,6 +47,7 @@ void TForm1::CreateGameAnalysisItems()
     dock->setWidget(EvaluationGraph);
     dock->setVisible(false);
     addDockWidget(Qt::BottomDockWidgetArea, dock);
+    KeepOnScreenWith(*dock);
     EvaluationGraph1 = dock->toggleViewAction();
     EvaluationGraph1->setObjectName("EvaluationGraph1");
     EvaluationGraph1->setText(tr("Evaluation G&raph"));
