@@ -342,6 +342,7 @@ public:
     QAction* AnalyseGame1 = nullptr;
     void AnalyseGame1Click(QObject* Sender);
     TUciGo GameAnalysisLimits = DefaultAnalysisLimits();
+    QMenu* AnalysisTime1 = nullptr; // the time per position: 0.2 to 5 s
     QAction* EvaluationGraph1 = nullptr; // opens and closes the graph's dock
     QDockWidget* EvaluationGraphDock = nullptr;
     TEvaluationGraph* EvaluationGraph = nullptr;

@@ -62,7 +62,7 @@ void TForm1::NameControls()
     ThinkingPanel->setAccessibleName(tr("What the computer is thinking"));
     TypingPanel->setAccessibleName(tr("Move typed on the board"));
     menuBar()->setAccessibleName(tr("Menu bar"));
-    for (QMenu* menu : { File1, Edit1, Analysis1 })
+    for (QMenu* menu : { File1, Edit1, Analysis1, AnalysisTime1 })
         NameAfterCaption(*menu, menu->title());
     Toolbar971->setAccessibleName(Toolbar971->windowTitle());
     // Every item of the toolbar is named by its hint, the colours of a colour button's grid by their

@@ -16,7 +16,9 @@
 #include "board/entry_point.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDockWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QProgressDialog>
 
@@ -38,6 +40,16 @@ void TForm1::CreateGameAnalysisItems()
 {
     AnalyseGame1 = MenuItem(Analysis1, "AnalyseGame1", tr("Analyse &Game"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G), &TForm1::AnalyseGame1Click);
+    // How long each position is searched.
+    AnalysisTime1 = Analysis1->addMenu(tr("Analysis &Time"));
+    auto* times = new QActionGroup(AnalysisTime1);
+    for (const int ms : { 200, 500, 1000, 2000, 5000 }) {
+        QAction* time = AnalysisTime1->addAction(tr("%1 s per move").arg(QLocale().toString(ms / 1000.0)));
+        time->setCheckable(true);
+        time->setChecked(ms == GameAnalysisLimits.MoveTimeMs);
+        times->addAction(time);
+        connect(time, &QAction::triggered, this, [this, ms] { GameAnalysisLimits.MoveTimeMs = ms; });
+    }
     AnalyseGame1->setToolTip(
         tr("Every position of the game searched, its evaluation graph and the moves that lose much"));
     EvaluationGraph = new TEvaluationGraph;

@@ -145,7 +145,13 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
     // The analysis menu stands behind Edit, before About; its docks are closed at the start.
     EXPECT_EQ(form->menuBar()->actions().indexOf(form->Analysis1->menuAction()), 2);
     EXPECT_EQ(form->Analysis1->actions(),
-        (QList<QAction*> { form->AnalysisPanel1, form->Hint1, form->AnalyseGame1, form->EvaluationGraph1 }));
+        (QList<QAction*> { form->AnalysisPanel1, form->Hint1, form->AnalyseGame1, form->AnalysisTime1->menuAction(),
+            form->EvaluationGraph1 }));
+    // The time per position of Analyse Game: one of five, 0.5 s at the start.
+    EXPECT_TRUE(form->AnalysisTime1->actions().at(1)->isChecked());
+    form->AnalysisTime1->actions().at(2)->trigger();
+    EXPECT_EQ(form->GameAnalysisLimits.MoveTimeMs, 1000);
+    EXPECT_FALSE(form->AnalysisTime1->actions().at(1)->isChecked());
     EXPECT_FALSE(form->AnalysisPanel1->isChecked());
     EXPECT_FALSE(form->EvaluationGraph1->isChecked());
     // No two items of the Edit menu share an access key.
