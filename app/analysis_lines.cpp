@@ -7,15 +7,6 @@
 
 namespace {
 
-const notation::LegalMove* LegalMoveNamed(const notation::MoveRules& rules, const QString& coordinates)
-{
-    const std::string text = coordinates.toStdString();
-    for (const notation::LegalMove& legal : rules.Legal())
-        if (notation::CoordinateText(legal.Move) == text)
-            return &legal;
-    return nullptr;
-}
-
 // "12." before White's move, "12..." before a first move of Black's.
 QString MoveNumber(const notation::Position& position, bool first)
 {
@@ -25,6 +16,21 @@ QString MoveNumber(const notation::Position& position, bool first)
 }
 
 } // namespace
+
+std::optional<notation::Evaluation> WhiteView(const TUciInfo& info, bool whiteToMove)
+{
+    const int sign = whiteToMove ? 1 : -1;
+    if (info.MateIn) {
+        if (*info.MateIn == 0)
+            return MatedEvaluation(whiteToMove);
+        return notation::Evaluation { 0, sign * *info.MateIn };
+    }
+    if (info.ScoreCp)
+        return notation::Evaluation { sign * *info.ScoreCp, std::nullopt };
+    return std::nullopt;
+}
+
+notation::Evaluation MatedEvaluation(bool whiteIsMated) { return { whiteIsMated ? -1 : 1, 0 }; }
 
 std::optional<TAnalysisLine> AnalysisLine(const notation::Position& position, const TUciInfo& info)
 {
@@ -58,11 +64,7 @@ std::optional<TAnalysisLine> AnalysisLine(const notation::Position& position, co
     line.Nps = info.Nps;
     line.LowerBound = info.LowerBound;
     line.UpperBound = info.UpperBound;
-    const int toWhite = position.WhiteToMove ? 1 : -1;
-    if (info.MateIn)
-        line.Eval.MateIn = toWhite * *info.MateIn;
-    else
-        line.Eval.Centipawns = toWhite * *info.ScoreCp;
+    line.Eval = *WhiteView(info, position.WhiteToMove);
     return line;
 }
 

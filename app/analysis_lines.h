@@ -29,6 +29,14 @@ struct TAnalysisLine {
     QString Moves; // in standard notation with move numbers
 };
 
+// A score as an engine reports it (from the side to move) in White's view; nothing when the line has
+// no score. A reported "mate 0" means the side to move is mated.
+std::optional<notation::Evaluation> WhiteView(const TUciInfo& info, bool whiteToMove);
+
+// A position where one side is mated: mate in 0 moves. The number 0 carries no side, so Centipawns
+// holds the winner's: +1 when White has mated, -1 when Black has.
+notation::Evaluation MatedEvaluation(bool whiteIsMated);
+
 // The line of the info for the position it was searched from; none for a line that has no score or
 // whose first move is not legal there.
 std::optional<TAnalysisLine> AnalysisLine(const notation::Position& position, const TUciInfo& info);

@@ -160,12 +160,9 @@ void TEnginePlayer::Answer(int search, const QString& move)
         Update(); // the board changed without telling us yet
         return;
     }
-    const notation::Position position = BoardPosition(*Board);
-    const std::vector<notation::Move> legal = notation::LegalMoves(position);
-    const std::string text = move.toLower().toStdString();
-    const auto found = std::find_if(
-        legal.begin(), legal.end(), [&](const notation::Move& m) { return notation::CoordinateText(m) == text; });
-    if (found == legal.end()) {
+    const notation::MoveRules rules(BoardPosition(*Board));
+    const notation::LegalMove* found = LegalMoveNamed(rules, move);
+    if (!found) {
         FLostByIllegalMove = true;
         Lose(tr("%1 sent an illegal move (%2)").arg(Name(), move));
         return;
@@ -177,11 +174,11 @@ void TEnginePlayer::Answer(int search, const QString& move)
         if (Board)
             Board->Promotion(Board, Square::None, Square::None, piece);
     });
-    if (found->Promotion != 0) {
-        char piece = static_cast<char>(std::tolower(static_cast<unsigned char>(found->Promotion)));
+    if (found->Move.Promotion != 0) {
+        char piece = static_cast<char>(std::tolower(static_cast<unsigned char>(found->Move.Promotion)));
         Board->Promotion(Board, Square::None, Square::None, piece);
     }
-    Board->Move(SquareAt(found->From), SquareAt(found->To));
+    Board->Move(SquareAt(found->Move.From), SquareAt(found->Move.To));
 }
 
 void TEnginePlayer::Lose(const QString& reason)

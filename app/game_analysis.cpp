@@ -17,21 +17,6 @@ TUciGo DefaultAnalysisLimits()
     return limits;
 }
 
-std::optional<notation::Evaluation> WhiteView(const TUciInfo& info, bool whiteToMove)
-{
-    const int sign = whiteToMove ? 1 : -1;
-    if (info.MateIn) {
-        if (*info.MateIn == 0)
-            return MatedEvaluation(whiteToMove);
-        return notation::Evaluation { 0, sign * *info.MateIn };
-    }
-    if (info.ScoreCp)
-        return notation::Evaluation { sign * *info.ScoreCp, std::nullopt };
-    return std::nullopt;
-}
-
-notation::Evaluation MatedEvaluation(bool whiteIsMated) { return { whiteIsMated ? -1 : 1, 0 }; }
-
 double ClampedPawns(const notation::Evaluation& evaluation)
 {
     if (evaluation.MateIn) {

@@ -18,6 +18,7 @@
 // The pure parts (White's view of a score, the clamped value, a move's mark) are free functions
 // below, so that the graph and the tests use them without an engine.
 
+#include "app/analysis_lines.h"
 #include "app/engine_player.h"
 #include "app/uci_engine.h"
 #include "app/uci_info.h"
@@ -44,14 +45,6 @@ inline constexpr double BlunderLossPawns = 3.0;
 
 // The limits of one position's search by default: AnalysisMoveTimeMs.
 TUciGo DefaultAnalysisLimits();
-
-// A score as an engine reports it (from the side to move) in White's view; nothing when the line has
-// no score. A reported "mate 0" means the side to move is mated.
-std::optional<notation::Evaluation> WhiteView(const TUciInfo& info, bool whiteToMove);
-
-// A position where one side is mated: mate in 0 moves. The number 0 carries no side, so Centipawns
-// holds the winner's: +1 when White has mated, -1 when Black has.
-notation::Evaluation MatedEvaluation(bool whiteIsMated);
 
 // White's advantage in pawns, clamped to +-EvaluationLimitPawns, a mate at the winner's limit.
 double ClampedPawns(const notation::Evaluation& evaluation);

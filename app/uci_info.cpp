@@ -2,6 +2,8 @@
 
 #include "app/uci_info.h"
 
+#include "notation/move_rules.h"
+
 namespace {
 
 // The words of the info line that take one number each, and those that are single flags.
@@ -69,4 +71,13 @@ std::optional<TUciInfo> ParseUciInfo(const QString& line)
     info.Depth = *depth;
     info.MultiPv = multiPv.value_or(1);
     return info;
+}
+
+const notation::LegalMove* LegalMoveNamed(const notation::MoveRules& rules, const QString& coordinates)
+{
+    const std::string text = coordinates.toLower().toStdString();
+    for (const notation::LegalMove& legal : rules.Legal())
+        if (notation::CoordinateText(legal.Move) == text)
+            return &legal;
+    return nullptr;
 }

@@ -9,6 +9,11 @@
 
 #include <optional>
 
+namespace notation {
+class MoveRules;
+struct LegalMove;
+}
+
 struct TUciInfo {
     int MultiPv = 1; // the line's rank, 1 for the best
     int Depth = 0;
@@ -25,3 +30,7 @@ struct TUciInfo {
 };
 
 std::optional<TUciInfo> ParseUciInfo(const QString& line);
+
+// The legal move of the rules' position that an engine names in coordinates ("e7e8q", either
+// case); none when it names no legal move there.
+const notation::LegalMove* LegalMoveNamed(const notation::MoveRules& rules, const QString& coordinates);

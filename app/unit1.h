@@ -94,6 +94,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class TAnalysisPanel;
+struct TAnalysisEngineChoice;
 class TEvaluationGraph;
 class TGameAnalysis;
 class QDockWidget;
@@ -486,6 +487,8 @@ private:
     // unit1_analysis.cpp
     void CreateAnalysisItems();
     void UpdateAnalysisEngines();
+    // The project's own engine as the analysis uses it; no program when it is not beside this one.
+    TAnalysisEngineChoice OwnAnalysisEngine() const;
     // Gives the panel the position on the board while it is open, and the graph its place in the game.
     void ShowAnalysisPosition();
     // The position on the board as the engines are told it; none when it cannot stand in a game.

@@ -46,12 +46,17 @@ void TForm1::UpdateAnalysisEngines()
     std::vector<TAnalysisEngineChoice> choices;
     const QString own = EngineSearch.OwnEngine();
     if (!own.isEmpty())
-        choices.push_back({ tr("Zugwerk! 2.0"), { own, {}, {}, {} } });
+        choices.push_back(OwnAnalysisEngine());
     const QString ownCanonical = QFileInfo(own).canonicalFilePath();
     for (const TEngineEntry& entry : EngineList().Engines())
         if (own.isEmpty() || QFileInfo(entry.Program).canonicalFilePath() != ownCanonical || !entry.Arguments.isEmpty())
             choices.push_back({ entry.Name, { entry.Program, entry.Arguments, {}, {} } });
     AnalysisPanel->SetEngines(choices);
+}
+
+TAnalysisEngineChoice TForm1::OwnAnalysisEngine() const
+{
+    return { tr("Zugwerk! 2.0"), { EngineSearch.OwnEngine(), {}, {}, {} } };
 }
 
 void TForm1::ShowAnalysisPosition()

@@ -83,14 +83,9 @@ void TForm1::AnalyseGame1Click(QObject*)
         SetStatus(tr("No moves to analyse."));
         return;
     }
-    TEngineSetup engine;
-    QString engineName = tr("Zugwerk! 2.0");
-    if (const std::optional<TAnalysisEngineChoice> chosen = AnalysisPanel->ChosenEngine()) {
-        engine = chosen->Setup;
-        engineName = chosen->Name;
-    } else {
-        engine.Program = EngineSearch.OwnEngine();
-    }
+    const TAnalysisEngineChoice chosen = AnalysisPanel->ChosenEngine().value_or(OwnAnalysisEngine());
+    const TEngineSetup& engine = chosen.Setup;
+    const QString& engineName = chosen.Name;
     if (engine.Program.isEmpty()) {
         SetStatus(tr("No engine to analyse with: zugwerk-engine is not beside the program."));
         return;

@@ -80,11 +80,10 @@ void TForm1::HintAnswered(const QString& move)
     const std::optional<notation::Position> asked = std::exchange(HintPosition, std::nullopt);
     if (!asked || AnalysablePosition() != asked)
         return;
-    for (const notation::Move& legal : notation::LegalMoves(*asked))
-        if (QString::fromStdString(notation::CoordinateText(legal)) == move) {
-            ShowHint(*asked, legal);
-            return;
-        }
+    if (const notation::LegalMove* legal = LegalMoveNamed(notation::MoveRules(*asked), move)) {
+        ShowHint(*asked, legal->Move);
+        return;
+    }
     SetStatus(tr("No hint: the engine answered %1, which is no legal move.").arg(move));
 }
 
