@@ -34,3 +34,5 @@ std::optional<TUciInfo> ParseUciInfo(const QString& line);
 // The legal move of the rules' position that an engine names in coordinates ("e7e8q", either
 // case); none when it names no legal move there.
 const notation::LegalMove* LegalMoveNamed(const notation::MoveRules& rules, const QString& coordinates);
+// The answer points into the rules, so they must outlive it.
+const notation::LegalMove* LegalMoveNamed(notation::MoveRules&&, const QString&) = delete;

@@ -80,7 +80,8 @@ void TForm1::HintAnswered(const QString& move)
     const std::optional<notation::Position> asked = std::exchange(HintPosition, std::nullopt);
     if (!asked || AnalysablePosition() != asked)
         return;
-    if (const notation::LegalMove* legal = LegalMoveNamed(notation::MoveRules(*asked), move)) {
+    const notation::MoveRules rules(*asked);
+    if (const notation::LegalMove* legal = LegalMoveNamed(rules, move)) {
         ShowHint(*asked, legal->Move);
         return;
     }
