@@ -46,6 +46,7 @@
 
 #include "board/chesstypes.h"
 #include "board/game_events.h"
+#include "board/piece_painting.h"
 #include "board/view_types.h"
 #include "engine/engine_types.h"
 #include "engine/levels.h"
@@ -331,6 +332,11 @@ public:
     void OrganizeBitmaps();
     // Draws a piece letter's image at (x, y) on any painter: upper case White, anything else Black.
     void DrawChessPiece(QPainter& canvas, int x, int y, char piece) const;
+    // Vector pieces: with a design the twelve images are painted from its outlines at the square's
+    // size and the screen's pixel ratio, painted anew when either changes, in place of the bitmap
+    // sets (which stay as they are and come back with none, the default).
+    const std::optional<PieceDesign>& VectorPieces() const { return FVectorPieces; }
+    void set_VectorPieces(std::optional<PieceDesign> design);
 
     // ---- Drawing (view_render.cpp) ----
     // Each paints into the board's image at once and asks the toolkit to show the changed part.
@@ -521,6 +527,7 @@ private:
     static TFont DefaultCoordFont();
     void ConstructView();
     void SetControlSize(int width, int height);
+    void MakeCanvas();
     void FitControlToSquares();
     template <typename T> void StoreAndRepaint(T& field, const T& value)
     {
@@ -674,6 +681,11 @@ private:
     TImageList FPieceImages;
     // Image index of each piece by colour (0 White, 1 Black) and kind (PNBRQK).
     int PieceImageIndex[2][6] = { { 0, 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10, 11 } };
+    // The vector design in use, none for the bitmap sets, and the pixel ratio its images were painted at.
+    std::optional<PieceDesign> FVectorPieces;
+    qreal FVectorPixelRatio = 0;
+    // Paints the vector images anew when the squares or the screen's pixels no longer match them.
+    void FitVectorPieces();
 
     // Mouse input. A drag is Pending from the press until the pointer has moved far enough, then
     // Active; Abandoned when the position changed under it or the window lost the mouse, until the

@@ -59,13 +59,24 @@ void TChessBoard::SetControlSize(int width, int height)
     width = std::clamp(width, 0, MaxControlSide);
     height = std::clamp(height, 0, MaxControlSide);
     setFixedSize(width, height);
-    if (FCanvas.size() != QSize(width, height)) {
-        FCanvas = width > 0 && height > 0 ? QImage(width, height, QImage::Format_RGB32) : QImage();
-        if (!FCanvas.isNull())
-            FCanvas.fill(Qt::white);
-        FCanvasNeedsPaint = true;
-        update();
+    if (FCanvas.deviceIndependentSize() != QSizeF(width, height) || FCanvas.devicePixelRatio() != devicePixelRatioF())
+        MakeCanvas();
+}
+
+// A canvas of the control's size in the screen's own pixels (twice as many each way on a screen at
+// 200 %), so that text, lines and vector pieces are drawn sharp; its painters work in the control's
+// pixels. It is drawn in full by the next paint event.
+void TChessBoard::MakeCanvas()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    FCanvas = pixels.width() > 0 && pixels.height() > 0 ? QImage(pixels, QImage::Format_RGB32) : QImage();
+    if (!FCanvas.isNull()) {
+        FCanvas.setDevicePixelRatio(ratio);
+        FCanvas.fill(Qt::white);
     }
+    FCanvasNeedsPaint = true;
+    update();
 }
 
 void TChessBoard::set_Width(int value) { SetControlSize(value, height()); }

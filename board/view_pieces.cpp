@@ -1,5 +1,5 @@
 // Piece sets: the four built-in sets, the user's set, and the twelve masked piece images
-// cut from the set in use.
+// cut from the set in use, or painted from the vector outlines at the square's size.
 //
 // A set is 6 columns (pawn, knight, bishop, rook, queen, king) by 4 rows (White pieces, their masks,
 // Black pieces, their masks) of PieceSize x PieceSize cells, PieceSize = height div 4. A pure white
@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -49,7 +50,12 @@ int TImageList::Add(const QImage& image, const QImage& mask)
         for (int x = 0; x < w; ++x)
             out[x] = (m[x] & 0xffffffu) == PureWhite ? 0u : in[x] | 0xff000000u;
     }
-    FImages.push_back(QPixmap::fromImage(masked));
+    return Add(QPixmap::fromImage(masked));
+}
+
+int TImageList::Add(const QPixmap& image)
+{
+    FImages.push_back(image);
     return Count() - 1;
 }
 
@@ -88,6 +94,18 @@ void TChessBoard::InitializeBitmaps()
 
 void TChessBoard::OrganizeBitmaps()
 {
+    if (FVectorPieces) {
+        // One image a piece at the square's size, painted for the canvas's pixels.
+        FPieceSize = std::max(FSizeOfSquare, 1);
+        FVectorPixelRatio = devicePixelRatioF();
+        FPieceImages.Clear();
+        FPieceImages.SetSize(FPieceSize, FPieceSize);
+        for (int colour = 0; colour < 2; ++colour)
+            for (PieceKind kind : AllPieceKinds)
+                PieceImageIndex[colour][static_cast<int>(kind)] = FPieceImages.Add(QPixmap::fromImage(
+                    PieceImage(*FVectorPieces, kind, colour == 0, FPieceSize, FVectorPixelRatio)));
+        return;
+    }
     const QImage& set = BitmapIsValidPieceSet(FCustomPieceSet) ? FCustomPieceSet : FBuiltInPieceSet;
     FPieceSize = set.height() / 4;
     FPieceImages.Clear();
@@ -116,6 +134,19 @@ void TChessBoard::set_CustomPieceSet(const QImage& bitmap)
     FCustomPieceSet = bitmap.copy();
     OrganizeBitmaps();
     Paint();
+}
+
+void TChessBoard::set_VectorPieces(std::optional<PieceDesign> design)
+{
+    FVectorPieces = design;
+    OrganizeBitmaps();
+    Paint();
+}
+
+void TChessBoard::FitVectorPieces()
+{
+    if (FVectorPieces && (FPieceSize != std::max(FSizeOfSquare, 1) || FVectorPixelRatio != devicePixelRatioF()))
+        OrganizeBitmaps();
 }
 
 void TChessBoard::DrawChessPiece(QPainter& canvas, int x, int y, char piece) const

@@ -73,6 +73,7 @@ void TChessBoard::Paint()
     const int side = (width() + height()) / 2;
     FSizeOfSquare = FloorDiv(side - 2 * FSizeOfBorder, 8);
     FitControlToSquares();
+    FitVectorPieces();
     FCanvasNeedsPaint = false;
     if (FCanvas.isNull())
         return;
@@ -245,7 +246,7 @@ void TChessBoard::ClearSquare(Square sq)
         if (!painter)
             return;
         painter->setClipRect(square, Qt::IntersectClip);
-        const QRegion fill(square.intersected(FCanvas.rect()));
+        const QRegion fill(square.intersected(rect()));
         if (ColorOfSquare(sq) == 1)
             FillArea(*painter, fill, FSquareLight, FSquareColorLight);
         else
@@ -271,8 +272,13 @@ void TChessBoard::UpdateChessBoard(const char* oldPosStr)
 
 void TChessBoard::paintEvent(QPaintEvent* event)
 {
+    // A window moved to a screen of another pixel ratio gets a canvas of that screen's pixels.
+    if (FCanvas.devicePixelRatio() != devicePixelRatioF())
+        MakeCanvas();
     if (FCanvasNeedsPaint)
         Paint();
     QPainter painter(this);
-    painter.drawImage(event->rect(), FCanvas, event->rect());
+    const qreal ratio = FCanvas.devicePixelRatio();
+    const QRect rect = event->rect();
+    painter.drawImage(rect, FCanvas, QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
 }

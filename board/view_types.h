@@ -71,6 +71,8 @@ public:
     // Adds an image and its mask (each at least Width x Height; the top-left part is used) and
     // returns the new image's index.
     int Add(const QImage& image, const QImage& mask);
+    // Adds an image that carries its own transparency and returns its index.
+    int Add(const QPixmap& image);
     int Count() const { return static_cast<int>(FImages.size()); }
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }

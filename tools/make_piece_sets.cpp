@@ -13,7 +13,7 @@
 // silhouette, black (or grey at anti-aliased edges) on white.
 
 #include "tools/bmp_file.h"
-#include "tools/piece_art.h"
+#include "board/piece_art.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,7 +6,7 @@
 //   build/view-shots --list       prints the case names
 //
 // The cases: each of the six piece sets on squares to fit, White at the bottom and on top, with board
-// lines and with textures.
+// lines and with textures; each vector design at three sizes.
 
 #include "app/piece_sets.h"
 #include "board/chessbrd.h"
@@ -83,6 +83,15 @@ std::vector<Case> Cases()
                              b.set_BoardLines(true);
                          } });
     }
+    // The vector designs at a small, a middle and a large square.
+    const std::pair<const char*, PieceDesign> designs[] = { { "staunton", PieceDesign::Staunton },
+        { "lines", PieceDesign::LinesAndArcs }, { "wood", PieceDesign::TurnedWood } };
+    for (const auto& [name, design] : designs)
+        for (int square : { 28, 48, 100 })
+            cases.push_back({ "vector-" + std::string(name) + "-" + std::to_string(square), [=](TChessBoard& b) {
+                                 b.set_VectorPieces(design);
+                                 b.set_SizeOfSquare(square);
+                             } });
     cases.push_back({ "size80-on-40", [](TChessBoard& b) { b.set_StandardSize(StandardSet::Size80); } });
     cases.push_back({ "border10-nocoords", [](TChessBoard& b) {
                          b.set_SizeOfBorder(10);

@@ -1,6 +1,7 @@
 #pragma once
 
-// The drawings of the chess pieces from which tools/make_piece_sets.cpp makes the piece-set bitmaps.
+// The drawings of the chess pieces: tools/make_piece_sets.cpp makes the piece-set bitmaps from them,
+// and piece_painting.h paints them at any size.
 //
 // Every piece is drawn in a design box of 100 x 100 units, y growing downwards, standing on the
 // line y = 92 and centred on x = 50. A drawing is a list of parts painted in order, each filled

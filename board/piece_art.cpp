@@ -1,6 +1,6 @@
 // Outlines of the three piece designs. Coordinates are design units of the 100 x 100 box (piece_art.h).
 
-#include "tools/piece_art.h"
+#include "board/piece_art.h"
 
 #include <QTransform>
 
