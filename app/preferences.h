@@ -28,6 +28,7 @@ struct TPreferences {
     bool ShowThinking = false; // the search's depth and best move so far beside the status
     bool WaitAfterComputerGame = false; // no new game by itself after a game between computers
     bool EvaluationBar = false; // an evaluation bar beside the board
+    bool BoardFillsWindow = false; // the board grows and shrinks with the window
     // Milliseconds the computer waits before its move while it plays both sides; one of ComputerPauses.
     int ComputerPause = 0;
 
@@ -44,7 +45,7 @@ struct TPreferenceEntry {
     bool TPreferences::*Field;
 };
 
-inline constexpr std::array<TPreferenceEntry, 13> PreferenceEntries { {
+inline constexpr std::array<TPreferenceEntry, 14> PreferenceEntries { {
     { "board/markMoves", "Mark the &last move and a king in check", &TPreferences::MarkMoves },
     { "input/clickToMove", "&Click a piece, then its target, to move", &TPreferences::ClickToMove },
     { "input/showLegalTargets", "Show the &targets of the piece in hand", &TPreferences::ShowLegalTargets },
@@ -59,6 +60,7 @@ inline constexpr std::array<TPreferenceEntry, 13> PreferenceEntries { {
     { "game/waitAfterComputerGame", "After a &game between computers, wait for New Game",
         &TPreferences::WaitAfterComputerGame },
     { "board/evaluationBar", "Show an e&valuation bar beside the board", &TPreferences::EvaluationBar },
+    { "board/fillsWindow", "&Board fills the window", &TPreferences::BoardFillsWindow },
 } };
 
 // The pauses the player can choose between the computer's moves when it plays both sides, in
