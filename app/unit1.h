@@ -430,6 +430,12 @@ private:
     // unit1_evaluation_bar.cpp
     void CreateEvaluationBar();
     void ShowEvaluationBarOfPreference();
+    // unit1_board_size.cpp
+    void LayOutBoard();
+    // How far the player groups, clocks and move list stand right of their classic places, and how
+    // much taller the move list is, while the board fills the window.
+    QPoint FSidePanelShift;
+    int FMoveListGrowth = 0;
 
     TDialogs& FDialogs;
     QPointer<TForm2> FOptionsDialog;
@@ -461,7 +467,8 @@ private:
     bool FiftyMoveDrawClaimed = false;
     // The chess clock while a time control is set.
     std::unique_ptr<TChessClock> FChessClock;
-    // Bevel1, Label1, Bevel2 and Label2 where the stopwatches have them, while the countdown is wider.
+    // Bevel1, Label1, Bevel2 and Label2 where the stopwatches have them beside the classic board, while
+    // the countdown is wider.
     std::optional<std::array<QRect, 4>> FClassicClockPlaces;
     // unit1_engines.cpp
     void CreateEnginesItem();

@@ -159,6 +159,8 @@ void TForm1::CreateComponents()
 // takes back the dock's height, so that no empty strip opens under the board.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == centralWidget() && event->type() == QEvent::Resize && FPreferences.BoardFillsWindow)
+        CatchAtEntryPoint([this] { LayOutBoard(); });
     if (watched == centralWidget() && event->type() == QEvent::Move && isVisible()) {
         const auto* move = static_cast<QMoveEvent*>(event);
         if (const int shift = move->pos().y() - move->oldPos().y(); shift != 0)

@@ -39,7 +39,7 @@ void TForm1::SetPreferences(const TPreferences& preferences)
     FPreferences = preferences;
     ApplyPreferences(FPreferences, *ChessBrd1);
     ShowMoveListOfPreference();
-    ShowEvaluationBarOfPreference();
+    LayOutBoard();
     if (FRememberSettings && FPreferencesStore)
         FPreferencesStore->Save(FPreferences);
 }

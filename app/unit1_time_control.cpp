@@ -115,11 +115,11 @@ void TForm1::PlaceClockLabels(bool wide)
             return;
         FClassicClockPlaces.emplace();
         for (std::size_t i = 0; i < parts.size(); ++i)
-            (*FClassicClockPlaces)[i] = parts[i]->geometry();
+            (*FClassicClockPlaces)[i] = parts[i]->geometry().translated(-FSidePanelShift);
     }
     if (!wide) {
         for (std::size_t i = 0; i < parts.size(); ++i)
-            parts[i]->setGeometry((*FClassicClockPlaces)[i]);
+            parts[i]->setGeometry((*FClassicClockPlaces)[i].translated(FSidePanelShift));
         return;
     }
     constexpr int gap = 3;

@@ -301,6 +301,15 @@ public:
     void set_LineStyle(const QPen& pen);
     // The square under a pixel of the control; None on the frame and outside.
     Square WindowToSquare(int x, int y) const;
+    // ---- Filling a room (view_geometry.cpp) ----
+    // Given a room, the board takes the largest size that fits in it: squares of at least the classic
+    // 40 pixels, the frame and the coordinates growing with them in the classic proportions. A change of
+    // the squares' size is one full redraw; a room that gives the same size redraws nothing. None (the
+    // default) brings the classic sizes back.
+    const std::optional<QSize>& Room() const { return FRoom; }
+    void set_Room(std::optional<QSize> room);
+    static constexpr int ClassicSizeOfSquare = 40;
+    static constexpr int ClassicSizeOfBorder = 24;
 
     // ---- Move marks (view_marks.cpp) ----
     // Tints the from and to squares of the move that led to the position shown, and the king of
@@ -662,6 +671,9 @@ private:
     QImage FSquareDark;
     QImage FSquareLight;
     TFont FCoordFont = DefaultCoordFont();
+    // The room the board fills, and how much larger than the classic size its coordinates are drawn then.
+    std::optional<QSize> FRoom;
+    double FCoordScale = 1.0;
     QPen FLineStyle = QPen(Qt::black, 1, Qt::SolidLine);
 
     // Move marks: the half-move that led to the position on the board (none after a set-up or a

@@ -13,6 +13,11 @@ constexpr int MaxControlSide = 2048;
 
 int Bounded(int value) { return std::clamp(value, -MaxControlSide, MaxControlSide); }
 
+// The frame of a board filling a room: three fifths of a square, 24 pixels at 40-pixel squares.
+int BorderOfRoom(int square) { return (3 * square + 2) / 5; }
+
+int SideOfRoom(int square) { return 8 * square + 2 * BorderOfRoom(square); }
+
 } // namespace
 
 int TFont::SizeInPoints() const
@@ -116,6 +121,26 @@ void TChessBoard::set_ResizeMaxSize(int value)
         FResizeMaxSize = value;
     if (width() > FResizeMaxSize)
         set_Width(FResizeMaxSize);
+}
+
+void TChessBoard::set_Room(std::optional<QSize> room)
+{
+    FRoom = room;
+    int square = ClassicSizeOfSquare;
+    int border = ClassicSizeOfBorder;
+    if (room) {
+        const int side = std::min({ room->width(), room->height(), MaxControlSide });
+        while (SideOfRoom(square + 1) <= side)
+            ++square;
+        border = BorderOfRoom(square);
+    }
+    FCoordScale = room ? static_cast<double>(square) / ClassicSizeOfSquare : 1.0;
+    if (square == FSizeOfSquare && border == FSizeOfBorder)
+        return;
+    FSizeOfBorder = border;
+    FSizeOfSquare = square;
+    FitControlToSquares();
+    Paint();
 }
 
 void TChessBoard::set_BoardLines(bool value) { StoreAndRepaint(FBoardLines, value); }

@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -112,8 +113,10 @@ void TChessBoard::FillFrame(QPainter& painter) const
 // point, with a transparent background.
 void TChessBoard::DrawCoordinates(QPainter& painter) const
 {
+    // A board filling a room draws its coordinates larger by as much as its squares are.
+    const auto scaled = [this](int size) { return FRoom ? static_cast<int>(std::lround(size * FCoordScale)) : size; };
     QFont font = FCoordFont;
-    font.setPixelSize(std::max(FCoordFont.HeightInPixels(), 1));
+    font.setPixelSize(std::max(scaled(FCoordFont.HeightInPixels()), 1));
     painter.setFont(font);
     painter.setPen(ToQColor(FCoordFont.Color()));
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -122,7 +125,7 @@ void TChessBoard::DrawCoordinates(QPainter& painter) const
         = [&](int x, int y, const QString& text) { painter.drawText(QPoint(x, y + metrics.ascent()), text); };
 
     // The font's size in points stands for the text's extent in both directions when centring it.
-    const int textSize = FCoordFont.SizeInPoints();
+    const int textSize = scaled(FCoordFont.SizeInPoints());
     const int insetInBorder = FloorDiv(FSizeOfBorder - textSize, 2) + 1;
     const int insetInSquare = FloorDiv(FSizeOfSquare - textSize, 2);
     // File letters stand a quarter of the line height higher than rank numbers.
