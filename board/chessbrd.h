@@ -303,7 +303,7 @@ public:
     Square WindowToSquare(int x, int y) const;
     // ---- Filling a room (view_geometry.cpp) ----
     // Given a room, the board takes the largest size that fits in it: squares of at least the classic
-    // 40 pixels, the frame and the coordinates growing with them in the classic proportions. A change of
+    // 40 pixels, the frame growing with them from 60 pixels on and the coordinates with the frame. A change of
     // the squares' size is one full redraw; a room that gives the same size redraws nothing. None (the
     // default) brings the classic sizes back.
     const std::optional<QSize>& Room() const { return FRoom; }
@@ -671,7 +671,7 @@ private:
     QImage FSquareDark;
     QImage FSquareLight;
     TFont FCoordFont = DefaultCoordFont();
-    // The room the board fills, and how much larger than the classic size its coordinates are drawn then.
+    // The room the board fills, and how much larger than the classic size its frame's coordinates are drawn then.
     std::optional<QSize> FRoom;
     double FCoordScale = 1.0;
     QPen FLineStyle = QPen(Qt::black, 1, Qt::SolidLine);

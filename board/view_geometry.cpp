@@ -13,8 +13,9 @@ constexpr int MaxControlSide = 2048;
 
 int Bounded(int value) { return std::clamp(value, -MaxControlSide, MaxControlSide); }
 
-// The frame of a board filling a room: three fifths of a square, 24 pixels at 40-pixel squares.
-int BorderOfRoom(int square) { return (3 * square + 2) / 5; }
+// The frame of a board filling a room: the classic 24 pixels, and two fifths of a square on squares
+// larger than 60 pixels, so that a large board keeps a slim frame.
+int BorderOfRoom(int square) { return std::max(TChessBoard::ClassicSizeOfBorder, (2 * square + 2) / 5); }
 
 int SideOfRoom(int square) { return 8 * square + 2 * BorderOfRoom(square); }
 
@@ -134,7 +135,7 @@ void TChessBoard::set_Room(std::optional<QSize> room)
             ++square;
         border = BorderOfRoom(square);
     }
-    FCoordScale = room ? static_cast<double>(square) / ClassicSizeOfSquare : 1.0;
+    FCoordScale = room ? static_cast<double>(border) / ClassicSizeOfBorder : 1.0;
     if (square == FSizeOfSquare && border == FSizeOfBorder)
         return;
     FSizeOfBorder = border;
