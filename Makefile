@@ -66,6 +66,7 @@ test-sanitize: deps
 bench: build
 	./$(BUILD_DIR)/board-bench
 	./$(BUILD_DIR)/view-bench
+	./$(BUILD_DIR)/view-bench --pixel-ratio 2
 	./$(BUILD_DIR)/thread-bench
 	./$(BUILD_DIR)/zugwerk-engine bench
 	./$(BUILD_DIR)/pgn-bench $(BUILD_DIR)/pgn-bench.pgn

@@ -1,5 +1,9 @@
 // Times the board's drawing into its backing image: a full Paint, and the partial redraw a move
-// makes (two ClearSquare and one DrawPiece), in CPU time of the drawing thread. Run: build/view-bench
+// makes (two ClearSquare and one DrawPiece), in CPU time of the drawing thread; and a board filling
+// its room, with vector pieces, at one step of a window's resize.
+//
+//   build/view-bench                   at the screen's pixel ratio 1
+//   build/view-bench --pixel-ratio 2   as on a screen at 200 % (QT_SCALE_FACTOR)
 
 #include "board/chessbrd.h"
 
@@ -7,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <functional>
 
@@ -49,8 +54,11 @@ void Report(const char* what, double micros) { std::printf("%-44s %8.1f us\n", w
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 3 && std::strcmp(argv[1], "--pixel-ratio") == 0)
+        qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
     TChessBoard board(nullptr, TChessBoard::Mode::Designer);
+    std::printf("pixel ratio %.2f\n", board.devicePixelRatioF());
 
     const auto moveRedraw = [&board] {
         // What Move draws for e2-e4, then the same back.
@@ -83,6 +91,19 @@ int main(int argc, char* argv[])
     cases("Size80 on 80-pixel squares (688 x 688)");
     board.set_StandardSize(StandardSet::Size40);
     board.set_SizeOfSquare(40);
+
+    board.set_VectorPieces(PieceDesign::Staunton);
+    board.set_SizeOfSquare(100);
+    cases("vector Staunton pieces on 100-pixel squares (848 x 848)");
+    // A resize step that changes the squares' size: the new size, its vector pieces and one full redraw.
+    bool larger = false;
+    Report("  resize step (848 <-> 857 pixels, 100 <-> 101)", Time(200, [&] {
+        larger = !larger;
+        board.set_Room(QSize(larger ? 857 : 848, 900));
+    }));
+    Report("  resize step within the same squares", Time(20000, [&] { board.set_Room(QSize(850, 900)); }));
+    board.set_Room(std::nullopt);
+    board.set_VectorPieces(std::nullopt);
 
     std::printf("model and view together\n");
     Report("  Move e2e4 + MoveBackward", Time(5000, [&] {
