@@ -52,6 +52,8 @@ TDiagramDialog::TDiagramDialog(TDiagramUse use, const TDiagramOptions& options, 
     layout->addWidget(CoordinatesBox);
     layout->addWidget(MarkSideToMoveBox);
     layout->addWidget(buttons);
+    // Wide enough for the whole title.
+    setMinimumWidth(280);
 }
 
 TDiagramOptions TDiagramDialog::Options() const
