@@ -10,6 +10,8 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libqt6test6 \
             libgl-dev libgtest-dev libgmock-dev \
             fonts-liberation2 fonts-dejavu-core
+# Qt SVG: diagrams written as vector pictures.
+PACKAGES += qt6-svg-dev
 
 .PHONY: all deps configure build run test test-sanitize bench clean
 

@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 
+#include "app/diagram_dialog.h"
 #include "app/game_list_dialog.h"
 #include "app/new_game_dialog.h"
 #include "app/toolbar_pictures.h"
@@ -31,6 +32,8 @@ QString RunFileDialog(QWidget* parent, const TFileDialogOptions& options, QFileD
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    if (options.SelectedFilter)
+        *options.SelectedFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().constFirst();
 }
 
@@ -74,6 +77,15 @@ int TQtDialogs::ChooseGame(QWidget* parent, const QList<TGameListEntry>& games)
 }
 
 bool TQtDialogs::ChooseNewGame(QWidget*, TNewGameDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
+
+bool TQtDialogs::ChooseDiagramOptions(QWidget* parent, TDiagramUse use, TDiagramOptions& options)
+{
+    TDiagramDialog dialog(use, options, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    options = dialog.Options();
+    return true;
+}
 
 QString WithDefaultExtension(const QString& fileName, const QString& defaultExt)
 {

@@ -12,6 +12,8 @@
 
 class QPrinter;
 class TNewGameDialog;
+enum class TDiagramUse;
+struct TDiagramOptions;
 class QWidget;
 
 // What a file dialog shows. A file name typed without an extension gets DefaultExt (without the
@@ -20,6 +22,8 @@ struct TFileDialogOptions {
     QString Title;
     QString Filter; // "Description (*.ext)"
     QString DefaultExt;
+    // When set, receives the filter the user chose (one of Filter's, which are parted by ";;").
+    QString* SelectedFilter = nullptr;
 };
 
 // One line of the list of games that a PGN file holds.
@@ -58,6 +62,9 @@ public:
 
     // Runs the New Game dialog, filled in by the window; false when it was cancelled.
     virtual bool ChooseNewGame(QWidget* parent, TNewGameDialog& dialog) = 0;
+
+    // The options of a diagram, shown on `options` and written back when accepted; false when cancelled.
+    virtual bool ChooseDiagramOptions(QWidget* parent, TDiagramUse use, TDiagramOptions& options) = 0;
 };
 
 class TQtDialogs : public TDialogs {
@@ -71,6 +78,7 @@ public:
     bool ChooseColor(QWidget* parent, TColor& color) override;
     int ChooseGame(QWidget* parent, const QList<TGameListEntry>& games) override;
     bool ChooseNewGame(QWidget* parent, TNewGameDialog& dialog) override;
+    bool ChooseDiagramOptions(QWidget* parent, TDiagramUse use, TDiagramOptions& options) override;
 };
 
 // The name with the default extension appended when the name has no extension of its own.

@@ -34,6 +34,8 @@ void BeginJob(QPrinter& printer, QPainter& painter)
 
 } // namespace
 
+void BeginPrintJob(QPrinter& printer, QPainter& painter) { BeginJob(printer, painter); }
+
 TPrintError::TPrintError(const QString& message)
     : std::runtime_error(message.toLocal8Bit().toStdString())
 {

@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 class QImage;
+class QPainter;
 class QPrinter;
 class QString;
 class QTextDocument;
@@ -19,6 +20,10 @@ class TPrintError : public std::runtime_error {
 public:
     explicit TPrintError(const QString& message);
 };
+
+// Starts a print job with an empty title on the painter, or throws TPrintError with the reason the
+// printer cannot take it; the printouts all begin this way.
+void BeginPrintJob(QPrinter& printer, QPainter& painter);
 
 // The rectangle, in printer dots from the printable area's top-left corner, that an image of this
 // size covers so that it keeps its physical size on paper.

@@ -27,6 +27,7 @@
 //   unit1_new_game.cpp    New Game...: the players, levels and time control of a chosen setup
 //   unit1_match.cpp       a match between two computers: its games, its score, its PGN file
 //   unit1_evaluation_bar.cpp  the evaluation bar beside the board, while the player asks for it
+//   unit1_diagrams.cpp    diagrams of the position: copied, exported as PNG or SVG, printed with the game
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
 //   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
@@ -56,6 +57,8 @@
 //   new_game_dialog.*     TNewGameDialog: the New Game dialog
 //   match.*               TMatch: a match between two computer players, colours, score, its games
 //   evaluation_bar.*      TEvaluationBar: the upright gauge of an evaluation, White's part against Black's
+//   diagram_dialog.*      TDiagramDialog: a diagram's size, coordinates and mark of the side to move
+//   diagram_printout.*    the diagram printout: the diagram, the players, the event and the moves
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published
@@ -63,6 +66,7 @@
 // computer's moves arrive there too.
 
 #include "app/chess_clock.h"
+#include "app/diagram_dialog.h"
 #include "app/engine_list.h"
 #include "app/game_analysis.h"
 #include "app/game_setup.h"
@@ -79,6 +83,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -105,6 +110,7 @@ class TMoveTyping;
 struct TThinkingProgress;
 class TColorButton97;
 class TDialogs;
+struct TDiagram;
 class TEngineListDialog;
 class TEvaluationBar;
 class TForm2;
@@ -203,6 +209,10 @@ public:
     QToolButton* ClaimDrawButton;
     // The last item of the Edit menu: the engine list dialog.
     QAction* Engines1;
+    // Diagrams of the position: File menu, behind the other items; Edit menu, behind a separator.
+    QAction* ExportDiagram1;
+    QAction* PrintDiagram1;
+    QAction* CopyDiagram1;
 
     // True while Chr1 is the clock that runs.
     bool Chr1Running = false;
@@ -253,6 +263,9 @@ public:
     void ChessBrd1FiftyMoveDrawClaimed(QObject* Sender);
     void ClaimDraw1Click(QObject* Sender);
     void Engines1Click(QObject* Sender);
+    void CopyDiagram1Click(QObject* Sender);
+    void ExportDiagram1Click(QObject* Sender);
+    void PrintDiagram1Click(QObject* Sender);
     void ChessBrd1ThinkingProgress(QObject* Sender, const TThinkingProgress& Progress);
     void ChessBrd1ThinkingEnded(QObject* Sender);
 
@@ -427,6 +440,11 @@ private:
     // unit1_discarding.cpp
     bool MayDiscardGame();
     bool MayReplaceRestOfGame();
+    // unit1_diagrams.cpp
+    void CreateDiagramItems();
+    // Asks for the use's options, opening on the last ones; on acceptance fills in the board's diagram.
+    bool AskDiagramOptions(TDiagramUse use, TDiagram& diagram);
+    std::map<TDiagramUse, TDiagramOptions> FDiagramOptions;
     // unit1_evaluation_bar.cpp
     void CreateEvaluationBar();
     void ShowEvaluationBarOfPreference();

@@ -72,6 +72,7 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent)
     CreateAnalysisItems();
     CreateMoveTyping();
     CreateEvaluationBar();
+    CreateDiagramItems();
     NameControls();
 
     // Centred on the screen.

@@ -5,11 +5,13 @@
 // File, print, colour and game-list dialogs take the answers the test queued and are cancelled when none is
 // left; each one shown is recorded with its options.
 
+#include "app/diagram_dialog.h"
 #include "app/dialogs.h"
 
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 struct ShownBox {
@@ -44,6 +46,8 @@ public:
 
     std::deque<QString> FileNames; // an empty name cancels
     std::vector<TFileDialogOptions> FileDialogs;
+    // The filters chosen in the next file dialogs that ask for one; the first one offered when none is left.
+    std::deque<QString> SelectedFilters;
     std::deque<bool> PrintAnswers;
     int PrintDialogsShown = 0;
     int PrinterSetupsShown = 0;
@@ -89,6 +93,19 @@ public:
         return OnNewGame && OnNewGame(dialog);
     }
 
+    // The options the next diagram dialogs are accepted with; nullopt cancels, as does an empty queue.
+    // Each dialog shown is recorded with what it opened on.
+    std::deque<std::optional<TDiagramOptions>> DiagramAnswers;
+    std::vector<std::pair<TDiagramUse, TDiagramOptions>> DiagramDialogs;
+    bool ChooseDiagramOptions(QWidget*, TDiagramUse use, TDiagramOptions& options) override
+    {
+        DiagramDialogs.emplace_back(use, options);
+        const std::optional<TDiagramOptions> answer = Next(DiagramAnswers).value_or(std::nullopt);
+        if (answer)
+            options = *answer;
+        return answer.has_value();
+    }
+
     std::vector<QString> Texts() const
     {
         std::vector<QString> texts;
@@ -111,6 +128,9 @@ private:
     QString NextFileName(const TFileDialogOptions& options)
     {
         FileDialogs.push_back(options);
+        if (options.SelectedFilter)
+            *options.SelectedFilter
+                = Next(SelectedFilters).value_or(options.Filter.section(QStringLiteral(";;"), 0, 0));
         return Next(FileNames).value_or(QString());
     }
 };

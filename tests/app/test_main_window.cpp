@@ -130,14 +130,22 @@ TEST_F(MainWindow, MenuHasEveryItemWithItsAccessKeyAndShortcut)
     EXPECT_EQ(form->File1->title(), "&File");
     EXPECT_EQ(form->Edit1->title(), "&Edit");
     // The whole-game items come after the others, behind a separator of their own.
-    EXPECT_EQ(form->File1->actions().size(), 17);
+    EXPECT_EQ(form->File1->actions().size(), 20);
     EXPECT_EQ(form->File1->actions().indexOf(form->NewGameSetup1), 15);
-    EXPECT_EQ(form->File1->actions().back(), form->ExportMatch1);
+    EXPECT_EQ(form->File1->actions().indexOf(form->ExportMatch1), 16);
+    // The diagram items behind the whole-game items, behind a separator; Copy Diagram last in Edit.
+    EXPECT_EQ(form->File1->actions().mid(17),
+        (QList<QAction*> { form->File1->actions().at(17), form->ExportDiagram1, form->PrintDiagram1 }));
+    EXPECT_TRUE(form->File1->actions().at(17)->isSeparator());
+    EXPECT_EQ(form->Edit1->actions().back(), form->CopyDiagram1);
+    EXPECT_EQ(form->CopyDiagram1->text(), "Copy Di&agram");
+    EXPECT_EQ(form->ExportDiagram1->text(), "Export &Diagram...");
+    EXPECT_EQ(form->PrintDiagram1->text(), "Print D&iagram");
     EXPECT_EQ(form->File1->actions().indexOf(form->Exit1), 10);
     EXPECT_EQ(form->File1->actions().indexOf(form->ExportGame1), 12);
-    EXPECT_EQ(form->Edit1->actions().size(), 20);
+    EXPECT_EQ(form->Edit1->actions().size(), 22);
     EXPECT_EQ(form->Edit1->actions().indexOf(form->ClaimDraw1), 17);
-    EXPECT_EQ(form->Edit1->actions().back(), form->Engines1) << "behind a separator of its own";
+    EXPECT_EQ(form->Edit1->actions().indexOf(form->Engines1), 19) << "behind a separator of its own";
     EXPECT_TRUE(form->Edit1->actions().at(18)->isSeparator());
     EXPECT_EQ(form->Edit1->actions().indexOf(form->Options1), 6);
     EXPECT_EQ(form->Edit1->actions().indexOf(form->CopyPosition1), 8);

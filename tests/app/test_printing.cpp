@@ -4,53 +4,14 @@
 #include "tests/app/app_test_support.h"
 
 #include "app/printing.h"
+#include "tests/app/pdf_reading.h"
 
 #include <QFile>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextDocument>
-#include <QtEndian>
 
 namespace {
-
-// What a test needs of a PDF that the program printed.
-struct PdfFacts {
-    int pages = 0;
-    // The size of the last image drawn, in points (1/72 inch), from the page's drawing operators.
-    QSizeF imageSize;
-};
-
-// Multiplies the scale factors of every "a 0 0 d e f cm" before each image's "Do": the printouts
-// draw at most one image, with no transformation undone between the page's base and the image.
-PdfFacts ReadPdf(const QString& fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray pdf = file.readAll();
-    PdfFacts facts;
-    facts.pages = static_cast<int>(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page(?!s)")));
-    static const QRegularExpression scale("([-0-9.]+) 0 0 ([-0-9.]+) [-0-9.]+ [-0-9.]+ cm|Do");
-    for (qsizetype at = 0; (at = pdf.indexOf("stream\n", at)) >= 0;) {
-        at += 7;
-        const qsizetype end = pdf.indexOf("endstream", at);
-        QByteArray compressed(4, '\0');
-        qToBigEndian<quint32>(1 << 16, compressed.data());
-        const QString page = QString::fromLatin1(qUncompress(compressed + pdf.mid(at, end - at)));
-        double width = 1, height = 1;
-        for (const QRegularExpressionMatch& m : scale.globalMatch(page)) {
-            if (m.captured(0) == "Do") {
-                facts.imageSize = QSizeF(std::abs(width), std::abs(height));
-                continue;
-            }
-            width *= m.captured(1).toDouble();
-            height *= m.captured(2).toDouble();
-        }
-        at = end + 9;
-    }
-    return facts;
-}
 
 class Printing : public WindowTest {
 protected:
