@@ -18,6 +18,8 @@ TPreferences TPreferences::Modern()
     for (const TPreferenceEntry& entry : PreferenceEntries)
         modern.*entry.Field = true;
     modern.ComputerPause = ModernComputerPause;
+    modern.Theme = ModernBoardTheme;
+    modern.Pieces = ModernPieces;
     return modern;
 }
 
@@ -30,6 +32,10 @@ void ApplyPreferences(const TPreferences& preferences, TChessBoard& board)
     board.set_ChoosePromotion(preferences.ChoosePromotion);
     board.set_MoreDrawRules(preferences.MoreDrawRules);
     board.set_ComputerPause(preferences.ComputerPause);
+    // Painting the pieces anew only when they change keeps an unrelated preference from redrawing them.
+    const std::optional<PieceDesign> pieces = VectorPiecesOf(preferences.Pieces, preferences.BoardFillsWindow);
+    if (board.VectorPieces() != pieces)
+        board.set_VectorPieces(pieces);
 }
 
 QString TPreferencesStore::DefaultFileName()
@@ -55,6 +61,10 @@ TPreferences TPreferencesStore::Load() const
     const int pause = settings.value(QLatin1String(ComputerPauseKey)).toString().toInt(&isNumber);
     if (isNumber && std::find(ComputerPauses.begin(), ComputerPauses.end(), pause) != ComputerPauses.end())
         preferences.ComputerPause = pause;
+    preferences.Theme
+        = BoardThemeNamed(settings.value(QLatin1String(BoardThemeKey)).toString()).value_or(preferences.Theme);
+    preferences.Pieces
+        = PieceChoiceNamed(settings.value(QLatin1String(PiecesKey)).toString()).value_or(preferences.Pieces);
     return preferences;
 }
 
@@ -66,6 +76,8 @@ void TPreferencesStore::Save(const TPreferences& preferences) const
     for (const TPreferenceEntry& entry : PreferenceEntries)
         settings.setValue(QLatin1String(entry.Key), preferences.*entry.Field);
     settings.setValue(QLatin1String(ComputerPauseKey), preferences.ComputerPause);
+    settings.setValue(QLatin1String(BoardThemeKey), QLatin1String(BoardThemeEntry(preferences.Theme).Name));
+    settings.setValue(QLatin1String(PiecesKey), QLatin1String(PieceChoiceEntry(preferences.Pieces).Name));
     settings.sync();
     if (settings.status() != QSettings::NoError)
         throw TFileError(QStringLiteral("Cannot create file %1").arg(FFileName));

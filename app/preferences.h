@@ -5,6 +5,9 @@
 // kept between runs only while the player asks for it: TPreferencesStore writes them to a settings
 // file in the user's config folder then, and removes the file when the player stops asking.
 
+#include "app/board_themes.h"
+#include "app/piece_choices.h"
+
 #include <QString>
 
 #include <array>
@@ -31,6 +34,8 @@ struct TPreferences {
     bool BoardFillsWindow = false; // the board grows and shrinks with the window
     // Milliseconds the computer waits before its move while it plays both sides; one of ComputerPauses.
     int ComputerPause = 0;
+    BoardTheme Theme = BoardTheme::ClassicGrey; // put on the board when it changes
+    PieceChoice Pieces = PieceChoice::Automatic;
 
     bool operator==(const TPreferences&) const = default;
 
@@ -69,7 +74,14 @@ inline constexpr std::array<int, 4> ComputerPauses { 0, 500, 1000, 2000 };
 inline constexpr int ModernComputerPause = 1000;
 inline constexpr const char* ComputerPauseKey = "engine/pauseBetweenMoves";
 
-// Hands the board the preferences it carries out itself.
+// The board theme and the pieces, each stored by its name; the modern set's choices.
+inline constexpr const char* BoardThemeKey = "board/theme";
+inline constexpr const char* PiecesKey = "board/pieces";
+inline constexpr BoardTheme ModernBoardTheme = BoardTheme::BrownWood;
+inline constexpr PieceChoice ModernPieces = PieceChoice::Staunton;
+
+// Hands the board the preferences it carries out itself. The theme is not one of them: the window puts
+// it on the board when the player picks one (TForm1::SetPreferences).
 void ApplyPreferences(const TPreferences& preferences, TChessBoard& board);
 
 // The settings file of the preferences. Nothing is read or written until asked, so that a player who

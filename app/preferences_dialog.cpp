@@ -3,16 +3,25 @@
 #include "app/preferences_dialog.h"
 
 #include "app/accessible_names.h"
+#include "app/preference_pictures.h"
 #include "board/entry_point.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+namespace {
+
+// The side of a square in the piece preview.
+constexpr int PreviewCell = 26;
+
+} // namespace
 
 TPreferencesDialog::TPreferencesDialog(QWidget* parent)
     : QDialog(parent)
@@ -52,6 +61,42 @@ TPreferencesDialog::TPreferencesDialog(QWidget* parent)
         if (!Filling)
             CatchAtEntryPoint([this] { ReportChange(); });
     });
+
+    // The board's looks: a theme and pieces, previewed together under the pieces' list.
+    auto* looks = new QGridLayout;
+    BoardThemeBox = new QComboBox(this);
+    BoardThemeBox->setObjectName(QLatin1String(BoardThemeKey));
+    for (const TBoardThemeEntry& entry : BoardThemes)
+        BoardThemeBox->addItem(BoardThemeSwatch(entry.Theme), tr(entry.Caption), static_cast<int>(entry.Theme));
+    BoardThemeBox->setToolTip(tr("The colours of the frame and the squares; the toolbar's colour buttons still "
+                                 "change the squares after"));
+    PiecesBox = new QComboBox(this);
+    PiecesBox->setObjectName(QLatin1String(PiecesKey));
+    for (const TPieceChoiceEntry& entry : PieceChoices)
+        PiecesBox->addItem(tr(entry.Caption), static_cast<int>(entry.Choice));
+    PiecesBox->setToolTip(tr("Automatic: the bitmaps of the Options dialog, and the Staunton outlines while the "
+                             "board fills the window"));
+    PiecesPreview = new QLabel(this);
+    PiecesPreview->setObjectName(QStringLiteral("PiecesPreview"));
+    PiecesPreview->setAccessibleName(tr("Preview of the pieces"));
+    int row = 0;
+    const std::pair<QString, QComboBox*> looksRows[] { { tr("Board t&heme:"), BoardThemeBox },
+        { tr("P&ieces:"), PiecesBox } };
+    for (const auto& [caption, box] : looksRows) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(box);
+        NameAfterCaption(*label, caption);
+        box->setAccessibleName(CaptionWithoutAccessKey(caption).chopped(1));
+        looks->addWidget(label, row, 0);
+        looks->addWidget(box, row++, 1);
+        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+            if (!Filling)
+                CatchAtEntryPoint([this] { ReportChange(); });
+        });
+    }
+    looks->addWidget(PiecesPreview, row, 1);
+    looks->setColumnStretch(2, 1);
+    layout->addLayout(looks);
 
     auto* sets = new QHBoxLayout;
     ModernButton = new QPushButton(tr("&Modern"), this);
@@ -108,6 +153,8 @@ TPreferences TPreferencesDialog::Preferences() const
     for (std::size_t i = 0; i < PreferenceEntries.size(); ++i)
         preferences.*PreferenceEntries[i].Field = PreferenceBoxes[i]->isChecked();
     preferences.ComputerPause = ComputerPauseBox->currentData().toInt();
+    preferences.Theme = static_cast<BoardTheme>(BoardThemeBox->currentData().toInt());
+    preferences.Pieces = static_cast<PieceChoice>(PiecesBox->currentData().toInt());
     return preferences;
 }
 
@@ -119,11 +166,22 @@ void TPreferencesDialog::Tick(const TPreferences& preferences)
     for (std::size_t i = 0; i < PreferenceEntries.size(); ++i)
         PreferenceBoxes[i]->setChecked(preferences.*PreferenceEntries[i].Field);
     ComputerPauseBox->setCurrentIndex(std::max(0, ComputerPauseBox->findData(preferences.ComputerPause)));
+    BoardThemeBox->setCurrentIndex(std::max(0, BoardThemeBox->findData(static_cast<int>(preferences.Theme))));
+    PiecesBox->setCurrentIndex(std::max(0, PiecesBox->findData(static_cast<int>(preferences.Pieces))));
     Filling = false;
+    ShowPiecesPreview();
 }
 
 void TPreferencesDialog::ReportChange()
 {
     if (PreferencesChanged)
         PreferencesChanged(Preferences());
+    ShowPiecesPreview(); // after the change, so that the bitmap choices show the board's new images
+}
+
+void TPreferencesDialog::ShowPiecesPreview()
+{
+    const TPreferences preferences = Preferences();
+    PiecesPreview->setPixmap(
+        PiecesPicture(preferences.Pieces, preferences.Theme, PiecesBoard, PreviewCell, devicePixelRatioF()));
 }

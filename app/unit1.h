@@ -34,6 +34,7 @@
 //   dialogs.*             TDialogs: every modal dialog behind one interface, so that tests script them
 //   unit2.*               TForm2: the options dialog
 //   preferences*.*        TPreferences, their settings file and TPreferencesDialog
+//   board_themes.*, piece_choices.*, preference_pictures.*  the board's themes and pieces, their pictures
 //   game_list_dialog.*    the pick list of the games in a PGN file
 //   game_transfer.*       whole games between the board and the notation library
 //   status_words.*        the status texts and results in words, and the table of game ends
@@ -392,6 +393,8 @@ private:
     // unit1_preferences.cpp
     // Places a dialog of the window right of it, within the screen.
     static void PlaceBesideWindow(QWidget& dialog);
+    // The theme's colours on the board and on the toolbar's square colour buttons.
+    void ShowBoardTheme(BoardTheme theme);
     // unit1_draw_rules.cpp
     void CreateDrawClaim();
     void ShowDrawClaim();

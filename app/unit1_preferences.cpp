@@ -3,6 +3,7 @@
 
 #include "app/unit1.h"
 
+#include "app/colorbutton97.h"
 #include "app/preferences_dialog.h"
 #include "board/chessbrd.h"
 
@@ -29,6 +30,7 @@ void TForm1::Preferences1Click(QObject*)
         FPreferencesDialog->PreferencesChanged
             = [this](const TPreferences& preferences) { SetPreferences(preferences); };
         FPreferencesDialog->RememberChanged = [this](bool remember) { SetRememberSettings(remember); };
+        FPreferencesDialog->PiecesBoard = ChessBrd1;
         PlaceBesideWindow(*FPreferencesDialog);
     }
     FPreferencesDialog->Show(FPreferences, FRememberSettings);
@@ -36,12 +38,23 @@ void TForm1::Preferences1Click(QObject*)
 
 void TForm1::SetPreferences(const TPreferences& preferences)
 {
+    // Only a new theme recolours the board: colours the player set since stay until then.
+    const bool newTheme = preferences.Theme != FPreferences.Theme;
     FPreferences = preferences;
+    if (newTheme)
+        ShowBoardTheme(FPreferences.Theme);
     ApplyPreferences(FPreferences, *ChessBrd1);
     ShowMoveListOfPreference();
     LayOutBoard();
     if (FRememberSettings && FPreferencesStore)
         FPreferencesStore->Save(FPreferences);
+}
+
+void TForm1::ShowBoardTheme(BoardTheme theme)
+{
+    ApplyBoardTheme(theme, *ChessBrd1);
+    ColorButton971->set_Color(ChessBrd1->SquareColorDark());
+    ColorButton972->set_Color(ChessBrd1->SquareColorLight());
 }
 
 void TForm1::SetRememberSettings(bool remember)

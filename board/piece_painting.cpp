@@ -131,7 +131,10 @@ QImage PieceImage(PieceDesign design, PieceKind kind, bool white, int side, qrea
     image.setDevicePixelRatio(pixelRatio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    PaintPiece(painter, design, kind, white, QRectF(0, 0, side, side));
+    // The piece fills the whole image, also where side x ratio is not a whole number of pixels, so
+    // that it stays centred on its pixels and a symmetric piece stays symmetric.
+    const qreal extent = pixels / pixelRatio;
+    PaintPiece(painter, design, kind, white, QRectF(0, 0, extent, extent));
     return image;
 }
 
