@@ -98,12 +98,13 @@ int PrintDiagram(QPrinter& printer, const TDiagram& diagram, double widthMm, con
     QPainter painter;
     BeginPrintJob(printer, painter);
 
-    // The diagram in printer dots, from the printable area's top-left corner.
+    // The diagram in printer dots, at the printable area's top-left corner, where the caption's lines
+    // start too.
     const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
     const qreal wanted = widthMm / MillimetresPerInch * printer.resolution();
     const qreal width = std::min({ wanted, qreal(printable.width()), printable.height() * DiagramAspect(diagram) });
     const qreal height = width / DiagramAspect(diagram);
-    PaintDiagram(painter, diagram, QRectF((printable.width() - width) / 2, 0, width, height));
+    PaintDiagram(painter, diagram, QRectF(0, 0, width, height));
 
     // The caption is laid out in screen pixels and drawn scaled to the printer's dots, as the move
     // list's printout is, so that its font keeps its size in points.

@@ -1,6 +1,6 @@
 #pragma once
 
-// The diagram printout: a vector diagram at a size in millimetres at the top of the page, centred,
+// The diagram printout: a vector diagram at a size in millimetres at the top left of the page,
 // and below it the game it comes from: the players, the event, the moves in standard notation with
 // their numbers, wrapped to the page width. Moves that do not fit on the first page go on to the next.
 
