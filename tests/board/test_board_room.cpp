@@ -1,5 +1,6 @@
 // A board filling a room: its geometry for rooms of several sizes, one full redraw per change of
-// size, and the classic board back, pixel for pixel, once it has no room.
+// size, and the classic board back, pixel for pixel, once it has no room. (Vector pieces following
+// the squares' size: test_vector_pieces.cpp.)
 
 #include "tests/board/view_test_support.h"
 
@@ -54,19 +55,6 @@ TEST(BoardRoom, WithoutARoomTheClassicPictureComesBack)
     EXPECT_EQ(board.SizeOfSquare(), 40);
     EXPECT_EQ(board.SizeOfBorder(), 24);
     EXPECT_EQ(board.Canvas(), classic.Canvas());
-}
-
-TEST(BoardRoom, VectorPiecesFollowTheSquaresSize)
-{
-    CountingBoard board;
-    board.NewGame();
-    board.set_VectorPieces(PieceDesign::Staunton);
-    EXPECT_EQ(board.PieceSize(), 40);
-    board.set_Room(QSize(900, 900));
-    EXPECT_EQ(board.PieceSize(), board.SizeOfSquare());
-    EXPECT_EQ(board.PieceImages().Image(0).size(), QSize(board.SizeOfSquare(), board.SizeOfSquare()));
-    board.set_VectorPieces(std::nullopt);
-    EXPECT_EQ(board.PieceSize(), 40) << "the bitmap set again";
 }
 
 } // namespace
