@@ -13,7 +13,7 @@ PACKAGES := cmake ninja-build g++ pkg-config \
 # Qt SVG: diagrams written as vector pictures.
 PACKAGES += qt6-svg-dev
 
-.PHONY: all deps configure build run test test-sanitize bench clean
+.PHONY: all deps configure build run test test-sanitize bench install uninstall clean
 
 all: build
 
@@ -74,6 +74,17 @@ bench: build
 	./$(BUILD_DIR)/pgn-bench $(BUILD_DIR)/pgn-bench.pgn
 	./$(BUILD_DIR)/pgn-bench --single-token $(BUILD_DIR)/pgn-bench-token.pgn
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/pgn-import-bench $(BUILD_DIR)/pgn-import-bench.pgn
+
+# Installs the game, the engine and their desktop files under PREFIX (default /usr/local), below
+# DESTDIR when it is set (make install DESTDIR=/tmp/stage). The list of what was installed stays in
+# $(BUILD_DIR)/install_manifest.txt; make uninstall removes those files.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+uninstall:
+	@test -f $(BUILD_DIR)/install_manifest.txt || { echo "nothing installed from $(BUILD_DIR)"; exit 1; }
+	sed 's#^#$(DESTDIR)#' $(BUILD_DIR)/install_manifest.txt | xargs -d '\n' rm -f
 
 clean:
 	rm -rf $(BUILD_DIR) build-tsan build-asan

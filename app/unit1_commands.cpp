@@ -76,7 +76,7 @@ void TForm1::Options1Click(QObject*)
 void TForm1::About1Click(QObject*)
 {
     const QString text = QStringLiteral("Zugwerk! 2.0\n") + tr("The chess game") + QStringLiteral("\n\n")
-        + tr("Made by The Zugwerk! developers") + QLatin1Char('\n')
+        + tr("Made by The Zugwerk! developers, free software under the GPL 3 or later") + QLatin1Char('\n')
         + tr("Questions and comments: see README.md of the Zugwerk! project");
     FDialogs.MessageBox(this, TZugwerkApplication::Title(), text, QMessageBox::NoIcon, QMessageBox::Ok);
 }

@@ -34,6 +34,7 @@ TEST_F(ApplicationTest, AnExceptionFromAHandlerReachesTheErrorBoxAndTheProgramGo
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines.mid(0, 3), (QStringList { "Zugwerk! 2.0", "The chess game", "" }));
     EXPECT_TRUE(lines[3].contains("The Zugwerk! developers"));
+    EXPECT_TRUE(lines[3].contains("GPL 3 or later")) << "the licence, as LICENSE has it";
     EXPECT_TRUE(lines[4].contains("README"));
     EXPECT_EQ(dialogs.Boxes[0].buttons, QMessageBox::Ok);
 
