@@ -46,31 +46,9 @@ void PaintLineArt(QPainter& p, const PieceDrawing& drawing, bool white, const Li
     p.strokePath(drawing.Silhouette(), DesignPen(Qt::black, lines.outline, unitsPerPixel));
 }
 
-// The colours of one wood, from the line colour through shadow and body to the highlight.
-struct Wood {
-    QColor line, dark, mid, light, highlight;
-};
-const Wood Ivory { QColor(96, 64, 34), QColor(178, 136, 86), QColor(222, 192, 144), QColor(244, 230, 200),
-    QColor(255, 251, 238) };
-const Wood RedBrown { QColor(34, 12, 6), QColor(64, 22, 12), QColor(128, 50, 28), QColor(174, 86, 52),
-    QColor(216, 144, 104) };
-
-// Light from the upper left: across every part a turned surface runs from its rim through the
-// highlight and the body colour into the shadow.
-QBrush TurnedBrush(const Wood& wood, const QRectF& bounds)
-{
-    QLinearGradient gradient(bounds.left(), 0, bounds.right(), 0);
-    gradient.setColorAt(0.0, wood.mid);
-    gradient.setColorAt(0.3, wood.highlight);
-    gradient.setColorAt(0.55, wood.light);
-    gradient.setColorAt(0.8, wood.mid);
-    gradient.setColorAt(1.0, wood.dark);
-    return QBrush(gradient);
-}
-
 void PaintTurned(QPainter& p, const PieceDrawing& drawing, bool white, double unitsPerPixel)
 {
-    const Wood& wood = white ? Ivory : RedBrown;
+    const Wood& wood = WoodOf(white);
     const QPen line = DesignPen(wood.line, WoodLine, unitsPerPixel);
     for (const QPainterPath& part : drawing.parts) {
         p.fillPath(part, TurnedBrush(wood, part.boundingRect()));
@@ -94,6 +72,26 @@ PieceDrawing DrawingOf(PieceDesign design, PieceKind kind)
 }
 
 } // namespace
+
+const Wood& WoodOf(bool white)
+{
+    static const Wood Ivory { QColor(96, 64, 34), QColor(178, 136, 86), QColor(222, 192, 144),
+        QColor(244, 230, 200), QColor(255, 251, 238) };
+    static const Wood RedBrown { QColor(34, 12, 6), QColor(64, 22, 12), QColor(128, 50, 28), QColor(174, 86, 52),
+        QColor(216, 144, 104) };
+    return white ? Ivory : RedBrown;
+}
+
+QBrush TurnedBrush(const Wood& wood, const QRectF& bounds)
+{
+    QLinearGradient gradient(bounds.left(), 0, bounds.right(), 0);
+    gradient.setColorAt(0.0, wood.mid);
+    gradient.setColorAt(0.3, wood.highlight);
+    gradient.setColorAt(0.55, wood.light);
+    gradient.setColorAt(0.8, wood.mid);
+    gradient.setColorAt(1.0, wood.dark);
+    return QBrush(gradient);
+}
 
 void PaintPiece(QPainter& painter, PieceDesign design, PieceKind kind, bool white, const QRectF& cell)
 {

@@ -6,11 +6,14 @@
 
 #include "board/piece_art.h"
 
+#include <QBrush>
+#include <QColor>
 #include <QImage>
 #include <QRectF>
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -30,6 +33,17 @@ void PaintPiece(QPainter& painter, PieceDesign design, PieceKind kind, bool whit
 // The piece as an image of side x side logical pixels at the pixel ratio, transparent around the
 // piece (premultiplied ARGB); a null image for a side below 1.
 QImage PieceImage(PieceDesign design, PieceKind kind, bool white, int side, qreal pixelRatio = 1.0);
+
+// The colours of one wood of the turned pieces, from the line colour through shadow and body to the
+// highlight: ivory for White, red-brown for Black. The SetCm36 bitmap is made of the same woods.
+struct Wood {
+    QColor line, dark, mid, light, highlight;
+    std::vector<QColor> Ramp() const { return { line, dark, mid, light, highlight }; }
+};
+const Wood& WoodOf(bool white);
+// Light from the upper left: across a part within bounds a turned surface runs from its rim through
+// the highlight and the body colour into the shadow.
+QBrush TurnedBrush(const Wood& wood, const QRectF& bounds);
 
 // The kind and colour of a piece letter ("PNBRQK" White, "pnbrqk" Black); none for anything else.
 struct PieceOfLetter {

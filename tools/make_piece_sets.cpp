@@ -14,6 +14,7 @@
 
 #include "tools/bmp_file.h"
 #include "board/piece_art.h"
+#include "board/piece_painting.h"
 
 #include <QDir>
 #include <QFile>
@@ -367,32 +368,11 @@ SetMaker ZugwerkSet()
 
 // ---- Turned wood ----
 
-// The colours of one wood, from the line colour through shadow and body to the highlight.
-struct Wood {
-    QColor line, dark, mid, light, highlight;
-    std::vector<QColor> Ramp() const { return { line, dark, mid, light, highlight }; }
-};
-const Wood Ivory { QColor(96, 64, 34), QColor(178, 136, 86), QColor(222, 192, 144), QColor(244, 230, 200),
-    QColor(255, 251, 238) };
-const Wood RedBrown { QColor(34, 12, 6), QColor(64, 22, 12), QColor(128, 50, 28), QColor(174, 86, 52),
-    QColor(216, 144, 104) };
-
-// Light from the upper left: across every part a turned surface runs from its rim through the
-// highlight and the body colour into the shadow.
-QBrush TurnedBrush(const Wood& wood, const QRectF& bounds)
-{
-    QLinearGradient gradient(bounds.left(), 0, bounds.right(), 0);
-    gradient.setColorAt(0.0, wood.mid);
-    gradient.setColorAt(0.3, wood.highlight);
-    gradient.setColorAt(0.55, wood.light);
-    gradient.setColorAt(0.8, wood.mid);
-    gradient.setColorAt(1.0, wood.dark);
-    return QBrush(gradient);
-}
+// The woods and their brush are the board's own (board/piece_painting.h).
 
 RenderedPiece RenderTurned(const PieceDrawing& drawing, bool white, int cell)
 {
-    const Wood& wood = white ? Ivory : RedBrown;
+    const Wood& wood = WoodOf(white);
     QImage image(cell, cell, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -422,7 +402,7 @@ RenderedPiece RenderTurned(const PieceDrawing& drawing, bool white, int cell)
 std::vector<QRgb> WoodPalette()
 {
     std::vector<QRgb> palette = StandardPalette16;
-    for (const Wood* wood : { &Ivory, &RedBrown }) {
+    for (const Wood* wood : { &WoodOf(true), &WoodOf(false) }) {
         const std::vector<QColor> ramp = wood->Ramp();
         const int steps = 120;
         for (int i = 0; i < steps; ++i) {
