@@ -90,12 +90,17 @@ void TForm1::ChessClockTimerTimer(QObject*)
         ChessClockFlagFell(*white);
 }
 
-// The left clock is the side at the bottom of the board, the right one the side at the top.
+// The left clock is the side at the bottom of the board, the right one the side at the top. A side
+// whose name leaves too little room for hours of time (a long name in some languages) is named by
+// its letter.
 void TForm1::ShowChessClock()
 {
     const bool whiteAtBottom = !ChessBrd1->WhiteOnTop();
     const auto show = [this](QLabel* label, bool white) {
-        const QString text = SideInWords(white) + QLatin1Char(' ') + FChessClock->Text(white);
+        const QString time = FChessClock->Text(white);
+        QString text = SideInWords(white) + QLatin1Char(' ') + time;
+        if (label->fontMetrics().horizontalAdvance(text) > label->width())
+            text = (white ? tr("W", "White on a clock") : tr("B", "Black on a clock")) + QLatin1Char(' ') + time;
         if (label->text() != text)
             label->setText(text);
     };

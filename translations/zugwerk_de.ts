@@ -1391,6 +1391,16 @@ und fügen Sie dann /usr/games/polyglot (oder /usr/bin/polyglot) mit dem Pfad de
         <source>Black lost on time.</source>
         <translation>Schwarz hat auf Zeit verloren.</translation>
     </message>
+    <message>
+        <source>W</source>
+        <comment>White on a clock</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>Black on a clock</comment>
+        <translation>S</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1416,11 +1426,11 @@ und fügen Sie dann /usr/games/polyglot (oder /usr/bin/polyglot) mit dem Pfad de
     </message>
     <message>
         <source>White Square Color</source>
-        <translation>Farbe weißer Felder</translation>
+        <translation>Weiße Felder</translation>
     </message>
     <message>
         <source>Black Square Color</source>
-        <translation>Farbe schwarzer Felder</translation>
+        <translation>Schwarze Felder</translation>
     </message>
     <message>
         <source>Calculations</source>
@@ -1701,7 +1711,7 @@ und fügen Sie dann /usr/games/polyglot (oder /usr/bin/polyglot) mit dem Pfad de
     </message>
     <message>
         <source>Intermediate</source>
-        <translation>Fortgeschritten</translation>
+        <translation>Fortgeschrittener</translation>
     </message>
     <message>
         <source>Advanced</source>

@@ -9,6 +9,7 @@
 #include "tests/app/app_test_support.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -198,6 +199,11 @@ TEST_F(German, WindowMenusDialogsAndGameTexts)
     Play(Board(), "d8h4");
     EXPECT_EQ(dialogs.Texts(), std::vector<QString> { "Matt!" });
     EXPECT_EQ(form->StatusText(), "Matt");
+
+    // The longest clock texts, with the longer German side names, fit their labels.
+    form->SetTimeControl(TTimeControl { TTimeControl::MaxMinutes, 0 });
+    for (const QLabel* label : { form->Label1, form->Label2 })
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
 }
 
 // The names that tables give, also those outside the window's sources (the engine's levels), each
@@ -219,4 +225,12 @@ TEST_F(German, NamesFromTablesAreTranslated)
         EXPECT_TRUE(translated(entry.Caption)) << entry.Caption;
     for (const TPieceChoiceEntry& entry : PieceChoices)
         EXPECT_TRUE(translated(entry.Caption)) << entry.Caption;
+}
+
+// Without a translation the clocks keep the full English side names, also for hours of time.
+using English = WindowTest;
+TEST_F(English, ClocksKeepTheFullSideNames)
+{
+    form->SetTimeControl(TTimeControl { TTimeControl::MaxMinutes, 0 });
+    EXPECT_EQ(form->Label1->text() + QStringLiteral(" | ") + form->Label2->text(), "White 10:00:00 | Black 10:00:00");
 }
