@@ -21,7 +21,7 @@ QString Tr(const char* text) { return QCoreApplication::translate("TPlayerChoice
     QT_TRANSLATE_NOOP("TPlayerChoice", "Skill Level"),
 };
 
-// name: the English player name; level and unit: as given, or translated.
+// The name with human, level and unit spelled in English for the files or translated for the window.
 QString Name(const TPlayerChoice& choice, const QString& human, const QString& level, const QString& unit)
 {
     switch (choice.Kind) {
