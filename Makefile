@@ -12,6 +12,8 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             fonts-liberation2 fonts-dejavu-core
 # Qt SVG: diagrams written as vector pictures.
 PACKAGES += qt6-svg-dev
+# Qt Linguist: lupdate and lrelease for the translations, and Qt's own German dialog texts.
+PACKAGES += qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 
 .PHONY: all deps configure build run test test-sanitize bench install uninstall clean
 

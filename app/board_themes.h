@@ -19,7 +19,7 @@ enum class BoardTheme { ClassicGrey, BrownWood, Green, Blue };
 struct TBoardThemeEntry {
     BoardTheme Theme;
     const char* Name; // in the settings file
-    const char* Caption; // in the Preferences dialog
+    const char* Caption; // in the Preferences dialog, translated there
     TColor Frame;
     TColor SquareDark;
     TColor SquareLight;
@@ -28,13 +28,14 @@ struct TBoardThemeEntry {
 
 // In the order of the dialog's list; the first is the board's own look.
 inline constexpr std::array<TBoardThemeEntry, 4> BoardThemes { {
-    { BoardTheme::ClassicGrey, "classicGrey", "Classic grey", clOlive, clGray, clSilver, clWhite },
-    { BoardTheme::BrownWood, "brownWood", "Brown wood", RGBColor(92, 58, 36), RGBColor(181, 136, 99),
-        RGBColor(240, 217, 181), RGBColor(240, 217, 181) },
-    { BoardTheme::Green, "green", "Green", RGBColor(48, 72, 40), RGBColor(118, 150, 86), RGBColor(238, 238, 210),
-        RGBColor(238, 238, 210) },
-    { BoardTheme::Blue, "blue", "Blue", RGBColor(40, 58, 84), RGBColor(140, 162, 173), RGBColor(222, 227, 230),
-        RGBColor(222, 227, 230) },
+    { BoardTheme::ClassicGrey, "classicGrey", QT_TRANSLATE_NOOP("TPreferencesDialog", "Classic grey"), clOlive, clGray,
+        clSilver, clWhite },
+    { BoardTheme::BrownWood, "brownWood", QT_TRANSLATE_NOOP("TPreferencesDialog", "Brown wood"), RGBColor(92, 58, 36),
+        RGBColor(181, 136, 99), RGBColor(240, 217, 181), RGBColor(240, 217, 181) },
+    { BoardTheme::Green, "green", QT_TRANSLATE_NOOP("TPreferencesDialog", "Green"), RGBColor(48, 72, 40),
+        RGBColor(118, 150, 86), RGBColor(238, 238, 210), RGBColor(238, 238, 210) },
+    { BoardTheme::Blue, "blue", QT_TRANSLATE_NOOP("TPreferencesDialog", "Blue"), RGBColor(40, 58, 84),
+        RGBColor(140, 162, 173), RGBColor(222, 227, 230), RGBColor(222, 227, 230) },
 } };
 
 const TBoardThemeEntry& BoardThemeEntry(BoardTheme theme);

@@ -2,6 +2,7 @@
 
 #include "app/chess_clock.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRegularExpression>
 
@@ -52,8 +53,9 @@ TChessClock::TChessClock(const TTimeControl& control, TTimeSource now)
     , FNow(now ? std::move(now) : SystemMonotonicClock())
 {
     if (!control.IsValid())
-        throw std::invalid_argument(QStringLiteral("The time control %1 is not one the clock can keep: from 1 to %2 "
-                                                   "minutes and from 0 to %3 seconds of increment")
+        throw std::invalid_argument(QCoreApplication::translate("TChessClock",
+            "The time control %1 is not one the clock can keep: from 1 to %2 minutes and from 0 to %3 seconds of "
+            "increment")
                                         .arg(control.Name())
                                         .arg(TTimeControl::MaxMinutes)
                                         .arg(TTimeControl::MaxIncrementSeconds)

@@ -29,19 +29,19 @@ struct NamedColor {
     const char* name;
 };
 constexpr NamedColor ColorNames[] = {
-    { clRed, "Red" },
-    { clYellow, "Yellow" },
-    { clAqua, "Aqua" },
-    { clFuchsia, "Magenta" },
-    { clGreen, "Green" },
-    { clMaroon, "Maroon" },
-    { clBlue, "Blue" },
-    { clPurple, "Purple" },
-    { clOlive, "Olive" },
-    { clGray, "Grey" },
-    { clSilver, "Silver" },
-    { clBlack, "Black" },
-    { clWhite, "White" },
+    { clRed, QT_TRANSLATE_NOOP("TColorButton97", "Red") },
+    { clYellow, QT_TRANSLATE_NOOP("TColorButton97", "Yellow") },
+    { clAqua, QT_TRANSLATE_NOOP("TColorButton97", "Aqua") },
+    { clFuchsia, QT_TRANSLATE_NOOP("TColorButton97", "Magenta") },
+    { clGreen, QT_TRANSLATE_NOOP("TColorButton97", "Green") },
+    { clMaroon, QT_TRANSLATE_NOOP("TColorButton97", "Maroon") },
+    { clBlue, QT_TRANSLATE_NOOP("TColorButton97", "Blue") },
+    { clPurple, QT_TRANSLATE_NOOP("TColorButton97", "Purple") },
+    { clOlive, QT_TRANSLATE_NOOP("TColorButton97", "Olive") },
+    { clGray, QT_TRANSLATE_NOOP("TColorButton97", "Grey") },
+    { clSilver, QT_TRANSLATE_NOOP("TColorButton97", "Silver") },
+    { clBlack, QT_TRANSLATE_NOOP("TColorButton97", "Black") },
+    { clWhite, QT_TRANSLATE_NOOP("TColorButton97", "White") },
 };
 
 constexpr int SwatchSize = 18;
@@ -155,7 +155,7 @@ QString TColorButton97::ColorName(TColor color)
 {
     for (const NamedColor& named : ColorNames)
         if (named.color == color)
-            return QString::fromLatin1(named.name);
+            return tr(named.name);
     return ToQColor(color).name(QColor::HexRgb).toUpper();
 }
 

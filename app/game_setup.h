@@ -23,14 +23,24 @@ struct TPlayerChoice {
     QString StrengthUnit;
 
     bool IsComputer() const { return Kind != TKind::Human; }
-    // The player's name for the PGN tags and the match score: "Human", "Zugwerk! Beginner",
-    // "Stockfish 15.1 (Elo 1500)".
+    // The player's name for the PGN tags: "Human", "Zugwerk! Beginner", "Stockfish 15.1 (Elo 1500)".
+    // Always in English, as the files are.
     QString DisplayName() const;
+    // The same name as the window shows it (the New Game dialog, the match score), in the program's
+    // language.
+    QString Caption() const;
 
     static TPlayerChoice Human() { return {}; }
     static TPlayerChoice BuiltIn(const QString& level);
     bool operator==(const TPlayerChoice&) const = default;
 };
+
+// A level of the built-in engine, named as engine::Levels() names it ("Beginner"), in the program's
+// language.
+QString LevelCaption(const QString& level);
+// What a strength is counted in, as StrengthUnit() names it ("Elo", "Skill Level"), in the program's
+// language.
+QString StrengthUnitCaption(const QString& unit);
 
 struct TGameSetup {
     TPlayerChoice White;

@@ -5,6 +5,8 @@
 #include "board/chessbrd.h"
 #include "notation/move_rules.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -112,7 +114,7 @@ notation::Game RecordedGame(const TChessBoard& board)
     notation::Game game;
     notation::MoveRules rules;
     bool started = false;
-    std::string whyNotLegal = "the board holds no position";
+    QString whyNotLegal = QCoreApplication::translate("GameTransfer", "the board holds no position");
     for (std::size_t i = 0; i < record.size(); ++i) {
         if (!started) {
             try {
@@ -121,7 +123,7 @@ notation::Game RecordedGame(const TChessBoard& board)
                 rules.Load(game.Start);
                 started = true;
             } catch (const notation::NotationError& error) {
-                whyNotLegal = error.what();
+                whyNotLegal = QString::fromStdString(error.what());
                 continue;
             }
         }
@@ -141,7 +143,10 @@ notation::Game RecordedGame(const TChessBoard& board)
         started = false;
     }
     if (!started)
-        throw notation::NotationError("The position on the board is not a legal chess position: " + whyNotLegal);
+        throw notation::NotationError(
+            QCoreApplication::translate("GameTransfer", "The position on the board is not a legal chess position: %1")
+                .arg(whyNotLegal)
+                .toStdString());
     return game;
 }
 

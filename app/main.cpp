@@ -1,8 +1,10 @@
-// Zugwerk! program start: the application object with its title, the main window, the options
-// dialog, the remembered preferences, then the event loop until the main window ends it. A file named on the command
-// line (a PGN game or a game file) is opened once the window shows.
+// Zugwerk! program start: the application object with its title, the translation for the system's
+// language, the main window, the options dialog, the remembered preferences, then the event loop until
+// the main window ends it. A file named on the command line (a PGN game or a game file) is opened
+// once the window shows.
 
 #include "app/application.h"
+#include "app/translations.h"
 #include "app/unit1.h"
 #include "app/unit2.h"
 #include "board/entry_point.h"
@@ -14,6 +16,8 @@ int main(int argc, char* argv[])
     TZugwerkApplication application(argc, argv);
     try {
         TZugwerkApplication::set_Title(QStringLiteral("Zugwerk!"));
+        // Before the windows, whose texts are translated as they are made.
+        InstallTranslations(application, QLocale::system(), TranslationFolders(QCoreApplication::applicationDirPath()));
         auto form1 = std::make_unique<TForm1>(application.Dialogs());
         auto form2 = std::make_unique<TForm2>(*form1);
         form1->SetOptionsDialog(*form2);

@@ -2,8 +2,16 @@
 
 #include "app/match.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 #include <utility>
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("TMatch", text); }
+
+} // namespace
 
 TMatch::TMatch(TPlayerChoice first, TPlayerChoice second, int games, TTimeControl control)
     : FFirst(std::move(first))
@@ -12,14 +20,15 @@ TMatch::TMatch(TPlayerChoice first, TPlayerChoice second, int games, TTimeContro
     , FControl(control)
 {
     if (games < 1 || games > TGameSetup::MaxMatchGames)
-        throw std::invalid_argument(QStringLiteral("A match has from 1 to %1 games, not %2")
+        throw std::invalid_argument(QCoreApplication::translate("TMatch", "A match has from 1 to %1 games, not %2")
                                         .arg(TGameSetup::MaxMatchGames)
                                         .arg(games)
                                         .toStdString());
     if (!control.IsValid())
-        throw std::invalid_argument(QStringLiteral("The time control %1 is not one a match can be played at")
-                                        .arg(control.Name())
-                                        .toStdString());
+        throw std::invalid_argument(
+            QCoreApplication::translate("TMatch", "The time control %1 is not one a match can be played at")
+                .arg(control.Name())
+                .toStdString());
 }
 
 const notation::Game& TMatch::Record(notation::Game finished)
@@ -61,11 +70,13 @@ QString TMatch::PointsText(int halfPoints)
 
 QString TMatch::ScoreText() const
 {
-    return QStringLiteral("Match: %1 %2 – %3 %4 after %5 of %6 %7")
-        .arg(FFirst.DisplayName(), PointsText(FFirstHalfPoints), FSecond.DisplayName(), PointsText(FSecondHalfPoints))
+    // Two sentences rather than a plural form, so that the English one needs no translation file.
+    const char* text = FGameCount == 1 ? QT_TRANSLATE_NOOP("TMatch", "Match: %1 %2 – %3 %4 after %5 of %6 game")
+                                       : QT_TRANSLATE_NOOP("TMatch", "Match: %1 %2 – %3 %4 after %5 of %6 games");
+    return Tr(text)
+        .arg(FFirst.Caption(), PointsText(FFirstHalfPoints), FSecond.Caption(), PointsText(FSecondHalfPoints))
         .arg(GamesPlayed())
-        .arg(FGameCount)
-        .arg(FGameCount == 1 ? QStringLiteral("game") : QStringLiteral("games"));
+        .arg(FGameCount);
 }
 
 std::string TMatch::Pgn() const

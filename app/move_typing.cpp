@@ -5,12 +5,14 @@
 #include "app/game_transfer.h"
 #include "board/chessbrd.h"
 #include "board/entry_point.h"
+#include "notation/quoted_text.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QScopeGuard>
 
 #include <cctype>
+#include <string_view>
 
 namespace {
 
@@ -30,6 +32,41 @@ Square LastSquareNamed(const QString& text)
             return TChessBoard::MouseToSquare(file.unicode() - 'a' + 1, rank.unicode() - '0');
     }
     return Square::None;
+}
+
+// The notation's reasons for refusing a typed move, known by what follows the quoted text, and the
+// same sentence in the program's language ("%1" is the quoted text).
+struct TRefusalReason {
+    std::string_view Rest;
+    const char* Sentence;
+};
+constexpr TRefusalReason RefusalReasons[] = {
+    { " is not a move", QT_TRANSLATE_NOOP("TMoveTyping", "%1 is not a move") },
+    { " is not a legal move", QT_TRANSLATE_NOOP("TMoveTyping", "%1 is not a legal move") },
+    { " does not say which piece the pawn becomes",
+        QT_TRANSLATE_NOOP("TMoveTyping", "%1 does not say which piece the pawn becomes") },
+};
+// Followed by the moves it could be, joined by " or ".
+constexpr std::string_view AmbiguousRest = " is ambiguous: ";
+
+// The reason in the program's language; a reason not known here stays as the notation gave it.
+QString RefusalReason(const notation::NotationError& error, const std::string& typed)
+{
+    const std::string quoted = notation::Quoted(typed);
+    const std::string_view reason = error.Reason();
+    if (!reason.starts_with(quoted))
+        return QString::fromStdString(error.what());
+    const std::string_view rest = reason.substr(quoted.size());
+    for (const TRefusalReason& known : RefusalReasons)
+        if (rest == known.Rest)
+            return TMoveTyping::tr(known.Sentence).arg(QString::fromStdString(quoted));
+    if (rest.starts_with(AmbiguousRest)) {
+        const QStringList moves
+            = QString::fromStdString(std::string(rest.substr(AmbiguousRest.size()))).split(QStringLiteral(" or "));
+        return TMoveTyping::tr("%1 is ambiguous: %2")
+            .arg(QString::fromStdString(quoted), moves.join(TMoveTyping::tr(" or ")));
+    }
+    return QString::fromStdString(error.what());
 }
 
 } // namespace
@@ -117,7 +154,7 @@ QString TMoveTyping::Enter()
             move = {};
         }
         if (move.Promotion == 0)
-            return Refuse(tr("Not played: %1").arg(QString::fromStdString(error.what())));
+            return Refuse(tr("Not played: %1").arg(RefusalReason(error, san)));
     }
 
     // The typed piece is for this move only; later promotions keep the board's standing piece.

@@ -166,7 +166,7 @@ void TNewGameDialog::FillPlayers(TSideControls& side)
     side.Player->addItem(tr("Human"), HumanKey);
     for (const engine::Level& level : engine::Levels()) {
         const QString name = QString::fromLatin1(level.Name);
-        side.Player->addItem(TPlayerChoice::BuiltIn(name).DisplayName(), LevelKey(name));
+        side.Player->addItem(TPlayerChoice::BuiltIn(name).Caption(), LevelKey(name));
     }
     if (!Engines.Engines().empty())
         side.Player->insertSeparator(side.Player->count());
@@ -265,7 +265,7 @@ void TNewGameDialog::ShowStrength(TSideControls& side)
     if (!rangeChanged && !awaited)
         return;
     side.Strength->setRange(control.Min, control.Max);
-    side.Strength->setPrefix(StrengthUnit(control) + QLatin1Char(' '));
+    side.Strength->setPrefix(StrengthUnitCaption(StrengthUnit(control)) + QLatin1Char(' '));
     const std::optional<int> asked
         = awaited && KeyOf(*awaited) == side.Player->currentData().toString() ? awaited->Engine.Strength : std::nullopt;
     side.Strength->setValue(asked.value_or(FirstStrength(control)));

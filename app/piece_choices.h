@@ -17,17 +17,21 @@ enum class PieceChoice { Automatic, Bitmaps, Staunton, LinesAndArcs, TurnedWood 
 struct TPieceChoiceEntry {
     PieceChoice Choice;
     const char* Name; // in the settings file
-    const char* Caption; // in the Preferences dialog
+    const char* Caption; // in the Preferences dialog, translated there
     std::optional<PieceDesign> Design; // the vector design it always paints, none for the first two
 };
 
 // In the order of the dialog's list; the first is the default.
 inline constexpr std::array<TPieceChoiceEntry, 5> PieceChoices { {
-    { PieceChoice::Automatic, "automatic", "Automatic", std::nullopt },
-    { PieceChoice::Bitmaps, "bitmaps", "Bitmaps of the Options dialog", std::nullopt },
-    { PieceChoice::Staunton, "staunton", "Staunton outlines", PieceDesign::Staunton },
-    { PieceChoice::LinesAndArcs, "linesAndArcs", "Lines and arcs", PieceDesign::LinesAndArcs },
-    { PieceChoice::TurnedWood, "turnedWood", "Turned wood", PieceDesign::TurnedWood },
+    { PieceChoice::Automatic, "automatic", QT_TRANSLATE_NOOP("TPreferencesDialog", "Automatic"), std::nullopt },
+    { PieceChoice::Bitmaps, "bitmaps", QT_TRANSLATE_NOOP("TPreferencesDialog", "Bitmaps of the Options dialog"),
+        std::nullopt },
+    { PieceChoice::Staunton, "staunton", QT_TRANSLATE_NOOP("TPreferencesDialog", "Staunton outlines"),
+        PieceDesign::Staunton },
+    { PieceChoice::LinesAndArcs, "linesAndArcs", QT_TRANSLATE_NOOP("TPreferencesDialog", "Lines and arcs"),
+        PieceDesign::LinesAndArcs },
+    { PieceChoice::TurnedWood, "turnedWood", QT_TRANSLATE_NOOP("TPreferencesDialog", "Turned wood"),
+        PieceDesign::TurnedWood },
 } };
 
 const TPieceChoiceEntry& PieceChoiceEntry(PieceChoice choice);

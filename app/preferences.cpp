@@ -5,6 +5,7 @@
 #include "app/text_files.h"
 #include "board/chessbrd.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -71,7 +72,7 @@ TPreferences TPreferencesStore::Load() const
 void TPreferencesStore::Save(const TPreferences& preferences) const
 {
     if (!QDir().mkpath(QFileInfo(FFileName).absolutePath()))
-        throw TFileError(QStringLiteral("Cannot create file %1").arg(FFileName));
+        throw TFileError(QCoreApplication::translate("TextFiles", "Cannot create file %1").arg(FFileName));
     QSettings settings(FFileName, QSettings::IniFormat);
     for (const TPreferenceEntry& entry : PreferenceEntries)
         settings.setValue(QLatin1String(entry.Key), preferences.*entry.Field);
@@ -80,23 +81,23 @@ void TPreferencesStore::Save(const TPreferences& preferences) const
     settings.setValue(QLatin1String(PiecesKey), QLatin1String(PieceChoiceEntry(preferences.Pieces).Name));
     settings.sync();
     if (settings.status() != QSettings::NoError)
-        throw TFileError(QStringLiteral("Cannot create file %1").arg(FFileName));
+        throw TFileError(QCoreApplication::translate("TextFiles", "Cannot create file %1").arg(FFileName));
 }
 
 void TPreferencesStore::SaveGroup(const QString& group, const std::function<void(QSettings&)>& write) const
 {
     if (!QDir().mkpath(QFileInfo(FFileName).absolutePath()))
-        throw TFileError(QStringLiteral("Cannot create file %1").arg(FFileName));
+        throw TFileError(QCoreApplication::translate("TextFiles", "Cannot create file %1").arg(FFileName));
     QSettings settings(FFileName, QSettings::IniFormat);
     settings.remove(group);
     write(settings);
     settings.sync();
     if (settings.status() != QSettings::NoError)
-        throw TFileError(QStringLiteral("Cannot create file %1").arg(FFileName));
+        throw TFileError(QCoreApplication::translate("TextFiles", "Cannot create file %1").arg(FFileName));
 }
 
 void TPreferencesStore::Forget() const
 {
     if (Exists() && !QFile::remove(FFileName))
-        throw TFileError(QStringLiteral("Cannot delete file %1").arg(FFileName));
+        throw TFileError(QCoreApplication::translate("TextFiles", "Cannot delete file %1").arg(FFileName));
 }

@@ -43,7 +43,8 @@ struct TPreferences {
     static TPreferences Modern();
 };
 
-// One preference: its key in the settings file, its caption in the dialog, and its field.
+// One preference: its key in the settings file, its caption in the dialog (in English, translated
+// where it is shown), and its field.
 struct TPreferenceEntry {
     const char* Key;
     const char* Caption;
@@ -51,21 +52,37 @@ struct TPreferenceEntry {
 };
 
 inline constexpr std::array<TPreferenceEntry, 14> PreferenceEntries { {
-    { "board/markMoves", "Mark the &last move and a king in check", &TPreferences::MarkMoves },
-    { "input/clickToMove", "&Click a piece, then its target, to move", &TPreferences::ClickToMove },
-    { "input/showLegalTargets", "Show the &targets of the piece in hand", &TPreferences::ShowLegalTargets },
-    { "input/castleOntoRook", "Castle by dropping the king on its &rook", &TPreferences::CastleOntoRook },
-    { "input/choosePromotion", "Choose the piece a &pawn becomes", &TPreferences::ChoosePromotion },
-    { "moveList/standardNotation", "Moves in standard notation, in t&wo columns", &TPreferences::StandardMoveList },
-    { "status/inWords", "Status and results in w&ords", &TPreferences::StatusInWords },
-    { "game/keepFinalPosition", "Keep the &final position until a new game", &TPreferences::KeepFinalPosition },
-    { "rules/moreDraws", "&Draws by dead position and the 50- and 75-move rules", &TPreferences::MoreDrawRules },
-    { "game/askBeforeDiscarding", "&Ask before discarding a game", &TPreferences::AskBeforeDiscarding },
-    { "engine/showThinking", "Show what the computer is thin&king", &TPreferences::ShowThinking },
-    { "game/waitAfterComputerGame", "After a &game between computers, wait for New Game",
+    { "board/markMoves", QT_TRANSLATE_NOOP("TPreferencesDialog", "Mark the &last move and a king in check"),
+        &TPreferences::MarkMoves },
+    { "input/clickToMove", QT_TRANSLATE_NOOP("TPreferencesDialog", "&Click a piece, then its target, to move"),
+        &TPreferences::ClickToMove },
+    { "input/showLegalTargets", QT_TRANSLATE_NOOP("TPreferencesDialog", "Show the &targets of the piece in hand"),
+        &TPreferences::ShowLegalTargets },
+    { "input/castleOntoRook", QT_TRANSLATE_NOOP("TPreferencesDialog", "Castle by dropping the king on its &rook"),
+        &TPreferences::CastleOntoRook },
+    { "input/choosePromotion", QT_TRANSLATE_NOOP("TPreferencesDialog", "Choose the piece a &pawn becomes"),
+        &TPreferences::ChoosePromotion },
+    { "moveList/standardNotation",
+        QT_TRANSLATE_NOOP("TPreferencesDialog", "Moves in standard notation, in t&wo columns"),
+        &TPreferences::StandardMoveList },
+    { "status/inWords", QT_TRANSLATE_NOOP("TPreferencesDialog", "Status and results in w&ords"),
+        &TPreferences::StatusInWords },
+    { "game/keepFinalPosition", QT_TRANSLATE_NOOP("TPreferencesDialog", "Keep the &final position until a new game"),
+        &TPreferences::KeepFinalPosition },
+    { "rules/moreDraws",
+        QT_TRANSLATE_NOOP("TPreferencesDialog", "&Draws by dead position and the 50- and 75-move rules"),
+        &TPreferences::MoreDrawRules },
+    { "game/askBeforeDiscarding", QT_TRANSLATE_NOOP("TPreferencesDialog", "&Ask before discarding a game"),
+        &TPreferences::AskBeforeDiscarding },
+    { "engine/showThinking", QT_TRANSLATE_NOOP("TPreferencesDialog", "Show what the computer is thin&king"),
+        &TPreferences::ShowThinking },
+    { "game/waitAfterComputerGame",
+        QT_TRANSLATE_NOOP("TPreferencesDialog", "After a &game between computers, wait for New Game"),
         &TPreferences::WaitAfterComputerGame },
-    { "board/evaluationBar", "Show an e&valuation bar beside the board", &TPreferences::EvaluationBar },
-    { "board/fillsWindow", "&Board fills the window", &TPreferences::BoardFillsWindow },
+    { "board/evaluationBar", QT_TRANSLATE_NOOP("TPreferencesDialog", "Show an e&valuation bar beside the board"),
+        &TPreferences::EvaluationBar },
+    { "board/fillsWindow", QT_TRANSLATE_NOOP("TPreferencesDialog", "&Board fills the window"),
+        &TPreferences::BoardFillsWindow },
 } };
 
 // The pauses the player can choose between the computer's moves when it plays both sides, in

@@ -15,7 +15,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Printing", text); }
+// The context of this file's translations.
+struct Printing {
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+};
 
 // Starts the job with an empty title, or says why the printer cannot take it.
 void BeginJob(QPrinter& printer, QPainter& painter)
@@ -24,12 +27,12 @@ void BeginJob(QPrinter& printer, QPainter& painter)
     const bool noPrinter = printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName().isEmpty()
                                                                             : printer.outputFileName().isEmpty();
     if (noPrinter)
-        throw TPrintError(Tr("There is no default printer currently selected"));
+        throw TPrintError(Printing::tr("There is no default printer currently selected"));
     if (printer.isValid() && painter.begin(&printer))
         return;
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        throw TPrintError(Tr("Cannot create file %1").arg(printer.outputFileName()));
-    throw TPrintError(Tr("Printer selected is not valid"));
+        throw TPrintError(Printing::tr("Cannot create file %1").arg(printer.outputFileName()));
+    throw TPrintError(Printing::tr("Printer selected is not valid"));
 }
 
 } // namespace

@@ -11,7 +11,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("StatusWords", text); }
+// The context of this file's translations.
+struct StatusWords {
+    Q_DECLARE_TR_FUNCTIONS(StatusWords)
+};
 
 // One game end: the classic status text the window announces it with, and its words; "%1" stands
 // for the winner.
@@ -54,7 +57,7 @@ constexpr TGameEndEntry GameEnds[] = {
 
 QString WithWinner(const char* text, bool whiteWins)
 {
-    const QString words = Tr(text);
+    const QString words = StatusWords::tr(text);
     return words.contains(QLatin1String("%1")) ? words.arg(SideInWords(whiteWins)) : words;
 }
 
@@ -62,15 +65,19 @@ bool IsPawn(char c) { return c == 'P' || c == 'p'; }
 
 } // namespace
 
-QString SideInWords(bool white) { return white ? Tr("White") : Tr("Black"); }
+QString SideInWords(bool white) { return white ? StatusWords::tr("White") : StatusWords::tr("Black"); }
 
-QString MovePlayedInWords(bool white, const QString& san) { return Tr("%1 played %2").arg(SideInWords(white), san); }
+QString MovePlayedInWords(bool white, const QString& san)
+{
+    return StatusWords::tr("%1 played %2").arg(SideInWords(white), san);
+}
 
-QString CheckInWords(bool white) { return Tr("%1 is in check").arg(SideInWords(white)); }
+QString CheckInWords(bool white) { return StatusWords::tr("%1 is in check").arg(SideInWords(white)); }
 
 QString CastlingInWords(bool white, bool kingSide)
 {
-    return (kingSide ? Tr("%1 castled king-side") : Tr("%1 castled queen-side")).arg(SideInWords(white));
+    return (kingSide ? StatusWords::tr("%1 castled king-side") : StatusWords::tr("%1 castled queen-side"))
+        .arg(SideInWords(white));
 }
 
 std::optional<TGameEndWords> GameEndInWords(const QString& classicStatus, bool whiteWins)
@@ -83,7 +90,7 @@ std::optional<TGameEndWords> GameEndInWords(const QString& classicStatus, bool w
 
 QString FinishedGameRefusal(const QString& resultStatus)
 {
-    return Tr("%1. The game is over: start a new game to play on").arg(resultStatus);
+    return StatusWords::tr("%1. The game is over: start a new game to play on").arg(resultStatus);
 }
 
 QString SanOfMoveBeingMade(const TChessBoard& board, Square from, Square to)

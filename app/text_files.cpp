@@ -9,7 +9,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("TextFiles", text); }
+// The context of this file's translations.
+struct TextFiles {
+    Q_DECLARE_TR_FUNCTIONS(TextFiles)
+};
 
 } // namespace
 
@@ -24,13 +27,13 @@ void WriteWholeFile(const QString& fileName, const QByteArray& bytes)
     // Unbuffered, so that a short write shows here: a buffered one may fail at commit time without
     // a word and leave a truncated file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw TFileError(Tr("Cannot create file %1").arg(fileName));
+        throw TFileError(TextFiles::tr("Cannot create file %1").arg(fileName));
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
-        throw TFileError(Tr("Failed to Save Stream"));
+        throw TFileError(TextFiles::tr("Failed to Save Stream"));
     }
     if (!file.commit())
-        throw TFileError(Tr("Failed to Save Stream"));
+        throw TFileError(TextFiles::tr("Failed to Save Stream"));
 }
 
 QByteArray ReadFileStart(const QString& fileName, qint64 maxBytes)
@@ -39,9 +42,9 @@ QByteArray ReadFileStart(const QString& fileName, qint64 maxBytes)
     const QFileInfo info(fileName);
     QFile file(fileName);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly) || file.isSequential())
-        throw TFileError(Tr("Cannot open file %1").arg(fileName));
+        throw TFileError(TextFiles::tr("Cannot open file %1").arg(fileName));
     QByteArray bytes = file.read(maxBytes);
     if (file.error() != QFileDevice::NoError)
-        throw TFileError(Tr("Failed to Load Stream"));
+        throw TFileError(TextFiles::tr("Failed to Load Stream"));
     return bytes;
 }

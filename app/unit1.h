@@ -295,7 +295,8 @@ public:
     // The window's client area as it is on screen: everything below the menu bar.
     QImage ClientAreaImage();
 
-    // Shown instead of a refusal once the record of the game has no room for another move.
+    // Shown instead of a refusal once the record of the game has no room for another move (the
+    // English text; the status bar shows its translation).
     static const QString RecordFullText;
 
     // ---- The chess clock of a time control (unit1_time_control.cpp) ----
@@ -387,7 +388,11 @@ private:
         void (TForm1::*handler)(QObject*) = nullptr);
     // unit1_board_events.cpp
     void SetStatus(const QString& text);
-    void EndGame(const QString& status, const QString& message);
+    // A game end named by its English status and box texts (marked with QT_TR_NOOP), shown translated.
+    void EndGame(const char* status, const char* message);
+    // The texts as shown; classicStatus is the English status text that the words of status_words.h
+    // know the end by, empty for an end they do not know.
+    void EndGame(const QString& status, const QString& message, const QString& classicStatus);
     bool RecordIsFull() const;
     void EngineMessageBox(const QString& caption, const QString& text);
     // unit1_preferences.cpp

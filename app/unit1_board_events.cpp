@@ -14,7 +14,14 @@
 
 #include <QLabel>
 
-const QString TForm1::RecordFullText = QStringLiteral("Game record full: no more moves; start a new game");
+namespace {
+
+constexpr const char* RecordFullSource
+    = QT_TRANSLATE_NOOP("TForm1", "Game record full: no more moves; start a new game");
+
+} // namespace
+
+const QString TForm1::RecordFullText = QLatin1String(RecordFullSource);
 
 QString TForm1::StatusText() const { return StatusPanel->text(); }
 
@@ -23,7 +30,7 @@ void TForm1::SetStatus(const QString& text) { StatusPanel->setText(text); }
 void TForm1::ChessBrd1LegalMove(QObject*, Square oldSq, Square newSq)
 {
     UpdateMoveList();
-    const QString classic = QStringLiteral("Move %1 : %2").arg(ChessBrd1->CurrentMove()).arg(SquareIndex(newSq));
+    const QString classic = tr("Move %1 : %2").arg(ChessBrd1->CurrentMove()).arg(SquareIndex(newSq));
     const QString san = FPreferences.StatusInWords ? SanOfMoveBeingMade(*ChessBrd1, oldSq, newSq) : QString();
     SetStatus(san.isEmpty() ? classic : MovePlayedInWords(!ChessBrd1->WhiteToMove(), san));
     SwitchClocks();
@@ -35,45 +42,49 @@ void TForm1::ChessBrd1IllegalMove(QObject*, Square)
     if (ChessBrd1->GameOver())
         SetStatus(FinishedGameRefusal(FinalStatus));
     else
-        SetStatus(RecordIsFull() ? RecordFullText : QStringLiteral("Illegal move"));
+        SetStatus(RecordIsFull() ? tr(RecordFullSource) : tr("Illegal move"));
 }
 
 // The side to move is the one in check.
 void TForm1::ChessBrd1Check(QObject*, Square, Square)
 {
-    SetStatus(FPreferences.StatusInWords ? CheckInWords(ChessBrd1->WhiteToMove()) : QStringLiteral("Check"));
+    SetStatus(FPreferences.StatusInWords ? CheckInWords(ChessBrd1->WhiteToMove()) : tr("Check"));
 }
 
 // The side that castled has passed the turn; its king went to the g or the c file.
 void TForm1::ChessBrd1Castle(QObject*, Square, Square newSq)
 {
     SetStatus(FPreferences.StatusInWords ? CastlingInWords(!ChessBrd1->WhiteToMove(), TChessBoard::XPos(newSq) == 7)
-                                         : QStringLiteral("Castle"));
+                                         : tr("Castle"));
 }
 
-void TForm1::ChessBrd1Mate(QObject*, Square, Square) { EndGame(QStringLiteral("Mate"), QStringLiteral("Mate!")); }
+void TForm1::ChessBrd1Mate(QObject*, Square, Square) { EndGame(QT_TR_NOOP("Mate"), QT_TR_NOOP("Mate!")); }
 
 void TForm1::ChessBrd1StaleMate(QObject*, Square, Square)
 {
-    EndGame(QStringLiteral("Draw: Stalemate"), QStringLiteral("Draw!  Stalemate."));
+    EndGame(QT_TR_NOOP("Draw: Stalemate"), QT_TR_NOOP("Draw!  Stalemate."));
 }
 
 void TForm1::ChessBrd1ThreefoldPosition(QObject*)
 {
-    EndGame(
-        QStringLiteral("Draw: 3-Time Repetition of Position"), QStringLiteral("Draw!  3-time repetition of position."));
+    EndGame(QT_TR_NOOP("Draw: 3-Time Repetition of Position"), QT_TR_NOOP("Draw!  3-time repetition of position."));
 }
 
 void TForm1::ChessBrd1OnlyTwoKingsLeft(QObject*)
 {
-    EndGame(QStringLiteral("Draw: Only two kings left"), QStringLiteral("Draw!  Only two kings left."));
+    EndGame(QT_TR_NOOP("Draw: Only two kings left"), QT_TR_NOOP("Draw!  Only two kings left."));
+}
+
+void TForm1::EndGame(const char* status, const char* message)
+{
+    EndGame(tr(status), tr(message), QLatin1String(status));
 }
 
 // Runs inside the board's move. Classically the new game starts at once, while the move list keeps
 // the finished game until the next move refreshes it. A game kept on the board (KeepFinalPosition,
 // or WaitAfterComputerGame after two computers played) stays there with its result in the status
 // bar and the clocks stopped, taking no more moves, until the player starts a new game.
-void TForm1::EndGame(const QString& status, const QString& message)
+void TForm1::EndGame(const QString& status, const QString& message, const QString& classicStatus)
 {
     // A move that ends a kept game twice over (a mate that also repeats a position) ends it once.
     if (ChessBrd1->GameOver())
@@ -90,7 +101,7 @@ void TForm1::EndGame(const QString& status, const QString& message)
         || (FPreferences.WaitAfterComputerGame && ChessBrd1->ComputerPlaysWhite() && ChessBrd1->ComputerPlaysBlack());
     // Inside the move the mated side is to move: the winner made the move.
     const std::optional<TGameEndWords> words
-        = FPreferences.StatusInWords ? GameEndInWords(status, !ChessBrd1->WhiteToMove()) : std::nullopt;
+        = FPreferences.StatusInWords ? GameEndInWords(classicStatus, !ChessBrd1->WhiteToMove()) : std::nullopt;
     SetStatus(words ? words->Status : status);
     if (keep) {
         ImportedGame = imported;
@@ -121,7 +132,7 @@ bool TForm1::RecordIsFull() const
 void TForm1::EngineMessageBox(const QString& caption, const QString& text)
 {
     if (RecordIsFull())
-        SetStatus(RecordFullText);
+        SetStatus(tr(RecordFullSource));
     else
         FDialogs.MessageBox(this, caption, text, QMessageBox::NoIcon, QMessageBox::Ok | QMessageBox::Cancel);
 }

@@ -22,8 +22,8 @@
 
 namespace {
 
-const QString PngFilter = QStringLiteral("PNG image (*.png)");
-const QString SvgFilter = QStringLiteral("SVG drawing (*.svg)");
+QString PngFilter() { return TForm1::tr("PNG image (*.png)"); }
+QString SvgFilter() { return TForm1::tr("SVG drawing (*.svg)"); }
 
 QByteArray PngBytes(const QImage& image)
 {
@@ -81,14 +81,14 @@ void TForm1::ExportDiagram1Click(QObject*)
     if (!AskDiagramOptions(TDiagramUse::Export, diagram))
         return;
     QString filter;
-    const TFileDialogOptions dialog { tr("Export Diagram"), PngFilter + QStringLiteral(";;") + SvgFilter, QString(),
+    const TFileDialogOptions dialog { tr("Export Diagram"), PngFilter() + QStringLiteral(";;") + SvgFilter(), QString(),
         &filter };
     QString fileName = FDialogs.SaveFileName(this, dialog);
     if (fileName.isEmpty())
         return;
     QString format = QFileInfo(fileName).suffix().toLower();
     if (format != QLatin1String("png") && format != QLatin1String("svg")) {
-        format = filter == SvgFilter ? QStringLiteral("svg") : QStringLiteral("png");
+        format = filter == SvgFilter() ? QStringLiteral("svg") : QStringLiteral("png");
         fileName += QLatin1Char('.') + format;
     }
     const int width = FDiagramOptions[TDiagramUse::Export].Size;

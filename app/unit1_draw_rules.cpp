@@ -56,15 +56,15 @@ void TForm1::ShowDrawClaim()
 
 void TForm1::ClaimDraw1Click(QObject*) { ChessBrd1->ClaimFiftyMoveDraw(); }
 
-void TForm1::ChessBrd1DeadPosition(QObject*) { EndGame(tr(DeadPositionTexts.Status), tr(DeadPositionTexts.Message)); }
+void TForm1::ChessBrd1DeadPosition(QObject*) { EndGame(DeadPositionTexts.Status, DeadPositionTexts.Message); }
 
 void TForm1::ChessBrd1SeventyFiveMoveRule(QObject*)
 {
-    EndGame(tr(SeventyFiveMoveTexts.Status), tr(SeventyFiveMoveTexts.Message));
+    EndGame(SeventyFiveMoveTexts.Status, SeventyFiveMoveTexts.Message);
 }
 
 void TForm1::ChessBrd1FiftyMoveDrawClaimed(QObject*)
 {
     const QScopedValueRollback claimed(FiftyMoveDrawClaimed, true);
-    EndGame(tr(FiftyMoveClaimTexts.Status), tr(FiftyMoveClaimTexts.Message));
+    EndGame(FiftyMoveClaimTexts.Status, FiftyMoveClaimTexts.Message);
 }

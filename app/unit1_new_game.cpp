@@ -67,7 +67,7 @@ TGameSetup TForm1::CurrentSetup() const
 bool TForm1::StartGame(const TGameSetup& setup)
 {
     if (setup.Clock && !setup.Clock->IsValid())
-        throw std::invalid_argument("invalid time control");
+        throw std::invalid_argument(tr("The time control %1 is not valid").arg(setup.Clock->Name()).toStdString());
     if (!MayDiscardGame())
         return false;
     FGameSetup = setup;
@@ -148,7 +148,7 @@ void TForm1::EngineLost(bool white, const QString& message)
     // PGN's terminations: breaking the rules, or leaving the game (crashed, silent).
     FForfeit = TForfeit { white ? "0-1" : "1-0",
         EnginePlayer(white)->LostByIllegalMove() ? "rules infraction" : "abandoned" };
-    EndGame(message, message + QLatin1Char('.'));
+    EndGame(message, message + QLatin1Char('.'), QString());
     FForfeit.reset();
 }
 

@@ -21,8 +21,6 @@ namespace {
 // Often enough that the tenths shown below ten seconds move evenly.
 constexpr int ChessClockIntervalMs = 50;
 
-QString SideName(bool white) { return white ? QStringLiteral("White") : QStringLiteral("Black"); }
-
 } // namespace
 
 void TForm1::SetTimeControl(std::optional<TTimeControl> control)
@@ -92,12 +90,17 @@ void TForm1::ChessClockTimerTimer(QObject*)
         ChessClockFlagFell(*white);
 }
 
-// The left clock is the side at the bottom of the board, the right one the side at the top.
+// The left clock is the side at the bottom of the board, the right one the side at the top. A side
+// whose name leaves too little room for hours of time (a long name in some languages) is named by
+// its letter.
 void TForm1::ShowChessClock()
 {
     const bool whiteAtBottom = !ChessBrd1->WhiteOnTop();
     const auto show = [this](QLabel* label, bool white) {
-        const QString text = SideInWords(white) + QLatin1Char(' ') + FChessClock->Text(white);
+        const QString time = FChessClock->Text(white);
+        QString text = SideInWords(white) + QLatin1Char(' ') + time;
+        if (label->fontMetrics().horizontalAdvance(text) > label->width())
+            text = (white ? tr("W", "White on a clock") : tr("B", "Black on a clock")) + QLatin1Char(' ') + time;
         if (label->text() != text)
             label->setText(text);
     };
@@ -136,12 +139,17 @@ void TForm1::PlaceClockLabels(bool wide)
 // A side whose time is up loses, unless the other side has only its king left and so no way to mate.
 void TForm1::ChessClockFlagFell(bool white)
 {
-    const QString side = SideName(white);
-    if (OnlyKingLeft(BoardPosition(*ChessBrd1).Squares, !white))
-        EndGame(QStringLiteral("Draw: %1's time is up, %2 cannot mate").arg(side, SideName(!white)),
-            QStringLiteral("Draw!  %1's time is up, %2 cannot mate.").arg(side, SideName(!white)));
+    if (OnlyKingLeft(BoardPosition(*ChessBrd1).Squares, !white)) {
+        if (white)
+            EndGame(QT_TR_NOOP("Draw: White's time is up, Black cannot mate"),
+                QT_TR_NOOP("Draw!  White's time is up, Black cannot mate."));
+        else
+            EndGame(QT_TR_NOOP("Draw: Black's time is up, White cannot mate"),
+                QT_TR_NOOP("Draw!  Black's time is up, White cannot mate."));
+    } else if (white)
+        EndGame(QT_TR_NOOP("White lost on time"), QT_TR_NOOP("White lost on time."));
     else
-        EndGame(QStringLiteral("%1 lost on time").arg(side), QStringLiteral("%1 lost on time.").arg(side));
+        EndGame(QT_TR_NOOP("Black lost on time"), QT_TR_NOOP("Black lost on time."));
 }
 
 // The game played under the control names it; a game lost on time has its result. A result the

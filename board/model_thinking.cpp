@@ -183,7 +183,7 @@ void TChessBoard::EngineMoveRefused()
 {
     FRefusedEngineSituation = CurrentEngineSituation();
     if (EngineMessageBox)
-        EngineMessageBox(QStringLiteral("Error"), QStringLiteral("Engine tried to perform Illegal Move"));
+        EngineMessageBox(tr("Error"), tr("Engine tried to perform Illegal Move"));
 }
 
 // While the board shows an earlier position of the game, the computer waits: starting there would
