@@ -145,7 +145,8 @@ void TForm1::GameAnalysed()
         return std::count_if(AnalysedGame->Notes.begin(), AnalysedGame->Notes.end(),
             [mark](const notation::MoveNote& note) { return note.Mark == mark; });
     };
-    SetStatus(tr("Game analysed: %1 mistakes (?), %2 blunders (??)").arg(count("?")).arg(count("??")));
+    // Counts after their names, so that one form reads right for any number.
+    SetStatus(tr("Game analysed: mistakes (?) %1, blunders (?\?) %2").arg(count("?")).arg(count("??")));
     EvaluationGraphDock->show();
     UpdateMoveList();
     ShowAnalysedPosition();

@@ -1114,8 +1114,8 @@ und fügen Sie dann /usr/games/polyglot (oder /usr/bin/polyglot) mit dem Pfad de
         <translation>Analyse abgebrochen.</translation>
     </message>
     <message>
-        <source>Game analysed: %1 mistakes (?), %2 blunders (??)</source>
-        <translation>Partie analysiert: %1 Fehler (?), %2 grobe Fehler (??)</translation>
+        <source>Game analysed: mistakes (?) %1, blunders (??) %2</source>
+        <translation>Partie analysiert: Fehler (?) %1, grobe Fehler (??) %2</translation>
     </message>
     <message>
         <source>Zugwerk! Game (*.zgw)</source>
