@@ -88,5 +88,31 @@ uninstall:
 	@test -f $(BUILD_DIR)/install_manifest.txt || { echo "nothing installed from $(BUILD_DIR)"; exit 1; }
 	sed 's#^#$(DESTDIR)#' $(BUILD_DIR)/install_manifest.txt | xargs -d '\n' rm -f
 
+# The Debian packages zugwerk (the game) and zugwerk-engine (the engine alone), built from debian/ with
+# Debian's own packages: the tools and the Build-Depends of debian/control are installed first when
+# dpkg-checkbuilddeps finds some missing (as root). dpkg-buildpackage writes the packages beside the
+# source folder; they are moved into $(DEB_DIR), and the tree is cleaned of what the build left.
+# DEB_BUILD_OPTIONS=nocheck skips the tests.
+DEB_DIR ?= build-deb
+DEB_TOOLS := dpkg-dev debhelper devscripts equivs
+.PHONY: deb
+deb:
+	@missing=""; \
+	for p in $(DEB_TOOLS); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+	@dpkg-checkbuilddeps 2>/dev/null || { \
+	    tmp=$$(mktemp -d) && cd $$tmp && \
+	    DEBIAN_FRONTEND=noninteractive mk-build-deps -i -r -t "apt-get -y --no-install-recommends" $(CURDIR)/debian/control; \
+	    status=$$?; rm -rf $$tmp; exit $$status; }
+	DEB_BUILD_OPTIONS="parallel=$(JOBS) $(DEB_BUILD_OPTIONS)" dpkg-buildpackage -us -uc -b
+	@version=$$(dpkg-parsechangelog -SVersion); mkdir -p $(DEB_DIR); \
+	for p in zugwerk zugwerk-engine zugwerk-dbgsym zugwerk-engine-dbgsym; do \
+	    mv -f ../$${p}_$${version}_* $(DEB_DIR)/ 2>/dev/null; done; \
+	debian/rules clean >/dev/null; \
+	ls -1 $(DEB_DIR)/*_$${version}_*
+
 clean:
 	rm -rf $(BUILD_DIR) build-tsan build-asan
