@@ -12,6 +12,26 @@ namespace {
     // Black reads them mirrored.
     constexpr int TableSquare(int color, int s) { return color == White ? s : FlipSquare(s); }
 
+    // The files (bit f = file f) that hold at least one square of the set: its eight rows folded onto one.
+    constexpr int FilesHolding(SquareSet set)
+    {
+        set |= set >> 32;
+        set |= set >> 16;
+        set |= set >> 8;
+        return static_cast<int>(set & 0xFF);
+    }
+
+    // The files beside those of a file set, within the board.
+    constexpr int NeighbourFiles(int files) { return ((files << 1) | (files >> 1)) & 0xFF; }
+
+    // The squares of each file.
+    constexpr std::array<SquareSet, 8> FileSquares = [] {
+        std::array<SquareSet, 8> table {};
+        for (int s = 0; s < SquareCount; ++s)
+            table[FileOf(s)] |= SquareBit(s);
+        return table;
+    }();
+
     constexpr int KingSideFirstFile = 5; // f
     constexpr int QueenSideLastFile = 2; // c
 
@@ -67,41 +87,38 @@ void Engine::PrepareTables()
 
 int Engine::Evaluate() const
 {
-    // Pawns per file, with an empty slot beyond each edge file so that neighbours always exist.
-    int pawnsOnFile[ColorCount][10] = {};
-    for (int color = White; color <= Black; ++color)
-        for (SquareSet pawns = PieceSet[color][Pawn]; pawns;)
-            ++pawnsOnFile[color][FileOf(PopLowestSquare(pawns)) + 1];
-
     // Material and placement: the sum of the pieces' PieceSquare entries, kept up to date as
     // pieces are put and taken.
     int score[ColorCount] = { PlacementScore[White], PlacementScore[Black] };
 
-    // Pawn structure and rooks, from the pawn counts.
+    // Pawn structure and rooks, from the files that hold pawns of each side (bit f = file f).
+    const int pawnFiles[ColorCount] = { FilesHolding(PieceSet[White][Pawn]), FilesHolding(PieceSet[Black][Pawn]) };
     for (int color = White; color <= Black; ++color) {
-        const int* own = pawnsOnFile[color];
-        const int* theirs = pawnsOnFile[color ^ 1];
-        for (SquareSet pawns = PieceSet[color][Pawn]; pawns;) {
+        const SquareSet ownPawns = PieceSet[color][Pawn];
+        const int own = pawnFiles[color];
+        const int theirs = pawnFiles[color ^ 1];
+        for (SquareSet pawns = ownPawns; pawns;) {
             const int s = PopLowestSquare(pawns);
-            const int n = FileOf(s) + 1;
+            const int file = 1 << FileOf(s);
+            const int neighbours = NeighbourFiles(file);
             // a. Doubled: each pawn of a crowded file pays.
-            if (own[n] > 1)
+            if (ownPawns & FileSquares[FileOf(s)] & ~SquareBit(s))
                 score[color] -= DoubledPawnPenalty;
             // b. Isolated, worse on a file the enemy cannot block with a pawn.
-            if (own[n - 1] == 0 && own[n + 1] == 0) {
+            if (!(own & neighbours)) {
                 score[color] -= IsolatedPawnPenalty;
-                if (theirs[n] == 0)
+                if (!(theirs & file))
                     score[color] -= IsolatedOnOpenFilePenalty;
             }
             // c. Passed: no enemy pawn on its own or a neighbouring file, wherever it stands.
-            if (theirs[n - 1] == 0 && theirs[n] == 0 && theirs[n + 1] == 0)
+            if (!(theirs & (file | neighbours)))
                 score[color] += PassedPawnTableFactor * PieceSquare[color][Pawn][s];
         }
         for (SquareSet rooks = PieceSet[color][Rook]; rooks;) {
-            const int n = FileOf(PopLowestSquare(rooks)) + 1;
-            if (own[n] == 0) {
+            const int file = 1 << FileOf(PopLowestSquare(rooks));
+            if (!(own & file)) {
                 score[color] += RookOnFileWithoutOwnPawn;
-                if (theirs[n] == 0)
+                if (!(theirs & file))
                     score[color] += RookOnOpenFileExtra;
             }
         }

@@ -2,7 +2,7 @@
 // a quiescence search at the leaves, and move ordering by capture value, history counters and the
 // previous iteration's principal variation.
 
-#include "engine/engine.h"
+#include "engine/engine_inline.h"
 
 #include <algorithm>
 #include <cstring>
@@ -129,7 +129,7 @@ int Engine::SearchNode(int alpha, int beta, int depth)
 
     // A side in check gets its replies searched without using up depth, so that a check near the
     // horizon does not hide what it threatens.
-    const bool inCheck = KingInCheck(Pos.SideToMove);
+    const bool inCheck = SideToMoveInCheck();
     if (inCheck)
         ++depth;
 
@@ -194,7 +194,7 @@ int Engine::QuiescenceSearch(int alpha, int beta)
 
     // In check every move is tried, for there may be no quiet way out. Otherwise the side to
     // move may stand pat on the static value and looks only at captures and promotions.
-    const bool inCheck = KingInCheck(Pos.SideToMove);
+    const bool inCheck = SideToMoveInCheck();
     bool complete;
     if (inCheck) {
         complete = GenerateMoves();
