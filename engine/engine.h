@@ -114,7 +114,7 @@ struct SearchOptions {
 // PieceSquare entries. They let the attack test, generation and evaluation visit the pieces instead
 // of the 64 squares; PositionIsConsistent recomputes and compares them.
 //
-// Everything lives in fixed arrays inside the object (about 70 kilobytes, so allocate the Engine
+// Everything lives in fixed arrays inside the object (about 170 kilobytes, so allocate the Engine
 // itself on the heap); nothing is allocated while it searches. The fixed tables are compile-time
 // constants; the position is loaded afresh for every search by LoadPosition and is undefined after
 // a stopped search. Within a search every successful MakeMove is paired with exactly one UnmakeMove.
@@ -239,6 +239,7 @@ private:
     // These and the attack tests below are defined in engine_inline.h.
     inline void ClearSquare(int square);
     inline void PutPiece(int square, int color, int piece); // onto an empty square
+    inline void MovePiece(int from, int to); // onto an empty square
     inline bool AttackedBy(int square, int side) const; // IsAttacked
     inline bool KingAttacked(int side) const; // KingInCheck
     // KingAttacked(Pos.SideToMove), worked out at most once per position the search reaches.
@@ -292,6 +293,17 @@ private:
 
     // Per-search evaluation table, [colour][piece][square], material included.
     int PieceSquare[ColorCount][PieceTypeCount][SquareCount] {};
+
+    // The pawn-structure terms of Evaluate by the pawns of both sides, which most positions of a
+    // search share with many others. They depend on PieceSquare too, so PrepareTables empties the
+    // cache; an empty entry (no pawns) holds the right value, zero, for positions without pawns.
+    struct PawnStructure {
+        SquareSet Pawns[ColorCount];
+        int Score[ColorCount];
+    };
+    static constexpr int PawnCacheBits = 12;
+    mutable PawnStructure PawnCache[1 << PawnCacheBits] {};
+    const PawnStructure& PawnStructureOf(SquareSet whitePawns, SquareSet blackPawns) const;
 
     // Move list shared by all plies: ply p owns entries PlyStart[p] .. PlyEnd[p] - 1.
     MoveEntry MoveStack[MoveStackSize] {};

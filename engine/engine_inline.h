@@ -32,6 +32,21 @@ inline void Engine::PutPiece(int square, int color, int piece)
     Pos.SquarePiece[square] = piece;
 }
 
+inline void Engine::MovePiece(int from, int to)
+{
+    assert(!IsEmpty(from) && IsEmpty(to));
+    const int color = Pos.SquareColor[from];
+    const int piece = Pos.SquarePiece[from];
+    const SquareSet both = SquareBit(from) | SquareBit(to);
+    PieceSet[color][piece] ^= both;
+    ColorSet[color] ^= both;
+    PlacementScore[color] += PieceSquare[color][piece][to] - PieceSquare[color][piece][from];
+    Pos.SquareColor[to] = color;
+    Pos.SquarePiece[to] = piece;
+    Pos.SquareColor[from] = NoColor;
+    Pos.SquarePiece[from] = NoPiece;
+}
+
 // Every piece reaches a square exactly when the square, stepping the opposite way, reaches the
 // piece: knight and king steps come in opposite pairs, a slider's path is the same empty line read
 // backwards, and a pawn that attacks diagonally forward is found diagonally behind the square. So

@@ -4,6 +4,9 @@
 #include "engine/engine.h"
 #include "engine/eval_tables.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace engine {
 
 namespace {
@@ -81,39 +84,61 @@ void Engine::PrepareTables()
             for (int s = 0; s < SquareCount; ++s)
                 PieceSquare[color][Pawn][s] += (*shelter)[TableSquare(color, s)];
     }
-    // The running sums follow the new table.
+    // The running sums follow the new table, and the pawn terms cached for the old one go.
     RecomputePlacementScores();
+    std::fill(std::begin(PawnCache), std::end(PawnCache), PawnStructure {});
 }
 
-int Engine::Evaluate() const
+const Engine::PawnStructure& Engine::PawnStructureOf(SquareSet whitePawns, SquareSet blackPawns) const
 {
-    // Material and placement: the sum of the pieces' PieceSquare entries, kept up to date as
-    // pieces are put and taken.
-    int score[ColorCount] = { PlacementScore[White], PlacementScore[Black] };
+    const std::uint64_t hash = whitePawns * 0x9E3779B97F4A7C15ULL ^ blackPawns * 0xC2B2AE3D27D4EB4FULL;
+    PawnStructure& entry = PawnCache[hash >> (64 - PawnCacheBits)];
+    if (entry.Pawns[White] == whitePawns && entry.Pawns[Black] == blackPawns)
+        return entry;
 
-    // Pawn structure and rooks, from the files that hold pawns of each side (bit f = file f).
-    const int pawnFiles[ColorCount] = { FilesHolding(PieceSet[White][Pawn]), FilesHolding(PieceSet[Black][Pawn]) };
+    entry = { { whitePawns, blackPawns }, { 0, 0 } };
+    const int pawnFiles[ColorCount] = { FilesHolding(whitePawns), FilesHolding(blackPawns) };
     for (int color = White; color <= Black; ++color) {
-        const SquareSet ownPawns = PieceSet[color][Pawn];
+        const SquareSet ownPawns = entry.Pawns[color];
         const int own = pawnFiles[color];
         const int theirs = pawnFiles[color ^ 1];
+        int& score = entry.Score[color];
         for (SquareSet pawns = ownPawns; pawns;) {
             const int s = PopLowestSquare(pawns);
             const int file = 1 << FileOf(s);
             const int neighbours = NeighbourFiles(file);
             // a. Doubled: each pawn of a crowded file pays.
             if (ownPawns & FileSquares[FileOf(s)] & ~SquareBit(s))
-                score[color] -= DoubledPawnPenalty;
+                score -= DoubledPawnPenalty;
             // b. Isolated, worse on a file the enemy cannot block with a pawn.
             if (!(own & neighbours)) {
-                score[color] -= IsolatedPawnPenalty;
+                score -= IsolatedPawnPenalty;
                 if (!(theirs & file))
-                    score[color] -= IsolatedOnOpenFilePenalty;
+                    score -= IsolatedOnOpenFilePenalty;
             }
             // c. Passed: no enemy pawn on its own or a neighbouring file, wherever it stands.
             if (!(theirs & (file | neighbours)))
-                score[color] += PassedPawnTableFactor * PieceSquare[color][Pawn][s];
+                score += PassedPawnTableFactor * PieceSquare[color][Pawn][s];
         }
+    }
+    return entry;
+}
+
+int Engine::Evaluate() const
+{
+    // Material and placement: the sum of the pieces' PieceSquare entries, kept up to date as
+    // pieces are put and taken; then the pawn structure.
+    const SquareSet whitePawns = PieceSet[White][Pawn];
+    const SquareSet blackPawns = PieceSet[Black][Pawn];
+    const PawnStructure& structure = PawnStructureOf(whitePawns, blackPawns);
+    int score[ColorCount]
+        = { PlacementScore[White] + structure.Score[White], PlacementScore[Black] + structure.Score[Black] };
+
+    // Rooks on files without pawns of their own side, more so without any pawns (bit f = file f).
+    const int pawnFiles[ColorCount] = { FilesHolding(whitePawns), FilesHolding(blackPawns) };
+    for (int color = White; color <= Black; ++color) {
+        const int own = pawnFiles[color];
+        const int theirs = pawnFiles[color ^ 1];
         for (SquareSet rooks = PieceSet[color][Rook]; rooks;) {
             const int file = 1 << FileOf(PopLowestSquare(rooks));
             if (!(own & file)) {

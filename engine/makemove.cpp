@@ -53,8 +53,7 @@ bool Engine::PlaceCastlingRook(int kingTarget)
     for (int square : path->Safe)
         if (AttackedBy(square, Pos.OtherSide))
             return false;
-    PutPiece(path->RookTo, Pos.SideToMove, Rook);
-    ClearSquare(path->RookFrom);
+    MovePiece(path->RookFrom, path->RookTo);
     return true;
 }
 
@@ -62,8 +61,7 @@ void Engine::ReturnCastlingRook(int kingTarget)
 {
     const CastlingPath* path = FindCastlingPath(kingTarget);
     assert(path);
-    PutPiece(path->RookFrom, Pos.SideToMove, Rook);
-    ClearSquare(path->RookTo);
+    MovePiece(path->RookTo, path->RookFrom);
 }
 
 bool Engine::MakeMove(EngineMove m)
@@ -96,10 +94,13 @@ bool Engine::MakeMove(EngineMove m)
     Pos.QuietPlies = MoveHas(m, mfCapture | mfPawnMove) ? 0 : Pos.QuietPlies + 1;
 
     // Move the piece (promoting it), and take a pawn captured en passant.
-    const int piece = MoveHas(m, mfPromotion) ? MovePromotion(m) : Pos.SquarePiece[from];
     ClearSquare(to);
-    ClearSquare(from);
-    PutPiece(to, mover, piece);
+    if (MoveHas(m, mfPromotion)) {
+        ClearSquare(from);
+        PutPiece(to, mover, MovePromotion(m));
+    } else {
+        MovePiece(from, to);
+    }
     if (MoveHas(m, mfEnPassant))
         ClearSquare(EnPassantVictim(to, mover));
 
@@ -146,9 +147,12 @@ void Engine::UnmakeMove()
     const EngineMove m = undo.Move;
     const int from = MoveFrom(m);
     const int to = MoveTo(m);
-    const int piece = MoveHas(m, mfPromotion) ? Pawn : Pos.SquarePiece[to];
-    ClearSquare(to);
-    PutPiece(from, Pos.SideToMove, piece);
+    if (MoveHas(m, mfPromotion)) {
+        ClearSquare(to);
+        PutPiece(from, Pos.SideToMove, Pawn);
+    } else {
+        MovePiece(to, from);
+    }
     if (undo.Captured != NoPiece)
         PutPiece(to, Pos.OtherSide, undo.Captured);
 
