@@ -116,10 +116,15 @@ void Engine::AddPieceMoves(int from, bool capturesOnly)
     }
 
     // Sliders, line by line: the empty squares outward from the piece, then the nearest piece
-    // if it is the enemy's.
+    // if it is the enemy's. Looking only for captures, a line without enemy pieces is passed over.
     const PieceMovement& movement = Movement[piece];
+    const SquareSet reach = (piece == Bishop ? 0 : StraightLines[from]) | (piece == Rook ? 0 : DiagonalLines[from]);
+    if (capturesOnly && !(reach & enemy))
+        return;
     for (int d = 0; d < movement.DirectionCount; ++d) {
         const int line = MovementLine[piece][d];
+        if (capturesOnly && !(Ray[line][from] & enemy))
+            continue;
         const int blocker = NearestOnRay(line, from, occupied);
         if (!capturesOnly) {
             SquareSet empty = Ray[line][from];
