@@ -271,13 +271,15 @@ void Engine::PickMove(int i)
 {
     // Selection instead of sorting: most nodes are cut off after a few moves. Among equal scores
     // the earliest entry wins, so generation order breaks ties.
+    // The comparison decides no branch: which entry wins is as good as random to the processor.
     int bestScore = -1;
     int bestIndex = i;
-    for (int j = i; j < PlyEnd[Pos.Ply]; ++j) {
-        if (MoveStack[j].Score > bestScore) {
-            bestScore = MoveStack[j].Score;
-            bestIndex = j;
-        }
+    const int end = PlyEnd[Pos.Ply];
+    for (int j = i; j < end; ++j) {
+        const int score = MoveStack[j].Score;
+        const bool better = score > bestScore;
+        bestScore = better ? score : bestScore;
+        bestIndex = better ? j : bestIndex;
     }
     std::swap(MoveStack[i], MoveStack[bestIndex]);
 }

@@ -86,10 +86,12 @@ int main(int argc, char** argv)
         Fail("usage: engine-speed-bench [runs, at least 1]");
     auto engine = std::make_unique<engine::Engine>();
 
-    // The bench suite, as `zugwerk-engine bench` searches it: one engine, positions in order.
+    // The bench suite, as `zugwerk-engine bench` searches it: a fresh engine, positions in order (the
+    // line table an engine keeps from its last search steers the next one).
     Best bench;
     std::uint64_t benchNodes = 0;
     for (int run = 0; run < runs; ++run) {
+        engine = std::make_unique<engine::Engine>();
         std::uint64_t nodes = 0;
         bench.Add(Measure([&] {
             for (const engine::BenchPosition& position : engine::BenchPositions) {
@@ -117,8 +119,7 @@ int main(int argc, char** argv)
     std::printf("perft %d: %.2f s (target <= %.0f s; best of %d, %llu leaves; %.2f s of CPU time)\n", PerftDepth,
         perft.Wall, PerftTargetSeconds, runs, static_cast<unsigned long long>(PerftStartCount), perft.Cpu);
 
-    // A deep search of a middle game, each run on a fresh engine: the line table an engine keeps from
-    // its last search steers the next one.
+    // A deep search of a middle game, each run on a fresh engine.
     Best deep;
     std::uint64_t deepNodes = 0;
     std::string deepMove;
