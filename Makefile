@@ -73,6 +73,7 @@ bench: build
 	./$(BUILD_DIR)/view-bench --pixel-ratio 2
 	./$(BUILD_DIR)/thread-bench
 	./$(BUILD_DIR)/zugwerk-engine bench
+	./$(BUILD_DIR)/engine-speed-bench
 	./$(BUILD_DIR)/pgn-bench $(BUILD_DIR)/pgn-bench.pgn
 	./$(BUILD_DIR)/pgn-bench --single-token $(BUILD_DIR)/pgn-bench-token.pgn
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/pgn-import-bench $(BUILD_DIR)/pgn-import-bench.pgn

@@ -1,40 +1,59 @@
-// Attack and check tests.
-//
-// Every piece reaches a square exactly when the square, stepping the opposite way, reaches the
-// piece: knight and king steps come in opposite pairs, a slider's path is the same empty line read
-// backwards, and a pawn that attacks diagonally forward is found diagonally behind the square. So
-// instead of walking every piece of the attacker towards the square, the test looks outward from
-// the square, using the precomputed square sets of board_tables.h; the answers are the same.
+// Attack and check tests, and the legality shortcuts built on them. The tests themselves are inline
+// (engine_inline.h) for the search's loops; these are the entry points for everyone else.
 
-#include "engine/board_tables.h"
-#include "engine/engine.h"
+#include "engine/engine_inline.h"
 
 namespace engine {
 
-bool Engine::IsAttacked(int square, int side) const
-{
-    const SquareSet* own = PieceSet[side];
-    if ((PawnAttackers[side][square] & own[Pawn]) || (KnightReach[square] & own[Knight])
-        || (KingReach[square] & own[King]))
-        return true;
+bool Engine::IsAttacked(int square, int side) const { return AttackedBy(square, side); }
 
-    // Sliders: along each line out of the square, only the nearest piece can attack it.
-    const SquareSet occupied = ColorSet[White] | ColorSet[Black];
-    const SquareSet diagonalSliders = own[Bishop] | own[Queen];
-    const SquareSet straightSliders = own[Rook] | own[Queen];
-    for (int d = 0; d < static_cast<int>(LineDirections.size()); ++d) {
-        const SquareSet sliders = IsDiagonal(LineDirections[d]) ? diagonalSliders : straightSliders;
-        if ((Ray[d][square] & sliders) && (sliders & SquareBit(NearestOnRay(d, square, occupied))))
-            return true;
+bool Engine::KingInCheck(int side) const { return KingAttacked(side); }
+
+namespace {
+
+    // The enemy pieces that attack along direction index d.
+    SquareSet SlidersAlong(int d, const SquareSet* enemy)
+    {
+        return IsDiagonal(LineDirections[d]) ? enemy[Bishop] | enemy[Queen] : enemy[Rook] | enemy[Queen];
     }
-    return false;
+
+} // namespace
+
+bool Engine::UncoveredKing(int from, int side) const
+{
+    // A side that was not in check can only be put there by the line through the square its piece
+    // left: the piece's new square can only block, a capture only removes an attacker.
+    const SquareSet kings = PieceSet[side][King];
+    if (!kings)
+        return false;
+    const int king = std::countr_zero(kings);
+    const int d = LineTowards[king][from];
+    if (d < 0)
+        return false;
+    const int nearest = NearestOnRay(d, king, ColorSet[White] | ColorSet[Black]);
+    return nearest != NoSquare && (SlidersAlong(d, PieceSet[side ^ 1]) & SquareBit(nearest));
 }
 
-bool Engine::KingInCheck(int side) const
+bool Engine::BreaksPin(int from, int to, int side) const
 {
-    // The first king from a8 on counts; without a king there is no check.
     const SquareSet kings = PieceSet[side][King];
-    return kings && IsAttacked(std::countr_zero(kings), side ^ 1);
+    if (!kings)
+        return false;
+    const int king = std::countr_zero(kings);
+    const int d = LineTowards[king][from];
+    if (d < 0)
+        return false;
+    // Pinned: the piece is the nearest one on its king's line and an enemy slider of that line's
+    // kind stands right behind it.
+    const SquareSet occupied = ColorSet[White] | ColorSet[Black];
+    if (NearestOnRay(d, king, occupied) != from)
+        return false;
+    const int pinner = NearestOnRay(d, from, occupied);
+    if (pinner == NoSquare || !(SlidersAlong(d, PieceSet[side ^ 1]) & SquareBit(pinner)))
+        return false;
+    // It may still move along the line, up to taking the pinner.
+    const SquareSet pinLine = Ray[d][king] & ~Ray[d][pinner];
+    return !(pinLine & SquareBit(to));
 }
 
 } // namespace engine

@@ -6,6 +6,7 @@
 #include "engine/engine_types.h"
 
 #include <array>
+#include <cstdint>
 
 namespace engine {
 
@@ -116,6 +117,38 @@ constexpr int NearestOnRay(int d, int s, SquareSet occupied)
         return NoSquare;
     return LineDirections[d] > 0 ? std::countr_zero(blockers) : 63 - std::countl_zero(blockers);
 }
+
+// LineTowards[s][t]: the index of the sliding direction that leads from s to t, or -1 when t lies on
+// none of the eight lines out of s (or is s itself).
+inline constexpr std::array<std::array<std::int8_t, SquareCount>, SquareCount> LineTowards = [] {
+    std::array<std::array<std::int8_t, SquareCount>, SquareCount> table {};
+    for (auto& row : table)
+        row.fill(-1);
+    for (int s = 0; s < SquareCount; ++s)
+        for (int d = 0; d < 8; ++d)
+            for (SquareSet ray = Ray[d][s]; ray;)
+                table[s][PopLowestSquare(ray)] = static_cast<std::int8_t>(d);
+    return table;
+}();
+
+// DiagonalLines[s] / StraightLines[s]: every square a bishop / rook on s could reach on an empty board.
+inline constexpr std::array<SquareSet, SquareCount> DiagonalLines = [] {
+    std::array<SquareSet, SquareCount> table {};
+    for (int s = 0; s < SquareCount; ++s)
+        for (int d = 0; d < 8; ++d)
+            if (IsDiagonal(LineDirections[d]))
+                table[s] |= Ray[d][s];
+    return table;
+}();
+
+inline constexpr std::array<SquareSet, SquareCount> StraightLines = [] {
+    std::array<SquareSet, SquareCount> table {};
+    for (int s = 0; s < SquareCount; ++s)
+        for (int d = 0; d < 8; ++d)
+            if (!IsDiagonal(LineDirections[d]))
+                table[s] |= Ray[d][s];
+    return table;
+}();
 
 // KnightReach[s] / KingReach[s]: the squares a knight / king on s reaches, which are also the squares
 // from where one reaches s.

@@ -8,6 +8,7 @@
 //   board_tables.h      the 10 x 12 mailbox and the piece movement tables
 //   eval_tables.h       the evaluation's base tables
 //   engine.h            Engine and its position record (this file)
+//   engine_inline.h     the innermost steps (square writes, attack test), inlined into the hot loops
 //   position.cpp        loading, exporting and checking the position
 //   movegen.cpp         pseudo-legal move generation
 //   makemove.cpp        making and taking back moves, which settles legality
@@ -113,7 +114,7 @@ struct SearchOptions {
 // PieceSquare entries. They let the attack test, generation and evaluation visit the pieces instead
 // of the 64 squares; PositionIsConsistent recomputes and compares them.
 //
-// Everything lives in fixed arrays inside the object (about 70 kilobytes, so allocate the Engine
+// Everything lives in fixed arrays inside the object (about 170 kilobytes, so allocate the Engine
 // itself on the heap); nothing is allocated while it searches. The fixed tables are compile-time
 // constants; the position is loaded afresh for every search by LoadPosition and is undefined after
 // a stopped search. Within a search every successful MakeMove is paired with exactly one UnmakeMove.
@@ -159,6 +160,9 @@ public:
     bool MakeMove(EngineMove m);
     // Takes back the move made at ply Ply - 1.
     void UnmakeMove();
+    // Whether MakeMove(m) would succeed, for a move generated in this position. It makes and takes
+    // back the move only when it cannot tell otherwise (king moves, en passant, castling, check).
+    bool MoveIsLegal(EngineMove m);
 
     // --- Attacks (attacks.cpp) ----------------------------------------------------------------
 
@@ -232,8 +236,19 @@ private:
     };
 
     // The only writers of the square arrays; they keep the bit sets and placement scores in step.
-    void ClearSquare(int square);
-    void PutPiece(int square, int color, int piece); // onto an empty square
+    // These and the attack tests below are defined in engine_inline.h.
+    inline void ClearSquare(int square);
+    inline void PutPiece(int square, int color, int piece); // onto an empty square
+    inline void MovePiece(int from, int to); // onto an empty square
+    inline bool AttackedBy(int square, int side) const; // IsAttacked
+    inline bool KingAttacked(int side) const; // KingInCheck
+    // KingAttacked(Pos.SideToMove), worked out at most once per position the search reaches.
+    inline bool SideToMoveInCheck();
+    // After a move from `from` by `side` that was not in check and did not move its king: whether
+    // the move opened a line from that king to an enemy slider.
+    bool UncoveredKing(int from, int side) const;
+    // Before such a move: whether the piece on `from` is pinned to its king and `to` leaves the pin line.
+    bool BreaksPin(int from, int to, int side) const;
     void ClearBoard();
     void RecomputePlacementScores();
     bool IsEmpty(int square) const { return Pos.SquarePiece[square] == NoPiece; }
@@ -279,11 +294,26 @@ private:
     // Per-search evaluation table, [colour][piece][square], material included.
     int PieceSquare[ColorCount][PieceTypeCount][SquareCount] {};
 
+    // The pawn-structure terms of Evaluate by the pawns of both sides, which most positions of a
+    // search share with many others. They depend on PieceSquare too, so PrepareTables empties the
+    // cache; an empty entry (no pawns) holds the right value, zero, for positions without pawns.
+    struct PawnStructure {
+        SquareSet Pawns[ColorCount];
+        int Score[ColorCount];
+    };
+    static constexpr int PawnCacheBits = 12;
+    mutable PawnStructure PawnCache[1 << PawnCacheBits] {};
+    const PawnStructure& PawnStructureOf(SquareSet whitePawns, SquareSet blackPawns) const;
+
     // Move list shared by all plies: ply p owns entries PlyStart[p] .. PlyEnd[p] - 1.
     MoveEntry MoveStack[MoveStackSize] {};
     int PlyStart[MaxPly] {};
     int PlyEnd[MaxPly] {};
     UndoRecord UndoStack[MaxPly] {};
+    // Whether the side to move is in check at each ply of the current line: CheckUnknown until
+    // SideToMoveInCheck asks, reset as a move reaches the ply.
+    static constexpr std::int8_t CheckUnknown = -1;
+    std::int8_t CheckAtPly[MaxPly] {};
     bool MoveListFull = false; // a move did not fit into MoveStack during the last generation
 
     // Search state. PvTable row p holds the best line from ply p in entries p .. PvLength[p] - 1.

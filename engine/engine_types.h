@@ -32,7 +32,7 @@ inline constexpr int FileH = 7;
 using SquareSet = std::uint64_t;
 constexpr SquareSet SquareBit(int square) { return SquareSet { 1 } << square; }
 // Removes the lowest square of a non-empty set and returns it.
-inline int PopLowestSquare(SquareSet& set)
+constexpr int PopLowestSquare(SquareSet& set)
 {
     const int square = std::countr_zero(set);
     set &= set - 1;

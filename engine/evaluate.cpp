@@ -4,6 +4,9 @@
 #include "engine/engine.h"
 #include "engine/eval_tables.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace engine {
 
 namespace {
@@ -11,6 +14,26 @@ namespace {
     // The table square that `color` reads for board square s: White reads the tables as laid out,
     // Black reads them mirrored.
     constexpr int TableSquare(int color, int s) { return color == White ? s : FlipSquare(s); }
+
+    // The files (bit f = file f) that hold at least one square of the set: its eight rows folded onto one.
+    constexpr int FilesHolding(SquareSet set)
+    {
+        set |= set >> 32;
+        set |= set >> 16;
+        set |= set >> 8;
+        return static_cast<int>(set & 0xFF);
+    }
+
+    // The files beside those of a file set, within the board.
+    constexpr int NeighbourFiles(int files) { return ((files << 1) | (files >> 1)) & 0xFF; }
+
+    // The squares of each file.
+    constexpr std::array<SquareSet, 8> FileSquares = [] {
+        std::array<SquareSet, 8> table {};
+        for (int s = 0; s < SquareCount; ++s)
+            table[FileOf(s)] |= SquareBit(s);
+        return table;
+    }();
 
     constexpr int KingSideFirstFile = 5; // f
     constexpr int QueenSideLastFile = 2; // c
@@ -61,47 +84,66 @@ void Engine::PrepareTables()
             for (int s = 0; s < SquareCount; ++s)
                 PieceSquare[color][Pawn][s] += (*shelter)[TableSquare(color, s)];
     }
-    // The running sums follow the new table.
+    // The running sums follow the new table, and the pawn terms cached for the old one go.
     RecomputePlacementScores();
+    std::fill(std::begin(PawnCache), std::end(PawnCache), PawnStructure {});
+}
+
+const Engine::PawnStructure& Engine::PawnStructureOf(SquareSet whitePawns, SquareSet blackPawns) const
+{
+    const std::uint64_t hash = whitePawns * 0x9E3779B97F4A7C15ULL ^ blackPawns * 0xC2B2AE3D27D4EB4FULL;
+    PawnStructure& entry = PawnCache[hash >> (64 - PawnCacheBits)];
+    if (entry.Pawns[White] == whitePawns && entry.Pawns[Black] == blackPawns)
+        return entry;
+
+    entry = { { whitePawns, blackPawns }, { 0, 0 } };
+    const int pawnFiles[ColorCount] = { FilesHolding(whitePawns), FilesHolding(blackPawns) };
+    for (int color = White; color <= Black; ++color) {
+        const SquareSet ownPawns = entry.Pawns[color];
+        const int own = pawnFiles[color];
+        const int theirs = pawnFiles[color ^ 1];
+        int& score = entry.Score[color];
+        for (SquareSet pawns = ownPawns; pawns;) {
+            const int s = PopLowestSquare(pawns);
+            const int file = 1 << FileOf(s);
+            const int neighbours = NeighbourFiles(file);
+            // a. Doubled: each pawn of a crowded file pays.
+            if (ownPawns & FileSquares[FileOf(s)] & ~SquareBit(s))
+                score -= DoubledPawnPenalty;
+            // b. Isolated, worse on a file the enemy cannot block with a pawn.
+            if (!(own & neighbours)) {
+                score -= IsolatedPawnPenalty;
+                if (!(theirs & file))
+                    score -= IsolatedOnOpenFilePenalty;
+            }
+            // c. Passed: no enemy pawn on its own or a neighbouring file, wherever it stands.
+            if (!(theirs & (file | neighbours)))
+                score += PassedPawnTableFactor * PieceSquare[color][Pawn][s];
+        }
+    }
+    return entry;
 }
 
 int Engine::Evaluate() const
 {
-    // Pawns per file, with an empty slot beyond each edge file so that neighbours always exist.
-    int pawnsOnFile[ColorCount][10] = {};
-    for (int color = White; color <= Black; ++color)
-        for (SquareSet pawns = PieceSet[color][Pawn]; pawns;)
-            ++pawnsOnFile[color][FileOf(PopLowestSquare(pawns)) + 1];
-
     // Material and placement: the sum of the pieces' PieceSquare entries, kept up to date as
-    // pieces are put and taken.
-    int score[ColorCount] = { PlacementScore[White], PlacementScore[Black] };
+    // pieces are put and taken; then the pawn structure.
+    const SquareSet whitePawns = PieceSet[White][Pawn];
+    const SquareSet blackPawns = PieceSet[Black][Pawn];
+    const PawnStructure& structure = PawnStructureOf(whitePawns, blackPawns);
+    int score[ColorCount]
+        = { PlacementScore[White] + structure.Score[White], PlacementScore[Black] + structure.Score[Black] };
 
-    // Pawn structure and rooks, from the pawn counts.
+    // Rooks on files without pawns of their own side, more so without any pawns (bit f = file f).
+    const int pawnFiles[ColorCount] = { FilesHolding(whitePawns), FilesHolding(blackPawns) };
     for (int color = White; color <= Black; ++color) {
-        const int* own = pawnsOnFile[color];
-        const int* theirs = pawnsOnFile[color ^ 1];
-        for (SquareSet pawns = PieceSet[color][Pawn]; pawns;) {
-            const int s = PopLowestSquare(pawns);
-            const int n = FileOf(s) + 1;
-            // a. Doubled: each pawn of a crowded file pays.
-            if (own[n] > 1)
-                score[color] -= DoubledPawnPenalty;
-            // b. Isolated, worse on a file the enemy cannot block with a pawn.
-            if (own[n - 1] == 0 && own[n + 1] == 0) {
-                score[color] -= IsolatedPawnPenalty;
-                if (theirs[n] == 0)
-                    score[color] -= IsolatedOnOpenFilePenalty;
-            }
-            // c. Passed: no enemy pawn on its own or a neighbouring file, wherever it stands.
-            if (theirs[n - 1] == 0 && theirs[n] == 0 && theirs[n + 1] == 0)
-                score[color] += PassedPawnTableFactor * PieceSquare[color][Pawn][s];
-        }
+        const int own = pawnFiles[color];
+        const int theirs = pawnFiles[color ^ 1];
         for (SquareSet rooks = PieceSet[color][Rook]; rooks;) {
-            const int n = FileOf(PopLowestSquare(rooks)) + 1;
-            if (own[n] == 0) {
+            const int file = 1 << FileOf(PopLowestSquare(rooks));
+            if (!(own & file)) {
                 score[color] += RookOnFileWithoutOwnPawn;
-                if (theirs[n] == 0)
+                if (!(theirs & file))
                     score[color] += RookOnOpenFileExtra;
             }
         }

@@ -1,8 +1,7 @@
 // Making and taking back moves. MakeMove also settles legality: a move that leaves the mover's own
 // king attacked, or a castling move through check, is refused and leaves the position as it was.
 
-#include "engine/board_tables.h"
-#include "engine/engine.h"
+#include "engine/engine_inline.h"
 
 namespace engine {
 
@@ -52,10 +51,9 @@ bool Engine::PlaceCastlingRook(int kingTarget)
             return false;
     // The b-file square may be attacked: only the king's own path counts.
     for (int square : path->Safe)
-        if (IsAttacked(square, Pos.OtherSide))
+        if (AttackedBy(square, Pos.OtherSide))
             return false;
-    PutPiece(path->RookTo, Pos.SideToMove, Rook);
-    ClearSquare(path->RookFrom);
+    MovePiece(path->RookFrom, path->RookTo);
     return true;
 }
 
@@ -63,8 +61,7 @@ void Engine::ReturnCastlingRook(int kingTarget)
 {
     const CastlingPath* path = FindCastlingPath(kingTarget);
     assert(path);
-    PutPiece(path->RookFrom, Pos.SideToMove, Rook);
-    ClearSquare(path->RookTo);
+    MovePiece(path->RookTo, path->RookFrom);
 }
 
 bool Engine::MakeMove(EngineMove m)
@@ -76,17 +73,20 @@ bool Engine::MakeMove(EngineMove m)
     const int to = MoveTo(m);
     const int mover = Pos.SideToMove;
     assert(from < SquareCount && to < SquareCount && Pos.SquareColor[from] == mover);
+    const bool wasInCheck = SideToMoveInCheck();
+    const bool kingMoves = Pos.SquarePiece[from] == King;
 
     // Castling out of check or through an occupied or attacked square is refused before anything
     // changes; otherwise the rook moves now and the king below like any piece.
     if (MoveHas(m, mfCastle)) {
-        if (KingInCheck(mover) || !PlaceCastlingRook(to))
+        if (wasInCheck || !PlaceCastlingRook(to))
             return false;
     }
 
     // Remember what the move destroys.
     UndoStack[Pos.Ply] = { m, Pos.SquarePiece[to], Pos.CastleRights, Pos.EnPassantTarget, Pos.QuietPlies };
     ++Pos.Ply;
+    CheckAtPly[Pos.Ply] = CheckUnknown;
 
     // Rights, en passant target and the quiet-ply count.
     Pos.CastleRights &= CastleMask[from] & CastleMask[to];
@@ -94,10 +94,13 @@ bool Engine::MakeMove(EngineMove m)
     Pos.QuietPlies = MoveHas(m, mfCapture | mfPawnMove) ? 0 : Pos.QuietPlies + 1;
 
     // Move the piece (promoting it), and take a pawn captured en passant.
-    const int piece = MoveHas(m, mfPromotion) ? MovePromotion(m) : Pos.SquarePiece[from];
     ClearSquare(to);
-    ClearSquare(from);
-    PutPiece(to, mover, piece);
+    if (MoveHas(m, mfPromotion)) {
+        ClearSquare(from);
+        PutPiece(to, mover, MovePromotion(m));
+    } else {
+        MovePiece(from, to);
+    }
     if (MoveHas(m, mfEnPassant))
         ClearSquare(EnPassantVictim(to, mover));
 
@@ -105,12 +108,26 @@ bool Engine::MakeMove(EngineMove m)
     Pos.SideToMove = Pos.OtherSide;
     Pos.OtherSide = mover;
 
-    // A move that leaves the mover's own king attacked is illegal.
-    if (KingInCheck(mover)) {
+    // A move that leaves the mover's own king attacked is illegal. Out of check, a move that is
+    // neither a king move nor en passant (two pieces leave one rank) can only uncover an attack.
+    const bool fullTest = wasInCheck || kingMoves || MoveHas(m, mfEnPassant);
+    if (fullTest ? KingAttacked(mover) : UncoveredKing(from, mover)) {
         UnmakeMove();
         return false;
     }
     assert(PositionIsConsistent());
+    return true;
+}
+
+bool Engine::MoveIsLegal(EngineMove m)
+{
+    const int from = MoveFrom(m);
+    if (Pos.Ply < MaxPly - 1 && !SideToMoveInCheck() && Pos.SquarePiece[from] != King
+        && !MoveHas(m, mfEnPassant | mfCastle))
+        return !BreaksPin(from, MoveTo(m), Pos.SideToMove);
+    if (!MakeMove(m))
+        return false;
+    UnmakeMove();
     return true;
 }
 
@@ -130,9 +147,12 @@ void Engine::UnmakeMove()
     const EngineMove m = undo.Move;
     const int from = MoveFrom(m);
     const int to = MoveTo(m);
-    const int piece = MoveHas(m, mfPromotion) ? Pawn : Pos.SquarePiece[to];
-    ClearSquare(to);
-    PutPiece(from, Pos.SideToMove, piece);
+    if (MoveHas(m, mfPromotion)) {
+        ClearSquare(to);
+        PutPiece(from, Pos.SideToMove, Pawn);
+    } else {
+        MovePiece(to, from);
+    }
     if (undo.Captured != NoPiece)
         PutPiece(to, Pos.OtherSide, undo.Captured);
 

@@ -2,8 +2,7 @@
 // piece's directions in table order, then castling, then en passant); that order decides ties in
 // move ordering, so it must not change. Legality is settled later by MakeMove.
 
-#include "engine/board_tables.h"
-#include "engine/engine.h"
+#include "engine/engine_inline.h"
 
 namespace engine {
 
@@ -95,30 +94,52 @@ void Engine::AddPawnMoves(int from, bool capturesOnly)
 void Engine::AddPieceMoves(int from, bool capturesOnly)
 {
     const int piece = Pos.SquarePiece[from];
-    const PieceMovement& movement = Movement[piece];
-    if (capturesOnly && movement.Slides) {
-        // Only the nearest piece of each line can be captured; find it without walking.
-        const SquareSet occupied = ColorSet[White] | ColorSet[Black];
-        for (int d = 0; d < movement.DirectionCount; ++d) {
-            const int to = NearestOnRay(MovementLine[piece][d], from, occupied);
-            if (to != NoSquare && Pos.SquareColor[to] == Pos.OtherSide)
-                AddMove(from, to, CaptureFlags);
+    const SquareSet enemy = ColorSet[Pos.OtherSide];
+    const SquareSet occupied = ColorSet[White] | ColorSet[Black];
+    const auto addCapture = [&](int to) {
+        AppendMove(EncodeMove(from, to, 0, CaptureFlags), CaptureOrderBase + 10 * Pos.SquarePiece[to] - piece);
+    };
+    const auto addQuiet = [&](int to) { AppendMove(EncodeMove(from, to, 0, QuietFlags), HistoryTable[from][to]); };
+
+    if (piece == Knight || piece == King) {
+        // The steps of both come in rising order of their target squares, so the targets visited
+        // from the lowest up are the directions in table order.
+        const SquareSet reach = (piece == Knight ? KnightReach : KingReach)[from];
+        for (SquareSet targets = reach & (capturesOnly ? enemy : ~ColorSet[Pos.SideToMove]); targets;) {
+            const int to = PopLowestSquare(targets);
+            if (enemy & SquareBit(to))
+                addCapture(to);
+            else
+                addQuiet(to);
         }
         return;
     }
+
+    // Sliders, line by line: the empty squares outward from the piece, then the nearest piece
+    // if it is the enemy's. Looking only for captures, a line without enemy pieces is passed over.
+    const PieceMovement& movement = Movement[piece];
+    const SquareSet reach = (piece == Bishop ? 0 : StraightLines[from]) | (piece == Rook ? 0 : DiagonalLines[from]);
+    if (capturesOnly && !(reach & enemy))
+        return;
     for (int d = 0; d < movement.DirectionCount; ++d) {
-        const int direction = movement.Directions[d];
-        for (int to = StepFrom(from, direction); to != NoSquare; to = StepFrom(to, direction)) {
-            if (!IsEmpty(to)) {
-                if (Pos.SquareColor[to] == Pos.OtherSide)
-                    AddMove(from, to, CaptureFlags);
-                break;
+        const int line = MovementLine[piece][d];
+        if (capturesOnly && !(Ray[line][from] & enemy))
+            continue;
+        const int blocker = NearestOnRay(line, from, occupied);
+        if (!capturesOnly) {
+            SquareSet empty = Ray[line][from];
+            if (blocker != NoSquare)
+                empty &= ~(Ray[line][blocker] | SquareBit(blocker));
+            if (LineDirections[line] > 0) {
+                while (empty)
+                    addQuiet(PopLowestSquare(empty));
+            } else {
+                for (; empty; empty &= ~SquareBit(63 - std::countl_zero(empty)))
+                    addQuiet(63 - std::countl_zero(empty));
             }
-            if (!capturesOnly)
-                AddMove(from, to, QuietFlags);
-            if (!movement.Slides)
-                break;
         }
+        if (blocker != NoSquare && (enemy & SquareBit(blocker)))
+            addCapture(blocker);
     }
 }
 

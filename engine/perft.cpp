@@ -1,5 +1,6 @@
-// Perft by plain recursion over GenerateMoves / MakeMove / UnmakeMove: it exercises exactly the code
-// the search uses.
+// Perft by plain recursion over GenerateMoves / MakeMove / UnmakeMove: it exercises the code the
+// search uses. The last ply is counted in bulk: its legal moves are counted by MoveIsLegal without
+// being made, which gives the same count several times faster.
 
 #include "engine/perft.h"
 
@@ -36,6 +37,11 @@ namespace {
             return 0;
         }
         std::uint64_t nodes = 0;
+        if (depth == 1) {
+            for (const MoveEntry& entry : engine.MovesOfCurrentPly())
+                nodes += engine.MoveIsLegal(entry.Move) ? 1 : 0;
+            return nodes;
+        }
         for (const MoveEntry& entry : engine.MovesOfCurrentPly()) {
             if (!engine.MakeMove(entry.Move))
                 continue;

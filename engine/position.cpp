@@ -1,6 +1,6 @@
 // Loading, exporting and checking the engine position.
 
-#include "engine/engine.h"
+#include "engine/engine_inline.h"
 
 namespace engine {
 
@@ -31,29 +31,7 @@ void Engine::ClearBoard()
     Pos.EnPassantTarget = NoSquare;
     Pos.QuietPlies = 0;
     Pos.Ply = 0;
-}
-
-void Engine::ClearSquare(int square)
-{
-    const int color = Pos.SquareColor[square];
-    if (color == NoColor)
-        return;
-    const int piece = Pos.SquarePiece[square];
-    PieceSet[color][piece] &= ~SquareBit(square);
-    ColorSet[color] &= ~SquareBit(square);
-    PlacementScore[color] -= PieceSquare[color][piece][square];
-    Pos.SquareColor[square] = NoColor;
-    Pos.SquarePiece[square] = NoPiece;
-}
-
-void Engine::PutPiece(int square, int color, int piece)
-{
-    assert(IsEmpty(square));
-    PieceSet[color][piece] |= SquareBit(square);
-    ColorSet[color] |= SquareBit(square);
-    PlacementScore[color] += PieceSquare[color][piece][square];
-    Pos.SquareColor[square] = color;
-    Pos.SquarePiece[square] = piece;
+    CheckAtPly[0] = CheckUnknown;
 }
 
 void Engine::RecomputePlacementScores()
@@ -87,6 +65,7 @@ void Engine::LoadPosition(const char* squares, bool whiteToMove, std::uint8_t ca
         = enPassantSquare >= 1 && enPassantSquare <= SquareCount ? EngineSquareOf(enPassantSquare) : NoSquare;
     Pos.QuietPlies = 0;
     Pos.Ply = 0;
+    CheckAtPly[0] = CheckUnknown;
     PlyStart[0] = 0;
     assert(PositionIsConsistent());
 }

@@ -2,7 +2,7 @@
 // a quiescence search at the leaves, and move ordering by capture value, history counters and the
 // previous iteration's principal variation.
 
-#include "engine/engine.h"
+#include "engine/engine_inline.h"
 
 #include <algorithm>
 #include <cstring>
@@ -129,7 +129,7 @@ int Engine::SearchNode(int alpha, int beta, int depth)
 
     // A side in check gets its replies searched without using up depth, so that a check near the
     // horizon does not hide what it threatens.
-    const bool inCheck = KingInCheck(Pos.SideToMove);
+    const bool inCheck = SideToMoveInCheck();
     if (inCheck)
         ++depth;
 
@@ -194,7 +194,7 @@ int Engine::QuiescenceSearch(int alpha, int beta)
 
     // In check every move is tried, for there may be no quiet way out. Otherwise the side to
     // move may stand pat on the static value and looks only at captures and promotions.
-    const bool inCheck = KingInCheck(Pos.SideToMove);
+    const bool inCheck = SideToMoveInCheck();
     bool complete;
     if (inCheck) {
         complete = GenerateMoves();
@@ -271,13 +271,15 @@ void Engine::PickMove(int i)
 {
     // Selection instead of sorting: most nodes are cut off after a few moves. Among equal scores
     // the earliest entry wins, so generation order breaks ties.
+    // The comparison decides no branch: which entry wins is as good as random to the processor.
     int bestScore = -1;
     int bestIndex = i;
-    for (int j = i; j < PlyEnd[Pos.Ply]; ++j) {
-        if (MoveStack[j].Score > bestScore) {
-            bestScore = MoveStack[j].Score;
-            bestIndex = j;
-        }
+    const int end = PlyEnd[Pos.Ply];
+    for (int j = i; j < end; ++j) {
+        const int score = MoveStack[j].Score;
+        const bool better = score > bestScore;
+        bestScore = better ? score : bestScore;
+        bestIndex = better ? j : bestIndex;
     }
     std::swap(MoveStack[i], MoveStack[bestIndex]);
 }

@@ -77,5 +77,19 @@ namespace {
         }
     }
 
+    TEST(Evaluate, PawnTermsFollowTheTablesOfEachSearch)
+    {
+        // The same pawns, first sheltering a castled king, then with the king in the centre: an
+        // engine that evaluated the first must not keep its pawn terms for the second.
+        const char* sheltered = "r2qk3/8/8/8/8/8/5PPP/6K1 w - - 0 1";
+        const char* central = "r2qk3/8/8/8/8/8/5PPP/4K3 w - - 0 1";
+        const char* knightMore = "rn1qk3/8/8/8/8/8/5PPP/6K1 w - - 0 1";
+        auto engine = MakeEngine();
+        const int shelteredScore = EvaluateFen(*engine, knightMore);
+        EXPECT_EQ(EvaluateFen(*engine, central), EvaluateFen(*MakeEngine(), central));
+        EXPECT_EQ(EvaluateFen(*engine, sheltered), EvaluateFen(*MakeEngine(), sheltered));
+        EXPECT_EQ(EvaluateFen(*engine, knightMore), shelteredScore);
+    }
+
 } // namespace
 } // namespace engine::test

@@ -114,5 +114,57 @@ namespace {
         EXPECT_EQ(Describe(*engine), start);
     }
 
+    // Walks the move tree: at every node each generated move is judged by MoveIsLegal first, which
+    // must leave the position alone and agree with MakeMove; a move made never leaves its king attacked.
+    void CheckLegalityJudgements(Engine& engine, int depth, int& judged)
+    {
+        if (depth == 0)
+            return;
+        ASSERT_TRUE(engine.GenerateMoves());
+        const auto moves = engine.MovesOfCurrentPly();
+        const std::vector<MoveEntry> entries(moves.begin(), moves.end());
+        for (const MoveEntry& entry : entries) {
+            const std::string before = Describe(engine);
+            const bool legal = engine.MoveIsLegal(entry.Move);
+            ASSERT_EQ(Describe(engine), before) << CoordinateText(entry.Move);
+            const int mover = engine.Position().SideToMove;
+            ASSERT_EQ(engine.MakeMove(entry.Move), legal) << before << " " << CoordinateText(entry.Move);
+            ++judged;
+            if (!legal)
+                continue;
+            ASSERT_FALSE(engine.KingInCheck(mover)) << before << " " << CoordinateText(entry.Move);
+            CheckLegalityJudgements(engine, depth - 1, judged);
+            engine.UnmakeMove();
+            // The generation of the deeper plies used the list beyond this ply's moves.
+            ASSERT_TRUE(engine.GenerateMoves());
+        }
+    }
+
+    TEST(MakeMove, LegalityShortcutsAgreeWithMakingTheMove)
+    {
+        const struct {
+            const char* Name;
+            const char* Fen;
+            int Depth;
+        } cases[] = {
+            { "pins, castling, en passant", "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 3 },
+            { "en passant pinned along the rank", "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", 4 },
+            { "promotions and checks", "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1", 3 },
+            { "in check at the root", "4k3/8/8/8/8/8/4q3/R3K2R w KQ - 0 1", 3 },
+            // Positions a file can hold: the side not to move in check, two kings, no king.
+            { "side not to move in check", "4k3/8/8/8/8/8/8/r3K2R b K - 0 1", 3 },
+            { "two kings, the first one counts", "k7/8/8/8/8/2b5/8/K3K2r w - - 0 1", 3 },
+            { "no king to lose", "4k3/8/8/8/8/8/3r4/R3B3 w - - 0 1", 3 },
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.Name);
+            auto engine = EngineAt(c.Fen);
+            int judged = 0;
+            CheckLegalityJudgements(*engine, c.Depth, judged);
+            EXPECT_GT(judged, 100);
+            EXPECT_EQ(engine->Position().Ply, 0);
+        }
+    }
+
 } // namespace
 } // namespace engine::test
