@@ -25,9 +25,15 @@ struct LegalMove {
     engine::EngineMove Encoded; // to make the move
 };
 
-// A position and its legal moves, kept in step. Invariant: Legal holds exactly the legal moves of
+// A position and its legal moves, kept in step. Invariant: Legal() gives exactly the legal moves of
 // Pos, in the generator's order. The engine inside is large (tens of kilobytes), so reuse one
 // MoveRules for many moves rather than making one per move. Owned by its user; one thread at a time.
+//
+// Work is done only when asked for, since reading a game needs far less than its full move lists:
+// the generator's moves are listed on the first question about the position, and the legality of a
+// move is tested only for the moves asked about (Legal() tests them all, CountLegal only those its
+// filter lets through). The engine keeps playing on from one position to the next and is loaded
+// afresh only every few moves, before its ply arrays or move list could run out.
 class MoveRules {
 public:
     explicit MoveRules(const Position& position = StartPosition());
@@ -37,20 +43,51 @@ public:
 
     void Load(const Position& position);
     const Position& Current() const { return Pos; }
-    const std::vector<LegalMove>& Legal() const { return LegalMoves; }
+    const std::vector<LegalMove>& Legal() const;
     // The legal move equal to `move`, or null.
     const LegalMove* Find(Move move) const;
+    // Calls visit(const LegalMove&) for each legal move that satisfies wanted(const LegalMove&), in
+    // the generator's order. Only the moves that satisfy `wanted` are tested for legality, which is
+    // what keeps reading a move cheap: most of the moves of a position never need the test.
+    template <class Wanted, class Visit> void VisitLegal(Wanted&& wanted, Visit&& visit) const
+    {
+        ListCandidates();
+        for (const LegalMove& candidate : Candidates)
+            if (wanted(candidate) && IsLegal(candidate))
+                visit(candidate);
+    }
+    // How many legal moves satisfy `wanted`, with the first of them in `first` (null for none).
+    template <class Wanted> int CountLegal(Wanted&& wanted, const LegalMove*& first) const
+    {
+        first = nullptr;
+        int count = 0;
+        VisitLegal(wanted, [&](const LegalMove& legal) {
+            if (count++ == 0)
+                first = &legal;
+        });
+        return count;
+    }
+    // Whether the side to move has any legal move; stops at the first.
+    bool HasLegalMove() const;
     bool InCheck() const; // the side to move
     bool KingAttacked(bool white) const;
     // Makes a legal move and updates the counters; throws NotationError for any other move.
     void Play(Move move);
 
 private:
-    void GenerateLegalMoves();
+    void ListCandidates() const;
+    bool IsLegal(const LegalMove& candidate) const;
+    const LegalMove* FindCandidate(Move move) const;
+    void CopyChangedSquares(const LegalMove& made);
 
     std::unique_ptr<engine::Engine> Board;
     Position Pos {};
-    std::vector<LegalMove> LegalMoves;
+    // The generator's moves of Pos (legal or not) with their facts, once listed.
+    mutable std::vector<LegalMove> Candidates;
+    mutable bool CandidatesListed = false;
+    // The legal ones among them, once Legal() was asked for.
+    mutable std::vector<LegalMove> LegalMoves;
+    mutable bool LegalListed = false;
 };
 
 // Which move of the game is made from the position, for messages: "move 12, Black".
