@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace notation {
 
@@ -49,31 +50,43 @@ void MoveRules::Load(const Position& position)
 {
     Pos = position;
     engine::LoadRootPosition(*Board, Pos);
-    CandidatesListed = LegalListed = false;
+    Generated = CandidatesListed = LegalListed = false;
 }
 
-void MoveRules::ListCandidates() const
+void MoveRules::Generate() const
 {
-    if (CandidatesListed)
+    if (Generated)
         return;
     if (!Board->GenerateMoves()) {
         // The lists of the plies since the last load fill the move stack; one list alone fits.
         engine::LoadRootPosition(*Board, Pos);
         Board->GenerateMoves();
     }
+    Generated = true;
+}
+
+std::span<const engine::MoveEntry> MoveRules::GeneratedMoves() const { return Board->MovesOfCurrentPly(); }
+
+LegalMove MoveRules::FactsOf(engine::EngineMove m) const
+{
+    return {
+        { engine::BoardSquareNumber(engine::MoveFrom(m)), engine::BoardSquareNumber(engine::MoveTo(m)),
+            engine::PromotionLetter(engine::MovePromotion(m)) },
+        WhiteLetters[Board->Position().SquarePiece[engine::MoveFrom(m)]],
+        engine::MoveHas(m, engine::mfCapture),
+        engine::MoveHas(m, engine::mfCastle),
+        m,
+    };
+}
+
+void MoveRules::ListCandidates() const
+{
+    if (CandidatesListed)
+        return;
+    Generate();
     Candidates.clear();
-    const engine::EnginePosition& position = Board->Position();
-    for (const engine::MoveEntry& entry : Board->MovesOfCurrentPly()) {
-        const engine::EngineMove m = entry.Move;
-        Candidates.push_back({
-            { engine::BoardSquareNumber(engine::MoveFrom(m)), engine::BoardSquareNumber(engine::MoveTo(m)),
-                engine::PromotionLetter(engine::MovePromotion(m)) },
-            WhiteLetters[position.SquarePiece[engine::MoveFrom(m)]],
-            engine::MoveHas(m, engine::mfCapture),
-            engine::MoveHas(m, engine::mfCastle),
-            m,
-        });
-    }
+    for (const engine::MoveEntry& entry : GeneratedMoves())
+        Candidates.push_back(FactsOf(entry.Move));
     CandidatesListed = true;
 }
 
@@ -90,7 +103,8 @@ const std::vector<LegalMove>& MoveRules::Legal() const
 {
     if (!LegalListed) {
         LegalMoves.clear();
-        VisitLegal([](const LegalMove&) { return true; }, [this](const LegalMove& legal) { LegalMoves.push_back(legal); });
+        VisitLegal(
+            [](const LegalMove&) { return true; }, [this](const LegalMove& legal) { LegalMoves.push_back(legal); });
         LegalListed = true;
     }
     return LegalMoves;
@@ -101,7 +115,8 @@ bool MoveRules::HasLegalMove() const
     if (LegalListed)
         return !LegalMoves.empty();
     ListCandidates();
-    return std::any_of(Candidates.begin(), Candidates.end(), [this](const LegalMove& candidate) { return IsLegal(candidate); });
+    return std::any_of(
+        Candidates.begin(), Candidates.end(), [this](const LegalMove& candidate) { return IsLegal(candidate); });
 }
 
 const LegalMove* MoveRules::FindCandidate(Move move) const
@@ -138,7 +153,16 @@ void MoveRules::CopyChangedSquares(const LegalMove& made)
 
 void MoveRules::Play(Move move)
 {
-    const LegalMove* candidate = FindCandidate(move);
+    // Looked up in the engine's list itself: the facts of the other moves are not needed.
+    Generate();
+    std::optional<LegalMove> candidate;
+    for (const engine::MoveEntry& entry : GeneratedMoves())
+        if (engine::BoardSquareNumber(engine::MoveTo(entry.Move)) == move.To
+            && engine::BoardSquareNumber(engine::MoveFrom(entry.Move)) == move.From
+            && engine::PromotionLetter(engine::MovePromotion(entry.Move)) == move.Promotion) {
+            candidate = FactsOf(entry.Move);
+            break;
+        }
     if (!candidate || !Board->MakeMove(candidate->Encoded)) {
         const std::string text = CoordinateText(move);
         throw NotationError(Quoted(text) + " is not a legal move", text);
@@ -154,7 +178,7 @@ void MoveRules::Play(Move move)
     Pos.WhiteToMove = position.SideToMove == engine::White;
     Pos.CastlingBits = static_cast<std::uint8_t>(position.CastleRights);
     Pos.EnPassantSquare = engine::BoardSquareNumber(position.EnPassantTarget);
-    CandidatesListed = LegalListed = false;
+    Generated = CandidatesListed = LegalListed = false;
     if (position.Ply >= PliesPerLoad)
         engine::LoadRootPosition(*Board, Pos);
 }

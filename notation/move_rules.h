@@ -4,10 +4,12 @@
 // judged by the engine's move generator. Used by the readers and writers of this library, and by
 // tests and tools that play many moves in a row (one engine serves a whole game).
 
+#include "engine/engine.h"
 #include "engine/engine_types.h"
 #include "notation/game_notation.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace engine {
@@ -67,6 +69,21 @@ public:
         });
         return count;
     }
+    // CountLegal among the moves to one square (a board Square value): the others are not even
+    // listed. `first` stays valid until the next call.
+    template <class Wanted> int CountLegalTo(int to, Wanted&& wanted, const LegalMove*& first) const
+    {
+        Generate();
+        Matched.clear();
+        for (const engine::MoveEntry& entry : GeneratedMoves())
+            if (engine::BoardSquareNumber(engine::MoveTo(entry.Move)) == to) {
+                const LegalMove candidate = FactsOf(entry.Move);
+                if (wanted(candidate) && IsLegal(candidate))
+                    Matched.push_back(candidate);
+            }
+        first = Matched.empty() ? nullptr : &Matched.front();
+        return static_cast<int>(Matched.size());
+    }
     // Whether the side to move has any legal move; stops at the first.
     bool HasLegalMove() const;
     bool InCheck() const; // the side to move
@@ -75,6 +92,9 @@ public:
     void Play(Move move);
 
 private:
+    void Generate() const;
+    std::span<const engine::MoveEntry> GeneratedMoves() const;
+    LegalMove FactsOf(engine::EngineMove m) const;
     void ListCandidates() const;
     bool IsLegal(const LegalMove& candidate) const;
     const LegalMove* FindCandidate(Move move) const;
@@ -82,12 +102,15 @@ private:
 
     std::unique_ptr<engine::Engine> Board;
     Position Pos {};
-    // The generator's moves of Pos (legal or not) with their facts, once listed.
+    // The engine's move list holds the generator's moves of Pos.
+    mutable bool Generated = false;
+    // Those moves (legal or not) with their facts, once listed.
     mutable std::vector<LegalMove> Candidates;
     mutable bool CandidatesListed = false;
     // The legal ones among them, once Legal() was asked for.
     mutable std::vector<LegalMove> LegalMoves;
     mutable bool LegalListed = false;
+    mutable std::vector<LegalMove> Matched; // CountLegalTo's
 };
 
 // Which move of the game is made from the position, for messages: "move 12, Black".

@@ -169,7 +169,9 @@ Move ParseSan(const MoveRules& rules, std::string_view san)
     // Counted rather than collected, and only the moves the text fits are tested for legality: this
     // runs for every move of an imported file.
     const LegalMove* found = nullptr;
-    const int matches = rules.CountLegal([&](const LegalMove& legal) { return Matches(legal, *parts); }, found);
+    const auto fits = [&](const LegalMove& legal) { return Matches(legal, *parts); };
+    const int matches
+        = parts->ToSquare != 0 ? rules.CountLegalTo(parts->ToSquare, fits, found) : rules.CountLegal(fits, found);
     if (!found)
         throw refusal(" is not a legal move");
     if (parts->Promotion == 0 && found->Move.Promotion != 0)
