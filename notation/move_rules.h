@@ -29,7 +29,8 @@ struct LegalMove {
 
 // A position and its legal moves, kept in step. Invariant: Legal() gives exactly the legal moves of
 // Pos, in the generator's order. The engine inside is large (tens of kilobytes), so reuse one
-// MoveRules for many moves rather than making one per move. Owned by its user; one thread at a time.
+// MoveRules for many moves rather than making one per move. Owned by its user; one thread at a time,
+// also for the const members, which list and test moves on demand.
 //
 // Work is done only when asked for, since reading a game needs far less than its full move lists:
 // the generator's moves are listed on the first question about the position, and the legality of a
@@ -46,7 +47,7 @@ public:
     void Load(const Position& position);
     const Position& Current() const { return Pos; }
     const std::vector<LegalMove>& Legal() const;
-    // The legal move equal to `move`, or null.
+    // The legal move equal to `move`, or null; valid until the position changes.
     const LegalMove* Find(Move move) const;
     // Calls visit(const LegalMove&) for each legal move that satisfies wanted(const LegalMove&), in
     // the generator's order. Only the moves that satisfy `wanted` are tested for legality, which is
