@@ -66,7 +66,7 @@ test-sanitize: deps
 
 # Speed checks, run by hand: the board's legality scan, its drawing (full and partial redraw), the engine
 # thread's idle and cancel costs, the engine's search suite, and PGN import through the notation library
-# alone and through the board.
+# alone and through the board. pgn-bench also times pgn-extract on the same file when it is installed.
 bench: build
 	./$(BUILD_DIR)/board-bench
 	./$(BUILD_DIR)/view-bench

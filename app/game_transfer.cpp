@@ -153,7 +153,8 @@ notation::Game RecordedGame(const TChessBoard& board)
 namespace {
 
 // The board's event handlers, computer players and promotion piece, set aside while a game is put
-// on the board and given back afterwards, also when a handler of ours throws.
+// on the board and given back afterwards, also when a handler of ours throws. The board's picture
+// is painted once at the end rather than square by square for every move.
 class TQuietBoard {
 public:
     explicit TQuietBoard(TChessBoard& board)
@@ -165,6 +166,7 @@ public:
     {
         board.set_ComputerPlaysWhite(false);
         board.set_ComputerPlaysBlack(false);
+        board.HoldPainting();
     }
     ~TQuietBoard()
     {
@@ -174,6 +176,7 @@ public:
         Board.Promotion(&Board, Square::None, Square::None, piece);
         Board.set_ComputerPlaysWhite(ComputerPlaysWhite);
         Board.set_ComputerPlaysBlack(ComputerPlaysBlack);
+        Board.ReleasePainting();
     }
     TQuietBoard(const TQuietBoard&) = delete;
     TQuietBoard& operator=(const TQuietBoard&) = delete;

@@ -8,13 +8,15 @@
 #include <optional>
 
 // The painter of one drawing routine: the one a running Paint holds open, or one of its own on the
-// canvas; false when there is no canvas. A routine that clips saves the device state (clip
-// included) and copies its fills plainly; the state is restored when the routine ends.
+// canvas; false when there is no canvas or the board holds its painting back. A routine that clips saves the device
+// state (clip included) and copies its fills plainly; the state is restored when the routine ends.
 class CanvasScope {
 public:
     enum Kind { Drawing, Clipping };
-    CanvasScope(QPainter* shared, QImage& canvas, Kind kind)
+    CanvasScope(QPainter* shared, QImage& canvas, Kind kind, bool held)
     {
+        if (held)
+            return;
         if (shared) {
             FPainter = shared;
         } else if (!canvas.isNull()) {

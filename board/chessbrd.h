@@ -358,6 +358,12 @@ public:
     // oldPosStr: the previous squares, indexed by Square (index 0 unused).
     virtual void UpdateChessBoard(const char* oldPosStr);
     const QImage& Canvas() const { return FCanvas; }
+    // Drawing held back while many pieces move at once (a game put on the board): while a hold
+    // stands nothing is drawn into the image, and when the last hold ends the whole picture is
+    // painted once. The picture is then the one that drawing each change would have left.
+    void HoldPainting() { ++FPaintingHolds; }
+    void ReleasePainting();
+    bool PaintingHeld() const { return FPaintingHolds > 0; }
 
     // ---- Mouse and drag input (input.cpp) ----
     // A piece is moved by dragging it: a press on a piece starts a drag that becomes active once the
@@ -738,4 +744,8 @@ private:
     bool FCanvasNeedsPaint = true;
     // The painter a running Paint holds open on the canvas, so that its steps share one.
     QPainter* FCanvasPainter = nullptr;
+    int FPaintingHolds = 0;
+    void PaintCanvas(bool withFrame);
+    // Paint after a new position was set up; inside a hold, left to its end.
+    void PaintPosition();
 };

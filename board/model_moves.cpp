@@ -137,7 +137,11 @@ void TChessBoard::BringCastlingRook(THandlerCalls& handlers, Square oldSq, Squar
 void TChessBoard::RaiseCheckAndGameEnd(THandlerCalls& handlers, Square oldSq, Square newSq)
 {
     const bool inCheck = FWhiteToMove ? WhiteInCheckAfter(newSq, newSq) : BlackInCheckAfter(newSq, newSq);
-    const bool canMove = LegalMoveAvailable();
+    // The search for a legal move is the dearest test of a move; it decides only whether the mate
+    // or stalemate event is raised, so without a handler for it (a game being put on the board) it
+    // is left out. Asked before the check event, whose handler may change the board.
+    const bool wanted = inCheck ? static_cast<bool>(OnMate) : static_cast<bool>(OnStaleMate);
+    const bool canMove = !wanted || LegalMoveAvailable();
     if (inCheck) {
         handlers.Raise(OnCheck, oldSq, newSq);
         if (!canMove)

@@ -82,7 +82,7 @@ bool TChessBoard::SetUpPosition(MoveInfo& info, int moveNumber, bool whiteToMove
     LastMove = {};
     ReopenGame();
     RefreshPosition();
-    Paint();
+    PaintPosition();
     return true;
 }
 

@@ -18,6 +18,22 @@ constexpr int KnightJumps[8][2]
 int FileDistance(Square a, Square b) { return std::abs(TChessBoard::XPos(a) - TChessBoard::XPos(b)); }
 int RankDistance(Square a, Square b) { return std::abs(TChessBoard::YPos(a) - TChessBoard::YPos(b)); }
 
+// Whether a piece of this kind (lower-case letter) could reach a square so many files and ranks
+// away on an empty board, castling included. A cheap sieve: only the squares it lets through are
+// worth the full test of MoveObeysRules, which refuses all the others anyway.
+bool MayReach(char kind, int files, int ranks)
+{
+    switch (kind) {
+    case 'p': return files <= 1 && ranks >= 1 && ranks <= 2;
+    case 'n': return (files == 1 && ranks == 2) || (files == 2 && ranks == 1);
+    case 'b': return files == ranks;
+    case 'r': return files == 0 || ranks == 0;
+    case 'q': return files == ranks || files == 0 || ranks == 0;
+    case 'k': return (files <= 1 && ranks <= 1) || (ranks == 0 && files == 2);
+    default: return false;
+    }
+}
+
 } // namespace
 
 bool TChessBoard::MoveIsLegal(Square oldSq, Square newSq)
@@ -238,11 +254,15 @@ bool TChessBoard::LegalMoveAvailable()
         return false;
     const int mover = FWhiteToMove ? 1 : 0;
     for (int i = 1; i <= 64; ++i) {
-        if (ColorOfPiece(SquareAt(i)) != mover)
+        const Square from = SquareAt(i);
+        if (ColorOfPiece(from) != mover)
             continue;
-        for (int j = 1; j <= 64; ++j)
-            if (MoveObeysRules(SquareAt(i), SquareAt(j)))
+        const char kind = static_cast<char>(Squares[i] | 0x20);
+        for (int j = 1; j <= 64; ++j) {
+            const Square to = SquareAt(j);
+            if (MayReach(kind, FileDistance(from, to), RankDistance(from, to)) && MoveObeysRules(from, to))
                 return true;
+        }
     }
     return false;
 }

@@ -84,7 +84,7 @@ void TChessBoard::DrawHintArrowWithin(const QRect& clip)
 {
     if (!FHintArrow)
         return;
-    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Drawing);
+    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Drawing, PaintingHeld());
     if (!painter)
         return;
     painter->save();

@@ -75,25 +75,56 @@ void TChessBoard::Paint()
     FSizeOfSquare = FloorDiv(side - 2 * FSizeOfBorder, 8);
     FitControlToSquares();
     FitVectorPieces();
-    FCanvasNeedsPaint = false;
-    if (FCanvas.isNull())
+    // Held: the last hold's end paints.
+    FCanvasNeedsPaint = PaintingHeld();
+    if (FCanvas.isNull() || PaintingHeld())
         return;
+    PaintCanvas(true);
+}
+
+// The frame (border, coordinates, outlines) lies outside the squares, and nothing drawn on the
+// squares reaches it, so without it the squares' area is painted as a whole Paint paints it.
+void TChessBoard::PaintCanvas(bool withFrame)
+{
     {
         QPainter painter(&FCanvas);
         FCanvasPainter = &painter;
         ResetOnExit reset { FCanvasPainter };
-        DrawBorder();
+        if (withFrame)
+            DrawBorder();
         DrawBoard();
         DrawPieces();
         DrawHintArrowWithin(SquaresArea());
         DrawTargetMarks();
     }
-    update();
+    if (withFrame)
+        update();
+    else
+        update(SquaresArea());
+}
+
+void TChessBoard::PaintPosition()
+{
+    // Inside a hold the squares are painted at its end.
+    if (!PaintingHeld())
+        Paint();
+}
+
+void TChessBoard::ReleasePainting()
+{
+    if (FPaintingHolds == 0 || --FPaintingHolds > 0)
+        return;
+    // Only a new position was held back while the frame stood painted: the squares suffice, unless
+    // pieces larger than their squares reach into the frame.
+    if (FCanvasNeedsPaint || FCanvas.isNull() || FPieceSize > FSizeOfSquare)
+        Paint();
+    else
+        PaintCanvas(false);
 }
 
 void TChessBoard::DrawBorder()
 {
-    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Clipping);
+    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Clipping, PaintingHeld());
     if (!painter)
         return;
     FillFrame(*painter);
@@ -169,7 +200,7 @@ void TChessBoard::DrawOutlines(QPainter& painter) const
 
 void TChessBoard::DrawBoard()
 {
-    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Clipping);
+    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Clipping, PaintingHeld());
     if (!painter)
         return;
     const QRect area = SquaresArea();
@@ -227,7 +258,7 @@ void TChessBoard::DrawPiece(Square sq, char piece)
     const int index = PieceToInt(piece);
     if (!IsOnBoard(sq) || index < 0)
         return;
-    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Drawing);
+    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Drawing, PaintingHeld());
     if (!painter)
         return;
     // Centred: the inset is negative when the pieces are larger than the squares.
@@ -245,7 +276,7 @@ void TChessBoard::ClearSquare(Square sq)
         return;
     const QRect square = SquareRect(sq);
     {
-        CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Clipping);
+        CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Clipping, PaintingHeld());
         if (!painter)
             return;
         painter->setClipRect(square, Qt::IntersectClip);

@@ -93,7 +93,7 @@ void TChessBoard::RedrawSquare(Square sq)
 // The tint of the selected square (drawn under its piece), or a target's dot or ring.
 void TChessBoard::DrawTargetMark(Square sq)
 {
-    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Drawing);
+    CanvasScope painter(FCanvasPainter, FCanvas, CanvasScope::Drawing, PaintingHeld());
     if (!painter)
         return;
     const QRect square = SquareRect(sq);

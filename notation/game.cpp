@@ -125,7 +125,7 @@ namespace {
     {
         const Position& last = positions.back();
         MoveRules rules(last);
-        if (rules.Legal().empty())
+        if (!rules.HasLegalMove())
             return rules.InCheck() ? GameEnd::Mate : GameEnd::Stalemate;
         const auto onlyKings = [](char c) { return c == 'K' || c == 'k' || c == ' '; };
         if (std::all_of(std::begin(last.Squares), std::end(last.Squares), onlyKings))

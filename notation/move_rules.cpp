@@ -1,20 +1,45 @@
-// Legal moves and making them, through the engine. The engine plays every move at its root (Ply 0)
-// and is loaded afresh after each one, so a game of any length fits its ply arrays.
+// Legal moves and making them, through the engine. The engine plays on from move to move, each
+// move one ply deeper, and is loaded afresh from the position every PliesPerLoad moves, so a game
+// of any length fits its ply arrays and its move list.
 
 #include "notation/move_rules.h"
 
 #include "engine/coordinate_text.h"
 #include "engine/engine.h"
-#include "engine/legal_moves.h"
 #include "notation/quoted_text.h"
 
-#include <cctype>
+#include <algorithm>
+#include <cstdint>
+#include <optional>
 
 namespace notation {
+
+namespace {
+
+    // Every ply played keeps its move list on the engine's move stack until the next load. A
+    // position has at most a few hundred generated moves, so this many lists fit; should they not,
+    // ListCandidates loads the engine afresh and lists again.
+    constexpr int PliesPerLoad = 12;
+    static_assert(PliesPerLoad < engine::MaxPly - 1);
+
+    constexpr char WhiteLetters[] = "PNBRQK";
+    constexpr char BlackLetters[] = "pnbrqk";
+
+    // The letter of one square as Engine::ExportPosition writes it.
+    char LetterOn(const engine::EnginePosition& position, int square)
+    {
+        const int piece = position.SquarePiece[square];
+        if (piece == engine::NoPiece)
+            return ' ';
+        return position.SquareColor[square] == engine::White ? WhiteLetters[piece] : BlackLetters[piece];
+    }
+
+} // namespace
 
 MoveRules::MoveRules(const Position& position)
     : Board(std::make_unique<engine::Engine>())
 {
+    Candidates.reserve(engine::MoveStackSize / engine::MaxPly * 2);
     LegalMoves.reserve(engine::MoveStackSize / engine::MaxPly);
     Load(position);
 }
@@ -25,57 +50,137 @@ void MoveRules::Load(const Position& position)
 {
     Pos = position;
     engine::LoadRootPosition(*Board, Pos);
-    GenerateLegalMoves();
+    Generated = CandidatesListed = LegalListed = false;
 }
 
-void MoveRules::GenerateLegalMoves()
+void MoveRules::Generate() const
 {
-    // The pseudo-legal list of one position fits the move stack, so generation is complete.
-    LegalMoves.clear();
-    engine::ForEachLegalMove(*Board, [this](engine::EngineMove m) {
-        const int from = engine::MoveFrom(m);
-        LegalMoves.push_back({
-            { engine::BoardSquareNumber(from), engine::BoardSquareNumber(engine::MoveTo(m)),
-                engine::PromotionLetter(engine::MovePromotion(m)) },
-            static_cast<char>(std::toupper(static_cast<unsigned char>(Pos.Squares[from]))),
-            engine::MoveHas(m, engine::mfCapture),
-            engine::MoveHas(m, engine::mfCastle),
-            m,
-        });
-    });
+    if (Generated)
+        return;
+    if (!Board->GenerateMoves()) {
+        // The lists of the plies since the last load fill the move stack; one list alone fits.
+        engine::LoadRootPosition(*Board, Pos);
+        Board->GenerateMoves();
+    }
+    Generated = true;
+}
+
+std::span<const engine::MoveEntry> MoveRules::GeneratedMoves() const { return Board->MovesOfCurrentPly(); }
+
+LegalMove MoveRules::FactsOf(engine::EngineMove m) const
+{
+    return {
+        { engine::BoardSquareNumber(engine::MoveFrom(m)), engine::BoardSquareNumber(engine::MoveTo(m)),
+            engine::PromotionLetter(engine::MovePromotion(m)) },
+        WhiteLetters[Board->Position().SquarePiece[engine::MoveFrom(m)]],
+        engine::MoveHas(m, engine::mfCapture),
+        engine::MoveHas(m, engine::mfCastle),
+        m,
+    };
+}
+
+void MoveRules::ListCandidates() const
+{
+    if (CandidatesListed)
+        return;
+    Generate();
+    Candidates.clear();
+    for (const engine::MoveEntry& entry : GeneratedMoves())
+        Candidates.push_back(FactsOf(entry.Move));
+    CandidatesListed = true;
+}
+
+bool MoveRules::IsLegal(const LegalMove& candidate) const
+{
+    // The engine refuses a move that leaves the mover's king attacked, and then changes nothing.
+    if (!Board->MakeMove(candidate.Encoded))
+        return false;
+    Board->UnmakeMove();
+    return true;
+}
+
+const std::vector<LegalMove>& MoveRules::Legal() const
+{
+    if (!LegalListed) {
+        LegalMoves.clear();
+        VisitLegal(
+            [](const LegalMove&) { return true; }, [this](const LegalMove& legal) { LegalMoves.push_back(legal); });
+        LegalListed = true;
+    }
+    return LegalMoves;
+}
+
+bool MoveRules::HasLegalMove() const
+{
+    if (LegalListed)
+        return !LegalMoves.empty();
+    ListCandidates();
+    return std::any_of(
+        Candidates.begin(), Candidates.end(), [this](const LegalMove& candidate) { return IsLegal(candidate); });
+}
+
+const LegalMove* MoveRules::FindCandidate(Move move) const
+{
+    ListCandidates();
+    for (const LegalMove& candidate : Candidates)
+        if (candidate.Move == move)
+            return &candidate;
+    return nullptr;
 }
 
 const LegalMove* MoveRules::Find(Move move) const
 {
-    for (const LegalMove& legal : LegalMoves)
-        if (legal.Move == move)
-            return &legal;
-    return nullptr;
+    const LegalMove* candidate = FindCandidate(move);
+    return candidate && IsLegal(*candidate) ? candidate : nullptr;
 }
 
 bool MoveRules::InCheck() const { return KingAttacked(Pos.WhiteToMove); }
 
 bool MoveRules::KingAttacked(bool white) const { return Board->KingInCheck(white ? engine::White : engine::Black); }
 
+void MoveRules::CopyChangedSquares(const LegalMove& made)
+{
+    const engine::EngineMove m = made.Encoded;
+    if (engine::MoveHas(m, engine::mfCastle | engine::mfEnPassant)) {
+        // A third square changes too (the rook's, the captured pawn's): all of them, as the engine has them.
+        Board->ExportPosition(Pos.Squares, Pos.WhiteToMove, Pos.CastlingBits, Pos.EnPassantSquare);
+        return;
+    }
+    const engine::EnginePosition& position = Board->Position();
+    Pos.Squares[engine::MoveFrom(m)] = LetterOn(position, engine::MoveFrom(m));
+    Pos.Squares[engine::MoveTo(m)] = LetterOn(position, engine::MoveTo(m));
+}
+
 void MoveRules::Play(Move move)
 {
-    const LegalMove* legal = Find(move);
-    if (!legal) {
+    // Looked up in the engine's list itself: the facts of the other moves are not needed.
+    Generate();
+    std::optional<LegalMove> candidate;
+    for (const engine::MoveEntry& entry : GeneratedMoves())
+        if (engine::BoardSquareNumber(engine::MoveTo(entry.Move)) == move.To
+            && engine::BoardSquareNumber(engine::MoveFrom(entry.Move)) == move.From
+            && engine::PromotionLetter(engine::MovePromotion(entry.Move)) == move.Promotion) {
+            candidate = FactsOf(entry.Move);
+            break;
+        }
+    if (!candidate || !Board->MakeMove(candidate->Encoded)) {
         const std::string text = CoordinateText(move);
         throw NotationError(Quoted(text) + " is not a legal move", text);
     }
-    const engine::EngineMove m = legal->Encoded;
-    const bool quiet = !engine::MoveHas(m, engine::mfCapture | engine::mfPawnMove);
-    Board->MakeMove(m);
-
-    // Placement, side, rights and en passant square as the engine left them.
-    Position next = Pos;
-    Board->ExportPosition(next.Squares, next.WhiteToMove, next.CastlingBits, next.EnPassantSquare);
     // The counters: a capture or pawn move restarts the clock, a Black move ends a full move.
-    next.HalfmoveClock = quiet ? Pos.HalfmoveClock + 1 : 0;
-    next.FullmoveNumber = Pos.WhiteToMove ? Pos.FullmoveNumber : Pos.FullmoveNumber + 1;
-    // The new position becomes the engine's root.
-    Load(next);
+    const bool quiet = !engine::MoveHas(candidate->Encoded, engine::mfCapture | engine::mfPawnMove);
+    Pos.HalfmoveClock = quiet ? Pos.HalfmoveClock + 1 : 0;
+    if (!Pos.WhiteToMove)
+        ++Pos.FullmoveNumber;
+    // Placement, side, rights and en passant square as the engine left them.
+    CopyChangedSquares(*candidate);
+    const engine::EnginePosition& position = Board->Position();
+    Pos.WhiteToMove = position.SideToMove == engine::White;
+    Pos.CastlingBits = static_cast<std::uint8_t>(position.CastleRights);
+    Pos.EnPassantSquare = engine::BoardSquareNumber(position.EnPassantTarget);
+    Generated = CandidatesListed = LegalListed = false;
+    if (position.Ply >= PliesPerLoad)
+        engine::LoadRootPosition(*Board, Pos);
 }
 
 Position StartPosition()

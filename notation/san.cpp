@@ -32,13 +32,15 @@ namespace {
         } else {
             san += legal.Piece;
             bool rivals = false, sameFile = false, sameRank = false;
-            for (const LegalMove& other : rules.Legal()) {
-                if (other.Piece != legal.Piece || other.Move.To != move.To || other.Move.From == move.From)
-                    continue;
-                rivals = true;
-                sameFile |= FileOfSquare(other.Move.From) == FileOfSquare(move.From);
-                sameRank |= RankOfSquare(other.Move.From) == RankOfSquare(move.From);
-            }
+            rules.VisitLegal(
+                [&](const LegalMove& other) {
+                    return other.Piece == legal.Piece && other.Move.To == move.To && other.Move.From != move.From;
+                },
+                [&](const LegalMove& other) {
+                    rivals = true;
+                    sameFile |= FileOfSquare(other.Move.From) == FileOfSquare(move.From);
+                    sameRank |= RankOfSquare(other.Move.From) == RankOfSquare(move.From);
+                });
             if (rivals && (!sameFile || sameRank))
                 san += FileLetter(move.From);
             if (rivals && sameFile)
@@ -153,7 +155,7 @@ std::string PlaySan(MoveRules& rules, Move move)
     std::string san = SanWithoutCheck(rules, *legal);
     rules.Play(move);
     if (rules.InCheck())
-        san += rules.Legal().empty() ? '#' : '+';
+        san += rules.HasLegalMove() ? '+' : '#';
     return san;
 }
 
@@ -164,12 +166,12 @@ Move ParseSan(const MoveRules& rules, std::string_view san)
     if (!parts)
         throw refusal(" is not a move");
 
-    // Counted rather than collected: this runs for every move of an imported file.
+    // Counted rather than collected, and only the moves the text fits are tested for legality: this
+    // runs for every move of an imported file.
     const LegalMove* found = nullptr;
-    int matches = 0;
-    for (const LegalMove& legal : rules.Legal())
-        if (Matches(legal, *parts) && matches++ == 0)
-            found = &legal;
+    const auto fits = [&](const LegalMove& legal) { return Matches(legal, *parts); };
+    const int matches
+        = parts->ToSquare != 0 ? rules.CountLegalTo(parts->ToSquare, fits, found) : rules.CountLegal(fits, found);
     if (!found)
         throw refusal(" is not a legal move");
     if (parts->Promotion == 0 && found->Move.Promotion != 0)
