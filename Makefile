@@ -12,6 +12,9 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             fonts-liberation2 fonts-dejavu-core
 # Qt SVG: diagrams written as vector pictures.
 PACKAGES += qt6-svg-dev
+# Qt Multimedia: the sounds of moves (QSoundEffect). Its library plays through PulseAudio's client
+# library, which reaches the desktop's sound server (PipeWire or PulseAudio); without one the game is silent.
+PACKAGES += qt6-multimedia-dev
 
 .PHONY: all deps configure build run test test-sanitize bench install uninstall clean
 

@@ -1,0 +1,15 @@
+// The sounds of the moves made in the game and of its end, while the preference Sounds is on. The
+// window's handlers of the board's move events tell MoveSounds what each move does; EndGame tells
+// it when a game ends, however it ends.
+
+#include "app/unit1.h"
+
+#include "app/move_sounds.h"
+#include "board/chessbrd.h"
+
+void TForm1::CreateMoveSounds()
+{
+    MoveSounds = new TMoveSounds(this);
+    // En passant included: the board raises the capture for the pawn taken beside the target too.
+    ChessBrd1->OnCapture = [this](QObject*, Square, Square, char) { MoveSounds->Hear(TSoundKind::Capture); };
+}
