@@ -15,14 +15,25 @@
 TSoundEffectPlayer::TSoundEffectPlayer()
     : Devices(std::make_unique<QMediaDevices>())
 {
-    for (std::size_t i = 0; i < Effects.size(); ++i) {
-        Effects[i] = std::make_unique<QSoundEffect>(QMediaDevices::defaultAudioOutput());
-        Effects[i]->setSource(QUrl(QLatin1String("qrc") + SourceOf(static_cast<TSoundKind>(i))));
-    }
-    QObject::connect(Devices.get(), &QMediaDevices::audioOutputsChanged, Devices.get(), [this] { UseDefaultOutput(); });
+    LoadFor(QMediaDevices::defaultAudioOutput());
+    QObject::connect(Devices.get(), &QMediaDevices::audioOutputsChanged, Devices.get(), [this] {
+        const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+        if (QString::fromUtf8(output.id()) != OutputId)
+            LoadFor(output);
+    });
 }
 
 TSoundEffectPlayer::~TSoundEffectPlayer() = default;
+
+// The decoded sounds stay in Qt's sample cache, so loading them again for another output is quick.
+void TSoundEffectPlayer::LoadFor(const QAudioDevice& output)
+{
+    OutputId = QString::fromUtf8(output.id());
+    for (std::size_t i = 0; i < Effects.size(); ++i) {
+        Effects[i] = std::make_unique<QSoundEffect>(output);
+        Effects[i]->setSource(QUrl(QLatin1String("qrc") + SourceOf(static_cast<TSoundKind>(i))));
+    }
+}
 
 QString TSoundEffectPlayer::SourceOf(TSoundKind kind)
 {
@@ -35,7 +46,6 @@ QString TSoundEffectPlayer::SourceOf(TSoundKind kind)
     return {};
 }
 
-// A sound that is still playing starts again: moves in quick succession each get their knock.
 void TSoundEffectPlayer::Play(TSoundKind kind) { Effects.at(static_cast<std::size_t>(kind))->play(); }
 
 bool TSoundEffectPlayer::Loaded() const
@@ -44,13 +54,10 @@ bool TSoundEffectPlayer::Loaded() const
         [](const std::unique_ptr<QSoundEffect>& effect) { return effect->status() == QSoundEffect::Ready; });
 }
 
-// Headphones plugged in, or another output chosen in the system's settings: the sounds go there.
-void TSoundEffectPlayer::UseDefaultOutput()
+bool TSoundEffectPlayer::Failed() const
 {
-    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-    for (const std::unique_ptr<QSoundEffect>& effect : Effects)
-        if (effect->audioDevice() != output)
-            effect->setAudioDevice(output);
+    return std::any_of(Effects.begin(), Effects.end(),
+        [](const std::unique_ptr<QSoundEffect>& effect) { return effect->status() == QSoundEffect::Error; });
 }
 
 TMoveSounds::TMoveSounds(QObject* parent)

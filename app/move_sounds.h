@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 
+class QAudioDevice;
 class QMediaDevices;
 class QSoundEffect;
 
@@ -34,24 +35,30 @@ public:
     virtual void Play(TSoundKind kind) = 0;
 };
 
-// The four sounds loaded once, when the player is made, and played on the default audio output (it
-// follows the system's choice when that changes). Without an audio device, or without a sound server
-// to reach one, the effects load but nothing is heard; playing never blocks.
+// The four sounds, read once from the program's resources, played on the default audio output. When
+// the system's choice of output changes (headphones plugged in, another output chosen in its
+// settings), the sounds are loaded anew for it: an effect keeps the output it was loaded for. Without
+// an audio device, or without a sound server to reach one, nothing is heard; playing never blocks.
 class TSoundEffectPlayer : public TSoundPlayer {
 public:
     TSoundEffectPlayer();
     ~TSoundEffectPlayer() override;
+    // A sound still playing starts again from its beginning.
     void Play(TSoundKind kind) override;
-    // True once every sound has been read and is ready to play.
+    // True once every sound has been read and is ready to play; Failed once one could not be.
     bool Loaded() const;
+    bool Failed() const;
+    // False while the system has no audio output to play on.
+    bool HasOutput() const { return !OutputId.isEmpty(); }
     // The resource file of each kind's sound.
     static QString SourceOf(TSoundKind kind);
 
 private:
-    void UseDefaultOutput();
+    void LoadFor(const QAudioDevice& output);
 
     std::unique_ptr<QMediaDevices> Devices;
     std::array<std::unique_ptr<QSoundEffect>, 4> Effects;
+    QString OutputId;
 };
 
 class TMoveSounds : public QObject {

@@ -7,7 +7,8 @@
 //
 // The output is the same on every machine: the synthesis uses only additions, multiplications,
 // divisions and exactly rounded library calls (fmod, lround), with its own sine and exponential and
-// its own noise generator, so that nothing depends on the precision of a maths library.
+// its own noise generator, so that nothing depends on the precision of a maths library, and it is
+// compiled without fused multiply-adds.
 
 #include <array>
 #include <cstdint>
