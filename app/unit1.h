@@ -463,6 +463,7 @@ private:
     void LayOutBoard();
     // unit1_sounds.cpp
     void CreateMoveSounds();
+    void PlaySoundsOfPreference();
     // How far the player groups, clocks and move list stand right of their classic places, and how
     // much taller the move list is, while the board fills the window.
     QPoint FSidePanelShift;

@@ -4,7 +4,6 @@
 #include "app/unit1.h"
 
 #include "app/colorbutton97.h"
-#include "app/move_sounds.h"
 #include "app/preferences_dialog.h"
 #include "board/chessbrd.h"
 
@@ -45,7 +44,7 @@ void TForm1::SetPreferences(const TPreferences& preferences)
     if (newTheme)
         ShowBoardTheme(FPreferences.Theme);
     ApplyPreferences(FPreferences, *ChessBrd1);
-    MoveSounds->set_Enabled(FPreferences.Sounds);
+    PlaySoundsOfPreference();
     ShowMoveListOfPreference();
     LayOutBoard();
     if (FRememberSettings && FPreferencesStore)

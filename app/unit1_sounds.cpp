@@ -7,9 +7,16 @@
 #include "app/move_sounds.h"
 #include "board/chessbrd.h"
 
-void TForm1::CreateMoveSounds()
+void TForm1::CreateMoveSounds() { MoveSounds = new TMoveSounds(this); }
+
+// The window leaves the board's capture event unbound as designed; only the sounds listen to it, so
+// it is bound only while they are on. En passant included: the board raises the capture for the pawn
+// taken beside the target too.
+void TForm1::PlaySoundsOfPreference()
 {
-    MoveSounds = new TMoveSounds(this);
-    // En passant included: the board raises the capture for the pawn taken beside the target too.
-    ChessBrd1->OnCapture = [this](QObject*, Square, Square, char) { MoveSounds->Hear(TSoundKind::Capture); };
+    MoveSounds->set_Enabled(FPreferences.Sounds);
+    if (FPreferences.Sounds)
+        ChessBrd1->OnCapture = [this](QObject*, Square, Square, char) { MoveSounds->Hear(TSoundKind::Capture); };
+    else
+        ChessBrd1->OnCapture = nullptr;
 }

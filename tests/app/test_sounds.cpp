@@ -126,6 +126,7 @@ TEST_F(SoundsTest, OffNothingPlaysAndTheAudioSystemStaysClosed)
     Play(Board(), "d8d5");
     SetSounds(false);
     EXPECT_EQ(Heard(), Kinds {});
+    EXPECT_FALSE(Board().OnCapture) << "the board's events are bound as without sounds";
     SetSounds(true);
     Play(Board(), "b1c3");
     EXPECT_EQ(Heard(), Kinds { TSoundKind::Move });
