@@ -7,25 +7,14 @@
 
 #include <QTimer>
 
+#include <array>
 #include <utility>
 
-namespace {
-
-const char* KindName(TSoundKind kind)
-{
-    switch (kind) {
-    case TSoundKind::Move: return "Move";
-    case TSoundKind::Capture: return "Capture";
-    case TSoundKind::Check: return "Check";
-    case TSoundKind::GameEnd: return "GameEnd";
-    }
-    return "?";
-}
-
-} // namespace
-
 // Readable kinds in failure messages.
-void PrintTo(TSoundKind kind, std::ostream* os) { *os << KindName(kind); }
+void PrintTo(TSoundKind kind, std::ostream* os)
+{
+    *os << std::array { "Move", "Capture", "Check", "GameEnd" }.at(static_cast<std::size_t>(kind));
+}
 
 namespace {
 

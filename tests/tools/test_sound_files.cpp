@@ -29,32 +29,23 @@ std::uint32_t Little(const std::string& bytes, std::size_t at, int size)
     return value;
 }
 
-// The file's chunks walked as any reader would, independently of the writer.
+// The canonical layout: "RIFF", its size, "WAVE", a 16-byte "fmt " chunk, then "data" and the samples.
 struct Wav {
+    bool canonical = false;
     std::uint32_t format = 0, channels = 0, rate = 0, byteRate = 0, blockAlign = 0, bits = 0;
-    bool riff = false;
     std::vector<int> samples;
 
     explicit Wav(const std::string& bytes)
     {
-        if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0
-            || Little(bytes, 4, 4) != bytes.size() - 8)
+        if (bytes.size() < 44 || bytes.compare(0, 4, "RIFF") || Little(bytes, 4, 4) != bytes.size() - 8
+            || bytes.compare(8, 8, "WAVEfmt ") || Little(bytes, 16, 4) != 16 || bytes.compare(36, 4, "data")
+            || Little(bytes, 40, 4) != bytes.size() - 44)
             return;
-        riff = true;
-        for (std::size_t at = 12; at + 8 <= bytes.size();) {
-            const std::string id = bytes.substr(at, 4);
-            const std::size_t size = Little(bytes, at + 4, 4);
-            const std::size_t body = at + 8;
-            if (id == "fmt " && size >= 16) {
-                format = Little(bytes, body, 2), channels = Little(bytes, body + 2, 2);
-                rate = Little(bytes, body + 4, 4), byteRate = Little(bytes, body + 8, 4);
-                blockAlign = Little(bytes, body + 12, 2), bits = Little(bytes, body + 14, 2);
-            } else if (id == "data" && body + size <= bytes.size()) {
-                for (std::size_t i = body; i + 1 < body + size; i += 2)
-                    samples.push_back(static_cast<std::int16_t>(Little(bytes, i, 2)));
-            }
-            at = body + size + size % 2;
-        }
+        canonical = true;
+        format = Little(bytes, 20, 2), channels = Little(bytes, 22, 2), rate = Little(bytes, 24, 4);
+        byteRate = Little(bytes, 28, 4), blockAlign = Little(bytes, 32, 2), bits = Little(bytes, 34, 2);
+        for (std::size_t at = 44; at + 1 < bytes.size(); at += 2)
+            samples.push_back(static_cast<std::int16_t>(Little(bytes, at, 2)));
     }
 };
 
@@ -85,7 +76,7 @@ TEST(SoundFiles, EachIsAShortCleanMonoPcmSound)
     for (const Expected& f : files) {
         SCOPED_TRACE(f.name);
         const Wav wav(Committed(f.name));
-        ASSERT_TRUE(wav.riff);
+        ASSERT_TRUE(wav.canonical);
         EXPECT_EQ(wav.format, 1u) << "PCM";
         EXPECT_EQ(wav.channels, 1u);
         EXPECT_EQ(wav.rate, 44100u);
