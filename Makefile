@@ -14,6 +14,9 @@ PACKAGES := cmake ninja-build g++ pkg-config \
 PACKAGES += qt6-svg-dev
 # Qt Linguist: lupdate and lrelease for the translations, and Qt's own German dialog texts.
 PACKAGES += qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+# Qt Multimedia: the sounds of moves (QSoundEffect). Its library plays through PulseAudio's client
+# library, which reaches the desktop's sound server (PipeWire or PulseAudio); without one the game is silent.
+PACKAGES += qt6-multimedia-dev
 
 .PHONY: all deps configure build run test test-sanitize bench install uninstall clean
 

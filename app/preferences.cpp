@@ -18,6 +18,7 @@ TPreferences TPreferences::Modern()
     TPreferences modern;
     for (const TPreferenceEntry& entry : PreferenceEntries)
         modern.*entry.Field = true;
+    modern.Sounds = false;
     modern.ComputerPause = ModernComputerPause;
     modern.Theme = ModernBoardTheme;
     modern.Pieces = ModernPieces;

@@ -1,9 +1,10 @@
 #pragma once
 
 // TPreferences: the player's choices beyond the game's classic behaviour. Each one is off in the
-// classic set, which is the game as it always played; the modern set turns them all on. They are
-// kept between runs only while the player asks for it: TPreferencesStore writes them to a settings
-// file in the user's config folder then, and removes the file when the player stops asking.
+// classic set, which is the game as it always played; the modern set turns them all on but sounds,
+// which would surprise a player in a shared room and so wait until asked for. They are kept between
+// runs only while the player asks for it: TPreferencesStore writes them to a settings file in the
+// user's config folder then, and removes the file when the player stops asking.
 
 #include "app/board_themes.h"
 #include "app/piece_choices.h"
@@ -32,6 +33,7 @@ struct TPreferences {
     bool WaitAfterComputerGame = false; // no new game by itself after a game between computers
     bool EvaluationBar = false; // an evaluation bar beside the board
     bool BoardFillsWindow = false; // the board grows and shrinks with the window
+    bool Sounds = false; // a sound for each move, capture and check, and for the game's end
     // Milliseconds the computer waits before its move while it plays both sides; one of ComputerPauses.
     int ComputerPause = 0;
     BoardTheme Theme = BoardTheme::ClassicGrey; // put on the board when it changes
@@ -51,7 +53,7 @@ struct TPreferenceEntry {
     bool TPreferences::*Field;
 };
 
-inline constexpr std::array<TPreferenceEntry, 14> PreferenceEntries { {
+inline constexpr std::array<TPreferenceEntry, 15> PreferenceEntries { {
     { "board/markMoves", QT_TRANSLATE_NOOP("TPreferencesDialog", "Mark the &last move and a king in check"),
         &TPreferences::MarkMoves },
     { "input/clickToMove", QT_TRANSLATE_NOOP("TPreferencesDialog", "&Click a piece, then its target, to move"),
@@ -83,6 +85,9 @@ inline constexpr std::array<TPreferenceEntry, 14> PreferenceEntries { {
         &TPreferences::EvaluationBar },
     { "board/fillsWindow", QT_TRANSLATE_NOOP("TPreferencesDialog", "&Board fills the window"),
         &TPreferences::BoardFillsWindow },
+    { "sound/enabled",
+        QT_TRANSLATE_NOOP("TPreferencesDialog", "Play sou&nds for moves, captures, check and the game's end"),
+        &TPreferences::Sounds },
 } };
 
 // The pauses the player can choose between the computer's moves when it plays both sides, in

@@ -28,6 +28,7 @@
 //   unit1_match.cpp       a match between two computers: its games, its score, its PGN file
 //   unit1_evaluation_bar.cpp  the evaluation bar beside the board, while the player asks for it
 //   unit1_diagrams.cpp    diagrams of the position: copied, exported as PNG or SVG, printed with the game
+//   unit1_sounds.cpp      the sounds of moves, captures, check and the game's end, while asked for
 // and the rest of the program around it:
 //   main.cpp              program start: the application object, the main window, the options dialog
 //   application.*         TZugwerkApplication: the title, the dialogs, the error box for what is thrown
@@ -60,6 +61,7 @@
 //   evaluation_bar.*      TEvaluationBar: the upright gauge of an evaluation, White's part against Black's
 //   diagram_dialog.*      TDiagramDialog: a diagram's size, coordinates and mark of the side to move
 //   diagram_printout.*    the diagram printout: the diagram, the players, the event and the moves
+//   move_sounds.*         TMoveSounds: the one sound of each move; TSoundEffectPlayer, which plays it
 //
 // Every message box goes through the TDialogs seam given to the constructor. Components are created
 // by the constructor and owned through Qt's parent tree; they are public, as the form's published
@@ -118,6 +120,7 @@ class TForm2;
 class TPreferencesDialog;
 class TListBox;
 class TMoveListView;
+class TMoveSounds;
 class TGameStepKeys;
 enum class TGameStep;
 class TQVChronometre;
@@ -373,6 +376,11 @@ public:
     // it turns with the board. Empty until it is given an evaluation.
     TEvaluationBar* EvaluationBar = nullptr;
 
+    // ---- Sounds (unit1_sounds.cpp) ----
+    // Plays the sound of each move made in the game and of the game's end while the preference Sounds
+    // is on; its player is made when they are first turned on.
+    TMoveSounds* MoveSounds = nullptr;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -458,6 +466,9 @@ private:
     void ShowEvaluationBarOfPreference();
     // unit1_board_size.cpp
     void LayOutBoard();
+    // unit1_sounds.cpp
+    void CreateMoveSounds();
+    void PlaySoundsOfPreference();
     // How far the player groups, clocks and move list stand right of their classic places, and how
     // much taller the move list is, while the board fills the window.
     QPoint FSidePanelShift;

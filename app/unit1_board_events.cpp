@@ -9,6 +9,7 @@
 #include "app/application.h"
 #include "app/controls.h"
 #include "app/dialogs.h"
+#include "app/move_sounds.h"
 #include "app/status_words.h"
 #include "board/chessbrd.h"
 
@@ -33,6 +34,7 @@ void TForm1::ChessBrd1LegalMove(QObject*, Square oldSq, Square newSq)
     const QString classic = tr("Move %1 : %2").arg(ChessBrd1->CurrentMove()).arg(SquareIndex(newSq));
     const QString san = FPreferences.StatusInWords ? SanOfMoveBeingMade(*ChessBrd1, oldSq, newSq) : QString();
     SetStatus(san.isEmpty() ? classic : MovePlayedInWords(!ChessBrd1->WhiteToMove(), san));
+    MoveSounds->Hear(TSoundKind::Move);
     SwitchClocks();
     UpdateTakeBack();
 }
@@ -48,6 +50,7 @@ void TForm1::ChessBrd1IllegalMove(QObject*, Square)
 // The side to move is the one in check.
 void TForm1::ChessBrd1Check(QObject*, Square, Square)
 {
+    MoveSounds->Hear(TSoundKind::Check);
     SetStatus(FPreferences.StatusInWords ? CheckInWords(ChessBrd1->WhiteToMove()) : tr("Check"));
 }
 
@@ -89,6 +92,7 @@ void TForm1::EndGame(const QString& status, const QString& message, const QStrin
     // A move that ends a kept game twice over (a mate that also repeats a position) ends it once.
     if (ChessBrd1->GameOver())
         return;
+    MoveSounds->Hear(TSoundKind::GameEnd);
     // The chess clock of a time control stands still during the box; a new game starts it afresh.
     if (FChessClock)
         FChessClock->Pause();

@@ -73,6 +73,7 @@ TForm1::TForm1(TDialogs& dialogs, QWidget* parent)
     CreateMoveTyping();
     CreateEvaluationBar();
     CreateDiagramItems();
+    CreateMoveSounds();
     NameControls();
 
     // Centred on the screen.

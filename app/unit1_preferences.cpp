@@ -44,6 +44,7 @@ void TForm1::SetPreferences(const TPreferences& preferences)
     if (newTheme)
         ShowBoardTheme(FPreferences.Theme);
     ApplyPreferences(FPreferences, *ChessBrd1);
+    PlaySoundsOfPreference();
     ShowMoveListOfPreference();
     LayOutBoard();
     if (FRememberSettings && FPreferencesStore)

@@ -1837,6 +1837,10 @@ und fügen Sie dann /usr/games/polyglot (oder /usr/bin/polyglot) mit dem Pfad de
         <translation>Das Brett f&amp;üllt das Fenster</translation>
     </message>
     <message>
+        <source>Play sou&amp;nds for moves, captures, check and the game&apos;s end</source>
+        <translation>Töne für Züge, Schlagzüge, Sc&amp;hach und das Partieende spielen</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
