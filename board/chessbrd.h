@@ -135,9 +135,15 @@ public:
     int ColorOfSquare(Square sq) const;
     int ColorOfPiece(Square sq) const;
     int PieceToInt(char c) const;
-    static int XPos(Square sq);
-    static int YPos(Square sq);
-    static Square MouseToSquare(int file, int rank);
+    // Inline: the rules call these for every square a king's attackers could stand on.
+    static int XPos(Square sq) { return (SquareIndex(sq) - 1) % 8 + 1; }
+    static int YPos(Square sq) { return 8 - (SquareIndex(sq) - 1) / 8; }
+    static Square MouseToSquare(int file, int rank)
+    {
+        if (file < 1 || file > 8 || rank < 1 || rank > 8)
+            return Square::None;
+        return SquareAt((8 - rank) * 8 + file);
+    }
 
     // ---- Legality ----
     bool MoveIsLegal(Square oldSq, Square newSq);

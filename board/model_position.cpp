@@ -137,13 +137,3 @@ int TChessBoard::PieceToInt(char c) const
     return PieceImageIndex[n / 6][n % 6];
 }
 
-int TChessBoard::XPos(Square sq) { return (SquareIndex(sq) - 1) % 8 + 1; }
-
-int TChessBoard::YPos(Square sq) { return 8 - (SquareIndex(sq) - 1) / 8; }
-
-Square TChessBoard::MouseToSquare(int file, int rank)
-{
-    if (file < 1 || file > 8 || rank < 1 || rank > 8)
-        return Square::None;
-    return SquareAt((8 - rank) * 8 + file);
-}

@@ -280,12 +280,17 @@ bool TChessBoard::CheckForThreefoldPosition() const
         return EnPassantCaptureIsOpen(entry.PosStr, whiteToMove, entry.EnPassant) ? entry.EnPassant : Square::None;
     };
     int earlier = 0;
+    // Every move walks this part of the record, so what LiesInRecord and RecordEntry would test for
+    // each entry is worked out once: the loop already stays at or after the record's start.
+    const int startOrder = PositionOrder(StartMove, StartWhite);
+    const int endOrder = PositionOrder(EndMove, EndWhite);
+    const int side = FWhiteToMove ? 0 : 1;
     // Only every second position has the same side to move.
-    for (int m = FCurrentMove - 1; PositionOrder(m, FWhiteToMove) >= PositionOrder(StartMove, StartWhite); --m) {
-        if (!LiesInRecord(m, FWhiteToMove))
+    for (int m = FCurrentMove - 1; PositionOrder(m, FWhiteToMove) >= startOrder; --m) {
+        if (m < 1 || m > LastMoveNumber || PositionOrder(m, FWhiteToMove) > endOrder)
             continue;
-        const MoveInfo& entry = RecordEntry(m, FWhiteToMove);
-        if (std::strcmp(entry.PosStr, current.PosStr) != 0 || entry.Castling != current.Castling)
+        const MoveInfo& entry = GameRecord[m][side];
+        if (entry.Castling != current.Castling || std::strcmp(entry.PosStr, current.PosStr) != 0)
             continue;
         if (openEnPassant(entry, FWhiteToMove) == openEnPassant(current, FWhiteToMove))
             ++earlier;
