@@ -61,6 +61,7 @@
 
 #include <array>
 #include <atomic>
+#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -755,3 +756,25 @@ private:
     // Paint after a new position was set up; inside a hold, left to its end.
     void PaintPosition();
 };
+
+// Inline: the repetition test calls these for every earlier position on every move.
+inline MoveInfo& TChessBoard::RecordEntry(int moveNumber, bool whiteToMove)
+{
+    assert(moveNumber >= 1 && moveNumber <= LastMoveNumber);
+    return GameRecord[moveNumber][whiteToMove ? 0 : 1];
+}
+
+inline const MoveInfo& TChessBoard::RecordEntry(int moveNumber, bool whiteToMove) const
+{
+    assert(moveNumber >= 1 && moveNumber <= LastMoveNumber);
+    return GameRecord[moveNumber][whiteToMove ? 0 : 1];
+}
+
+inline bool TChessBoard::LiesInRecord(int moveNumber, bool whiteToMove) const
+{
+    // Any int may come from a caller; only the record's own move numbers go into PositionOrder.
+    if (moveNumber < 1 || moveNumber > LastMoveNumber)
+        return false;
+    const int order = PositionOrder(moveNumber, whiteToMove);
+    return order >= PositionOrder(StartMove, StartWhite) && order <= PositionOrder(EndMove, EndWhite);
+}

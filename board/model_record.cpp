@@ -2,29 +2,7 @@
 
 #include "board/chessbrd.h"
 
-#include <cassert>
 #include <cstring>
-
-MoveInfo& TChessBoard::RecordEntry(int moveNumber, bool whiteToMove)
-{
-    assert(moveNumber >= 1 && moveNumber <= LastMoveNumber);
-    return GameRecord[moveNumber][whiteToMove ? 0 : 1];
-}
-
-const MoveInfo& TChessBoard::RecordEntry(int moveNumber, bool whiteToMove) const
-{
-    assert(moveNumber >= 1 && moveNumber <= LastMoveNumber);
-    return GameRecord[moveNumber][whiteToMove ? 0 : 1];
-}
-
-bool TChessBoard::LiesInRecord(int moveNumber, bool whiteToMove) const
-{
-    // Any int may come from a caller; only the record's own move numbers go into PositionOrder.
-    if (moveNumber < 1 || moveNumber > LastMoveNumber)
-        return false;
-    const int order = PositionOrder(moveNumber, whiteToMove);
-    return order >= PositionOrder(StartMove, StartWhite) && order <= PositionOrder(EndMove, EndWhite);
-}
 
 // Stores the current position, with the half-move made from it (None while there is none), as the
 // entry of the current position, which becomes the last position of the record.

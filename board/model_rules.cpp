@@ -280,16 +280,13 @@ bool TChessBoard::CheckForThreefoldPosition() const
         return EnPassantCaptureIsOpen(entry.PosStr, whiteToMove, entry.EnPassant) ? entry.EnPassant : Square::None;
     };
     int earlier = 0;
-    // Every move walks this part of the record, so what LiesInRecord and RecordEntry would test for
-    // each entry is worked out once: the loop already stays at or after the record's start.
-    const int startOrder = PositionOrder(StartMove, StartWhite);
-    const int endOrder = PositionOrder(EndMove, EndWhite);
-    const int side = FWhiteToMove ? 0 : 1;
     // Only every second position has the same side to move.
-    for (int m = FCurrentMove - 1; PositionOrder(m, FWhiteToMove) >= startOrder; --m) {
-        if (m < 1 || m > LastMoveNumber || PositionOrder(m, FWhiteToMove) > endOrder)
+    for (int m = FCurrentMove - 1; PositionOrder(m, FWhiteToMove) >= PositionOrder(StartMove, StartWhite); --m) {
+        if (!LiesInRecord(m, FWhiteToMove))
             continue;
-        const MoveInfo& entry = GameRecord[m][side];
+        const MoveInfo& entry = RecordEntry(m, FWhiteToMove);
+        // The rights first: they differ from every position before a castling or a king's or rook's
+        // first move, and cost no walk over the squares' text.
         if (entry.Castling != current.Castling || std::strcmp(entry.PosStr, current.PosStr) != 0)
             continue;
         if (openEnPassant(entry, FWhiteToMove) == openEnPassant(current, FWhiteToMove))
