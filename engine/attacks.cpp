@@ -17,17 +17,24 @@ namespace {
         return IsDiagonal(LineDirections[d]) ? enemy[Bishop] | enemy[Queen] : enemy[Rook] | enemy[Queen];
     }
 
+    // The direction index from the first of these kings towards a square, or -1 when there is no
+    // king or the square lies on none of its lines; the king's square goes to king.
+    int KingLineTowards(SquareSet kings, int square, int& king)
+    {
+        if (!kings)
+            return -1;
+        king = std::countr_zero(kings);
+        return LineTowards[king][square];
+    }
+
 } // namespace
 
 bool Engine::UncoveredKing(int from, int side) const
 {
     // A side that was not in check can only be put there by the line through the square its piece
     // left: the piece's new square can only block, a capture only removes an attacker.
-    const SquareSet kings = PieceSet[side][King];
-    if (!kings)
-        return false;
-    const int king = std::countr_zero(kings);
-    const int d = LineTowards[king][from];
+    int king = NoSquare;
+    const int d = KingLineTowards(PieceSet[side][King], from, king);
     if (d < 0)
         return false;
     const int nearest = NearestOnRay(d, king, ColorSet[White] | ColorSet[Black]);
@@ -36,11 +43,8 @@ bool Engine::UncoveredKing(int from, int side) const
 
 bool Engine::BreaksPin(int from, int to, int side) const
 {
-    const SquareSet kings = PieceSet[side][King];
-    if (!kings)
-        return false;
-    const int king = std::countr_zero(kings);
-    const int d = LineTowards[king][from];
+    int king = NoSquare;
+    const int d = KingLineTowards(PieceSet[side][King], from, king);
     if (d < 0)
         return false;
     // Pinned: the piece is the nearest one on its king's line and an enemy slider of that line's
