@@ -22,14 +22,19 @@ PACKAGES += qt6-multimedia-dev
 
 all: build
 
-# Installs only what dpkg reports missing; `apt-get update` runs once, and only when something is missing.
-deps:
+# Installs those of the packages in $(1) that dpkg reports missing; `apt-get update` runs once, and
+# only when something is missing.
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
 	if [ -n "$$missing" ]; then \
 	    echo "Installing:$$missing"; \
 	    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
 
 $(BUILD_DIR)/build.ninja: | deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
@@ -101,12 +106,7 @@ DEB_DIR ?= build-deb
 DEB_TOOLS := dpkg-dev debhelper devscripts equivs
 .PHONY: deb
 deb:
-	@missing=""; \
-	for p in $(DEB_TOOLS); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
-	if [ -n "$$missing" ]; then \
-	    echo "Installing:$$missing"; \
-	    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
-	fi
+	$(call install_missing,$(DEB_TOOLS))
 	@dpkg-checkbuilddeps 2>/dev/null || { \
 	    tmp=$$(mktemp -d) && cd $$tmp && \
 	    DEBIAN_FRONTEND=noninteractive mk-build-deps -i -r -t "apt-get -y --no-install-recommends" $(CURDIR)/debian/control; \
